@@ -1,0 +1,104 @@
+#include "screen/text.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int cellWidth = 10;   // font image cell pitch
+constexpr int cellHeight = 15;
+constexpr int cellsPerRow = 20;
+constexpr int glyphWidth = 10;  // part of a cell that is drawn
+constexpr int glyphHeight = 13;
+constexpr int underlineRow = 12;
+
+// Reads font pixels in drawing order; a position outside the font image
+// repeats the pixel read last, so a short font image degrades instead of failing.
+struct FontReader {
+    const ArgbImage& font;
+    uint32_t last;
+    explicit FontReader(const ArgbImage& f) : font(f), last(f.width > 0 && f.height > 0 ? f.at(0, 0) : 0) {}
+    uint32_t read(int x, int y) {
+        if (x >= 0 && x < font.width && y >= 0 && y < font.height) last = font.at(x, y);
+        return last;
+    }
+};
+
+void putTextPixel(Screen& s, int x, int y) {
+    if (insideBuffer(s, x, y)) s.buffer.row(y)[x] = s.ink;
+}
+
+void drawGlyph(Screen& s, FontReader& reader, int x, int y, unsigned char code) {
+    const int fontX = (code % cellsPerRow) * cellWidth;
+    const int fontY = (code / cellsPerRow) * cellHeight;
+    for (int k = 0; k < glyphWidth; ++k) {
+        for (int j = 0; j < glyphHeight; ++j) {
+            const bool set = (reader.read(fontX + k, fontY + j) >> 24) != 0;
+            if (set || (s.underline && j == underlineRow)) putTextPixel(s, x + k, y + j);
+        }
+    }
+}
+
+}  // namespace
+
+Point drawText(Screen& s, int x, int y, std::string_view text) {
+    FontReader reader(s.font);
+    const int step = s.bold ? boldTextStep : textStep;
+    for (char ch : text) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code == 0 || code >= 128) break;
+        drawGlyph(s, reader, x, y, code);
+        if (s.bold) drawGlyph(s, reader, x + 1, y, code);
+        x += step;
+        if (x > s.width - textStep) {
+            x = 0;
+            y += textLineHeight;
+        }
+    }
+    s.bufferChanged = true;
+    return {x, y};
+}
+
+void textAt(Screen& s, int x, int y, std::string_view text) { drawText(s, x, y, text); }
+
+void center(Screen& s, std::string_view text) {
+    const int length = static_cast<int>(text.size());
+    drawText(s, s.width / 2 - (length * textStep + 16) / 2, s.cursorY, text);
+    s.cursorX = 0;
+    s.cursorY += textLineHeight;
+}
+
+void locate(Screen& s, int column, int row) {
+    s.cursorX = column * textStep;
+    s.cursorY = row * textLineHeight;
+}
+
+void printString(Screen& s, std::string_view text) {
+    if (text.empty()) {
+        s.cursorX = 0;
+        s.cursorY += textLineHeight;
+        return;
+    }
+    const Point next = drawText(s, s.cursorX, s.cursorY, text);
+    s.cursorX = next.x;
+    s.cursorY = next.y;
+}
+
+void printInteger(Screen& s, int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    printString(s, text);
+}
+
+std::string floatText(float value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
+    std::string out = text;
+    const size_t point = out.find('.');
+    if (point == std::string::npos) return out;  // inf and nan have no point
+    size_t end = out.size();
+    while (end > point + 2 && out[end - 1] == '0') --end;
+    out.resize(end);
+    return out;
+}
+
+void printFloat(Screen& s, float value) { printString(s, floatText(value)); }
