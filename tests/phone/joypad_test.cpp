@@ -198,3 +198,20 @@ TEST(JoypadDraw, OverlayIsDrawnAndItsHitsKept) {
     EXPECT_EQ(f.at(2, 300), 0xFF0000FFu);    // the Calendar button
     expectRect(phone.joypad.directionHits[padUp], 103, 187, 136, 220);
 }
+
+TEST(JoypadImages, ShippedImagesHaveTheLayoutSizes) {
+    Phone large, small;
+    ASSERT_TRUE(loadJoypadImages(large, ORB_PROGRAM_FOLDER, true));
+    EXPECT_EQ(large.joypad.images.pad.width, 150);
+    EXPECT_EQ(large.joypad.images.pad.height, 300);
+    EXPECT_EQ(large.joypad.images.buttons.width, 87);
+    EXPECT_EQ(large.joypad.images.buttons.height, 10 * 81);  // cells 4..13
+    ASSERT_TRUE(loadJoypadImages(small, ORB_PROGRAM_FOLDER, false));
+    EXPECT_EQ(small.joypad.images.pad.width, 100);
+    EXPECT_EQ(small.joypad.images.pad.height, 200);
+    EXPECT_EQ(small.joypad.images.buttons.width, 58);
+    EXPECT_EQ(small.joypad.images.buttons.height, 14 * 54);  // cells 0..13
+    Phone none;
+    EXPECT_FALSE(loadJoypadImages(none, "/nonexistent/", true));
+    EXPECT_FALSE(none.joypad.imagesLoaded);
+}
