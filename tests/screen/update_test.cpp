@@ -118,3 +118,28 @@ TEST(Pacing, FpsIsMeasuredOnlyAfterMoreThanASecond) {
     clock.now = 1600;
     EXPECT_EQ(fps(s, clock), 2.0f);  // the last measurement until the next second passes
 }
+
+TEST(SoftwarePresenter, AlphaBlendsOnlyWhenAsked) {
+    SoftwarePresenter p(4, 1);
+    ArgbImage image = makeArgbImage(2, 1, 0x80FF0000u);  // red at half alpha (128)
+    p.beginScene();
+    p.fillRect({0, 0, 4, 1}, 0x000000FFu);  // blue
+    p.drawImage(image, true, {0, 0, 2, 1}, {0, 0}, {0, 0, 4, 1}, true);
+    p.drawImage(image, true, {0, 0, 2, 1}, {2, 0}, {0, 0, 4, 1}, false);
+    p.endScene();
+    // (255 * 128 + 127) / 255 = 128 red; (255 * 127 + 127) / 255 = 127 blue
+    EXPECT_EQ(p.lastFrame().at(0, 0), 0xFF80007Fu);
+    EXPECT_EQ(p.lastFrame().at(2, 0), 0xFFFF0000u);
+}
+
+TEST(SoftwarePresenter, SourceOutsideTheImageDrawsNothing) {
+    SoftwarePresenter p(4, 4);
+    ArgbImage image = makeArgbImage(2, 2, 0x00FFFFFFu);
+    p.beginScene();
+    p.drawImage(image, true, {-1, -1, 3, 3}, {0, 0}, {0, 0, 4, 4}, false);
+    p.endScene();
+    EXPECT_EQ(p.lastFrame().at(0, 0), 0xFF000000u);
+    EXPECT_EQ(p.lastFrame().at(1, 1), 0xFFFFFFFFu);
+    EXPECT_EQ(p.lastFrame().at(2, 2), 0xFFFFFFFFu);
+    EXPECT_EQ(p.lastFrame().at(3, 3), 0xFF000000u);
+}

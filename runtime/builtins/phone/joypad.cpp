@@ -134,7 +134,8 @@ void drawJoypadOverlay(Phone& phone, const Screen& s, Presenter& p) {
     for (const Rect& bar : layout.blackBars) p.fillRect(bar, opaqueBlack);
     const Rect whole{0, 0, s.width, s.height};
     for (const JoypadPiece& piece : layout.pieces)
-        p.drawImage(piece.fromButtons ? pad.images.buttons : pad.images.pad, false, piece.source, piece.dest, whole);
+        p.drawImage(piece.fromButtons ? pad.images.buttons : pad.images.pad, false, piece.source, piece.dest, whole,
+                    false);
     pad.directionHits = layout.directionHits;
     pad.diagonalHits = layout.diagonalHits;
     pad.buttonHits = layout.buttonHits;

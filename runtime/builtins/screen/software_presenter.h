@@ -10,7 +10,8 @@ public:
     void resize(int width, int height);  // the screen control after a rotation
 
     void beginScene() override;
-    void drawImage(const ArgbImage& image, bool changed, Rect source, Point dest, Rect clip) override;
+    void drawImage(const ArgbImage& image, bool changed, Rect source, Point dest, Rect clip,
+                   bool useAlpha) override;
     void fillRect(Rect area, uint32_t colour) override;
     void endScene() override;
 

@@ -42,7 +42,7 @@ std::optional<RunError> composeFrame(Screen& s, Presenter& p, int joypadMargin, 
     const Rect source{s.offsetX + r.x1, s.offsetY + r.y1, s.offsetX + s.width, s.offsetY + s.height};
     const Point dest{joypadMargin + r.x1, r.y1};
     const Rect clip{joypadMargin + r.x1, r.y1, joypadMargin + r.x2, r.y2};
-    p.drawImage(s.buffer, s.bufferChanged, source, dest, clip);
+    p.drawImage(s.buffer, s.bufferChanged, source, dest, clip, false);
     s.bufferChanged = false;
     if (layers) layers(p);
     p.endScene();
