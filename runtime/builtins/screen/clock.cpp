@@ -10,5 +10,8 @@ uint32_t SystemClock::realTimeMs() {
 }
 
 void SystemClock::sleepMs(int ms) {
-    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    else if (ms == 0)
+        std::this_thread::yield();
 }

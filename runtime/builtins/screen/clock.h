@@ -8,7 +8,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual uint32_t realTimeMs() = 0;
-    virtual void sleepMs(int ms) = 0;
+    virtual void sleepMs(int ms) = 0;  // 0 gives the processor to others for a moment
 };
 
 // The process clock: steady time since the first call.

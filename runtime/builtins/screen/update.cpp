@@ -21,10 +21,10 @@ void waitForFrameTime(Pacing& pacing, Clock& clock) {
             pacing.lastUpdateMs = now;
             return;
         }
-        // Sleep through most of the wait, so a paced program leaves the CPU to others,
-        // and read the timer closely for the last millisecond.
+        // Sleep through most of the wait, so a paced program leaves the CPU to others
+        // (the display server among them), and read the timer closely for the last millisecond.
         const int64_t remaining = 1000 / rate - elapsed;
-        if (remaining >= 2) clock.sleepMs(static_cast<int>(remaining - 1));
+        clock.sleepMs(remaining >= 2 ? static_cast<int>(remaining - 1) : 0);
     }
 }
 
