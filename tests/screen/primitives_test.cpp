@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <vector>
 #include <utility>
 
 #include "screen/primitives.h"
+#include "screen/text.h"
 #include "screen_fixture.h"
 
 TEST(SolidBox, FillsColumnsAndRowsUpToButNotIncludingTheSecondCorner) {
@@ -184,4 +187,38 @@ TEST(Ellipse, PartlyOutsideTheBufferDrawsOnlyTheInsidePart) {
     EXPECT_TRUE(isInk(s, 20, 0));   // point 16: (trunc(20.99), trunc(0.99))
     EXPECT_TRUE(isInk(s, 0, 20));   // point 32
     EXPECT_FALSE(isInk(s, 0, 0));
+}
+
+TEST(LineWalk, StartsPartWayWithTheSameMinorPosition) {
+    // (-10,0)-(10,2): d = 2, D = 20, error -16 rising by 4; y steps on the moves to
+    // x = -5 (error 0) and x = 5 (error 0 again after -36), so x = 0..4 lie on y = 1.
+    std::vector<std::pair<int, int>> visited;
+    walkLine(-10, 0, 10, 2, [&](int x, int y) { visited.push_back({x, y}); }, 0, 7);
+    const std::vector<std::pair<int, int>> expected = {{0, 1}, {1, 1}, {2, 1}, {3, 1},
+                                                       {4, 1}, {5, 2}, {6, 2}, {7, 2}};
+    EXPECT_EQ(visited, expected);
+}
+
+TEST(Line, FarEndsCostOnlyTheVisiblePart) {
+    Screen s = testScreen(360, 640);
+    line(s, 0, 0, 2000000000, 1);  // y steps after a billion moves: row 0 across the buffer
+    EXPECT_EQ(countInk(s), 641);
+    EXPECT_TRUE(isInk(s, 640, 0));
+}
+
+TEST(Ellipse, AbsurdRadiiFinishAndStayInsideTheBuffer) {
+    Screen s = testScreen(360, 640);
+    circle(s, 100, 100, 3e9f);
+    ellipse(s, 100, 100, std::nanf(""), 5.0f);
+    ellipse(s, 100, 100, -1e30f, 1e30f);
+    SUCCEED();
+}
+
+TEST(Text, FarCursorPositionsSaturate) {
+    Screen s = testScreen();
+    locate(s, 2000000000, -2000000000);
+    EXPECT_EQ(s.cursorX, 2147483647);
+    EXPECT_EQ(s.cursorY, -2147483647 - 1);
+    printString(s, "AAA");  // wraps at once to x = 0 on the next line; nothing lands in the buffer
+    EXPECT_EQ(countInk(s), 0);
 }

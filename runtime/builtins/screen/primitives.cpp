@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 
 namespace {
@@ -39,8 +40,20 @@ Corners boxCorners(const Screen& s, int x1, int y1, int x2, int y2) {
 }
 
 void walkInk(Screen& s, int x1, int y1, int x2, int y2) {
-    walkLine(x1, y1, x2, y2, [&s](int x, int y) { putPixel(s, x, y, s.ink); });
+    if (std::max(x1, x2) < 0 || std::min(x1, x2) > s.bufferX || std::max(y1, y2) < 0 ||
+        std::min(y1, y2) > s.bufferY)
+        return;
+    const bool alongX = std::abs(int64_t{x2} - x1) >= std::abs(int64_t{y2} - y1);
+    walkLine(x1, y1, x2, y2, [&s](int x, int y) { putPixel(s, x, y, s.ink); }, 0, alongX ? s.bufferX : s.bufferY);
     s.bufferChanged = true;
+}
+
+// Polygon points of absurd ellipses stay far outside the buffer but inside int.
+int pointCoordinate(double v) {
+    constexpr double limit = 1e9;
+    if (!(v > -limit)) return static_cast<int>(-limit);  // also NaN
+    if (!(v < limit)) return static_cast<int>(limit);
+    return static_cast<int>(v);
 }
 
 }  // namespace
@@ -84,11 +97,11 @@ void ellipse(Screen& s, int x, int y, float rx, float ry) {
     constexpr int points = 64;
     auto column = [&](int k) {
         const double a = k / static_cast<double>(points) * 2 * std::numbers::pi;
-        return static_cast<int>(x + 0.99 + rx * std::sin(a));
+        return pointCoordinate(x + 0.99 + rx * std::sin(a));
     };
     auto row = [&](int k) {
         const double a = k / static_cast<double>(points) * 2 * std::numbers::pi;
-        return static_cast<int>(y - ry * std::cos(a) + 0.99);
+        return pointCoordinate(y - ry * std::cos(a) + 0.99);
     };
     for (int k = 0; k < points; ++k) {
         const int next = (k + 1) % points;

@@ -31,31 +31,43 @@ inline void circle(Screen& s, int x, int y, float r) { ellipse(s, x, y, r, r); }
 // Clip: orders the corners, limits the far corner to the screen, switches clipping on.
 void setClip(Screen& s, int x1, int y1, int x2, int y2);
 
-// The line walk shared with Inline: calls visit(x, y) for every point from the
-// first end to the second, the ends swapped so the major axis runs forwards.
+// The line walk shared with Inline: calls visit(x, y) for the points from the
+// first end to the second (the ends swapped so that the major axis, x on a
+// tie, runs forwards). Only the steps whose major coordinate lies in
+// majorFirst..majorLast are visited; the walk jumps straight to the first one,
+// so lines reaching far outside the buffer cost no more than the part inside.
 template <typename Visit>
-void walkLine(int x1, int y1, int x2, int y2, Visit visit) {
-    const int dx = x2 > x1 ? x2 - x1 : x1 - x2;
-    const int dy = y2 > y1 ? y2 - y1 : y1 - y2;
+void walkLine(int x1, int y1, int x2, int y2, Visit visit, int majorFirst = INT32_MIN, int majorLast = INT32_MAX) {
+    const int64_t dx = x2 > x1 ? int64_t{x2} - x1 : int64_t{x1} - x2;
+    const int64_t dy = y2 > y1 ? int64_t{y2} - y1 : int64_t{y1} - y2;
     const bool alongX = dx >= dy;
     if (alongX ? x2 < x1 : y2 < y1) {
         int t = x1; x1 = x2; x2 = t;
         t = y1; y1 = y2; y2 = t;
     }
-    const int major = alongX ? dx : dy;
-    const int minor = alongX ? dy : dx;
+    const int64_t major = alongX ? dx : dy;
+    const int64_t minor = alongX ? dy : dx;
     const int minorStep = alongX ? (y2 < y1 ? -1 : 1) : (x2 < x1 ? -1 : 1);
-    int x = x1, y = y1;
-    int error = 2 * minor - major;
-    visit(x, y);
-    for (int i = 0; i < major; ++i) {
+    const int64_t majorStart = alongX ? x1 : y1;
+    const int64_t minorStart = alongX ? y1 : x1;
+    const int64_t firstStep = majorFirst > majorStart ? majorFirst - majorStart : 0;
+    const int64_t lastStep = majorLast < majorStart + major ? majorLast - majorStart : major;
+    if (firstStep > lastStep) return;
+    // After k steps the minor coordinate has moved floor((2kd + D) / 2D) times.
+    int64_t moved = major == 0 ? 0 : (2 * firstStep * minor + major) / (2 * major);
+    int64_t error = 2 * minor - major + 2 * firstStep * minor - 2 * major * moved;
+    int64_t m = majorStart + firstStep;
+    int64_t n = minorStart + minorStep * moved;
+    for (int64_t k = firstStep;; ++k) {
+        if (alongX) visit(static_cast<int>(m), static_cast<int>(n));
+        else visit(static_cast<int>(n), static_cast<int>(m));
+        if (k == lastStep) break;
         if (error >= 0) {
-            (alongX ? y : x) += minorStep;
+            n += minorStep;
             error += 2 * (minor - major);
         } else {
             error += 2 * minor;
         }
-        (alongX ? x : y) += 1;
-        visit(x, y);
+        ++m;
     }
 }

@@ -1,6 +1,9 @@
 #include "screen/text.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -23,6 +26,11 @@ struct FontReader {
     }
 };
 
+// Cursor arithmetic saturates, so that far-off positions stay far off.
+int saturated(int64_t v) {
+    return static_cast<int>(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
 void putTextPixel(Screen& s, int x, int y) {
     if (insideBuffer(s, x, y)) s.buffer.row(y)[x] = s.ink;
 }
@@ -43,19 +51,23 @@ void drawGlyph(Screen& s, FontReader& reader, int x, int y, unsigned char code) 
 Point drawText(Screen& s, int x, int y, std::string_view text) {
     FontReader reader(s.font);
     const int step = s.bold ? boldTextStep : textStep;
+    int64_t atX = x, atY = y;
     for (char ch : text) {
         const auto code = static_cast<unsigned char>(ch);
         if (code == 0 || code >= 128) break;
-        drawGlyph(s, reader, x, y, code);
-        if (s.bold) drawGlyph(s, reader, x + 1, y, code);
-        x += step;
-        if (x > s.width - textStep) {
-            x = 0;
-            y += textLineHeight;
+        const bool nearBuffer = atX > -glyphWidth - 1 && atX <= s.bufferX && atY > -glyphHeight && atY <= s.bufferY;
+        if (nearBuffer) {
+            drawGlyph(s, reader, static_cast<int>(atX), static_cast<int>(atY), code);
+            if (s.bold) drawGlyph(s, reader, static_cast<int>(atX) + 1, static_cast<int>(atY), code);
+        }
+        atX += step;
+        if (atX > s.width - textStep) {
+            atX = 0;
+            atY += textLineHeight;
         }
     }
     s.bufferChanged = true;
-    return {x, y};
+    return {saturated(atX), saturated(atY)};
 }
 
 void textAt(Screen& s, int x, int y, std::string_view text) { drawText(s, x, y, text); }
@@ -64,18 +76,18 @@ void center(Screen& s, std::string_view text) {
     const int length = static_cast<int>(text.size());
     drawText(s, s.width / 2 - (length * textStep + 16) / 2, s.cursorY, text);
     s.cursorX = 0;
-    s.cursorY += textLineHeight;
+    s.cursorY = saturated(int64_t{s.cursorY} + textLineHeight);
 }
 
 void locate(Screen& s, int column, int row) {
-    s.cursorX = column * textStep;
-    s.cursorY = row * textLineHeight;
+    s.cursorX = saturated(int64_t{column} * textStep);
+    s.cursorY = saturated(int64_t{row} * textLineHeight);
 }
 
 void printString(Screen& s, std::string_view text) {
     if (text.empty()) {
         s.cursorX = 0;
-        s.cursorY += textLineHeight;
+        s.cursorY = saturated(int64_t{s.cursorY} + textLineHeight);
         return;
     }
     const Point next = drawText(s, s.cursorX, s.cursorY, text);

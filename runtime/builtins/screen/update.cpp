@@ -33,8 +33,8 @@ void waitForFrameTime(Pacing& pacing, Clock& clock) {
 std::optional<RunError> composeFrame(Screen& s, Presenter& p, int joypadMargin, const FrameLayers& layers) {
     const Rect r = visibleArea(s);
     // A negative offset would show memory before the buffer.
-    if (s.offsetX < 0 || s.offsetY < 0 || s.bufferX < s.offsetX + r.x2 - joypadMargin ||
-        s.bufferY < s.offsetY + r.y2)
+    if (s.offsetX < 0 || s.offsetY < 0 || s.bufferX < int64_t{s.offsetX} + r.x2 - joypadMargin ||
+        s.bufferY < int64_t{s.offsetY} + r.y2)
         return RunError::ScreenOutOfBounds;
     p.beginScene();
     // The source starts at the clip corner too, so that clipping hides the outside
