@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "line_walk.h"
 #include "screen/screen.h"
 
 // Fills rows 0..BufferY-1, columns 0..BufferX with paper; the cursor goes home.
@@ -31,7 +32,7 @@ inline void circle(Screen& s, int x, int y, float r) { ellipse(s, x, y, r, r); }
 // Clip: orders the corners, limits the far corner to the screen, switches clipping on.
 void setClip(Screen& s, int x1, int y1, int x2, int y2);
 
-// The line walk shared with Inline: calls visit(x, y) for the points from the
+// The line walk of Line and the ellipse outline: calls visit(x, y) for the points from the
 // first end to the second (the ends swapped so that the major axis, x on a
 // tie, runs forwards). Only the steps whose major coordinate lies in
 // majorFirst..majorLast are visited; the walk jumps straight to the first one,
@@ -53,8 +54,7 @@ void walkLine(int x1, int y1, int x2, int y2, Visit visit, int majorFirst = INT3
     const int64_t firstStep = majorFirst > majorStart ? majorFirst - majorStart : 0;
     const int64_t lastStep = majorLast < majorStart + major ? majorLast - majorStart : major;
     if (firstStep > lastStep) return;
-    // After k steps the minor coordinate has moved floor((2kd + D) / 2D) times.
-    int64_t moved = major == 0 ? 0 : (2 * firstStep * minor + major) / (2 * major);
+    int64_t moved = minorStepsAfter(firstStep, minor, major);
     int64_t error = 2 * minor - major + 2 * firstStep * minor - 2 * major * moved;
     int64_t m = majorStart + firstStep;
     int64_t n = minorStart + minorStep * moved;

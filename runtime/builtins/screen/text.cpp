@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -94,23 +93,3 @@ void printString(Screen& s, std::string_view text) {
     s.cursorX = next.x;
     s.cursorY = next.y;
 }
-
-void printInteger(Screen& s, int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    printString(s, text);
-}
-
-std::string floatText(float value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", static_cast<double>(value));
-    std::string out = text;
-    const size_t point = out.find('.');
-    if (point == std::string::npos) return out;  // inf and nan have no point
-    size_t end = out.size();
-    while (end > point + 2 && out[end - 1] == '0') --end;
-    out.resize(end);
-    return out;
-}
-
-void printFloat(Screen& s, float value) { printString(s, floatText(value)); }

@@ -2,7 +2,6 @@
 // lines, wrapping before the right edge of the screen.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "screen/screen.h"
@@ -24,10 +23,5 @@ void locate(Screen& s, int column, int row);
 inline int cursorColumn(const Screen& s) { return s.cursorX / textStep; }
 inline int cursorRow(const Screen& s) { return s.cursorY / textLineHeight; }
 
-// Print of the three kinds, at the cursor.
-void printInteger(Screen& s, int value);
-void printFloat(Screen& s, float value);
+// Print at the cursor (numbers come formatted); the empty text starts a new line.
 void printString(Screen& s, std::string_view text);
-
-// "%f" with trailing zeros removed but one digit kept after the point: 2.5, 3.0.
-std::string floatText(float value);
