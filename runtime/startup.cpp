@@ -3,6 +3,7 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "phone/emulator.h"
 #include "report.h"
 
 #include <algorithm>
@@ -39,7 +40,6 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
     settleScreen(in);
-    host.setScreenSize(in.screenWidth, in.screenHeight);
 
     irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
     if (!device) {
@@ -52,11 +52,24 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
+    Emulator emulator;
+    const TrailerSettings& t = in.image.trailer;
+    EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation, t.touchScreen != 0 && t.joypadUsed != 0,
+                              options.programFolder, options.inputScript};
+    if (auto fault = startEmulator(emulator, settings)) {
+        reportStartupFailure(in, *fault);
+        releaseDevice(device);
+        return -1;
+    }
+    in.emulator = &emulator;
+    host.shownFrame = &emulator.frames.lastFrame();
+
     in.dataPointer = in.image.dataPointer;
     in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
     in.stackBudget = options.stackBudget;
     runMainProgram(in);
 
+    if (!options.snapshot.empty()) writeSnapshot(emulator, options.snapshot);
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
     releaseDevice(device);

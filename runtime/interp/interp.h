@@ -11,6 +11,7 @@
 #include <vector>
 
 struct Host;
+struct Emulator;
 
 // Text registers hold at most this many characters; longer results are cut.
 inline constexpr size_t registerLength = 1024;
@@ -70,6 +71,7 @@ struct Interp {
     explicit Interp(Host& host) : host(host) {}
 
     Host& host;
+    Emulator* emulator = nullptr;  // the phone's screen and input; set at start-up
     Image image;
 
     uint32_t position = 0;
