@@ -13,6 +13,10 @@
 #include "screen/update.h"
 
 struct Emulator {
+    Emulator() = default;
+    Emulator(const Emulator&) = delete;  // the presenter may point into it
+    Emulator& operator=(const Emulator&) = delete;
+
     Screen screen;
     Phone phone;
     SystemClock clock;
