@@ -27,6 +27,13 @@ void settleScreen(Interp& in) {
 
 }  // namespace
 
+void runLoadedProgram(Interp& in, size_t stackBudget) {
+    in.dataPointer = in.image.dataPointer;
+    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
+    in.stackBudget = stackBudget;
+    runMainProgram(in);
+}
+
 int runRuntime(const RuntimeOptions& options) {
     HeadlessHost host;
     Interp in(host);
@@ -52,10 +59,7 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
-    in.dataPointer = in.image.dataPointer;
-    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
-    in.stackBudget = options.stackBudget;
-    runMainProgram(in);
+    runLoadedProgram(in, options.stackBudget);
 
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);

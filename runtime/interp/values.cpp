@@ -40,7 +40,7 @@ bool compareFloats(float l, CompareOp op, float r) {
 }
 
 // Texts are only ever equal or not; the ordering operators are never true.
-bool compareStrings(const std::string& l, CompareOp op, const std::string& r) {
+bool compareStrings(std::string_view l, CompareOp op, std::string_view r) {
     if (op == CompareOp::Equal) return l == r;
     if (op == CompareOp::NotEqual) return l != r;
     return false;
