@@ -1,0 +1,111 @@
+// Sound through SDL's "disk" audio driver, which writes the mixed output to a
+// file in real time: the written samples show what a listener would hear.
+#include "sdl_sound_backend.h"
+#include "sound.h"
+
+#include "test_files.h"
+#include "wave_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+namespace {
+
+constexpr int outputRate = 44100;  // the device opens 16-bit stereo at 44100 Hz
+
+// The left channel of everything the device played.
+std::vector<std::int16_t> leftChannel(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<char> raw{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::int16_t> left;
+    for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
+        left.push_back(std::int16_t(std::uint8_t(raw[at]) | std::uint8_t(raw[at + 1]) << 8));
+    return left;
+}
+
+class DiskOutput : public testing::Test {
+protected:
+    SdlSoundBackend device;
+    Sound sound{device};
+    std::string output;
+
+    void SetUp() override {
+        output = testFile(std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".raw");
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
+        ASSERT_TRUE(startSound(sound));
+    }
+};
+
+TEST_F(DiskOutput, BeepA4IsA440HertzSquareWaveFor200Milliseconds) {
+    ASSERT_EQ(beep(sound, 69, 200), std::nullopt);
+    releaseSound(sound);
+
+    const auto left = leftChannel(output);
+    std::size_t first = left.size(), last = 0;
+    for (std::size_t k = 0; k < left.size(); ++k)
+        if (left[k] != 0) {
+            first = std::min(first, k);
+            last = k;
+        }
+    ASSERT_LT(first, last);
+    const double seconds = double(last + 1 - first) / outputRate;
+    EXPECT_NEAR(seconds, 0.200, 0.050);
+
+    int risingEdges = 0, fullAmplitude = 0;
+    for (std::size_t k = first; k <= last; ++k) {
+        if (k > first && left[k - 1] < 0 && left[k] > 0) ++risingEdges;
+        if (left[k] == 3276 || left[k] == -3276) ++fullAmplitude;
+    }
+    EXPECT_NEAR(risingEdges / seconds, 440.0, 440.0 * 0.03);
+    EXPECT_GT(fullAmplitude, int(0.99 * double(last + 1 - first)));
+}
+
+TEST_F(DiskOutput, PlayedWavSamplesReachTheOutput) {
+    // 100 ms of a pattern that silence and mixing cannot produce by chance.
+    std::vector<std::int16_t> pattern;
+    for (int k = 0; k < 4410; ++k) pattern.push_back(std::int16_t(k % 2 ? 1234 : -567));
+    const std::string wave = testFile("disk.wav");
+    writeFile(wave, pcmWave(1, outputRate, 16, samples16(pattern)));
+    ASSERT_EQ(loadWav(sound, wave, 5, NameSource::value), std::nullopt);
+    ASSERT_EQ(playWav(sound, 5), std::nullopt);
+    EXPECT_TRUE(device.isPlaying(*sound.wav[4].buffer));
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    EXPECT_FALSE(device.isPlaying(*sound.wav[4].buffer));
+    releaseSound(sound);
+
+    const auto left = leftChannel(output);
+    // SDL's format conversion goes through floats and may round a sample by one.
+    const auto at = std::search(left.begin(), left.end(), pattern.begin(), pattern.end(),
+                                [](int heard, int played) { return std::abs(heard - played) <= 1; });
+    EXPECT_NE(at, left.end());
+}
+
+TEST_F(DiskOutput, WavVolumeTwentyIsTwentyDecibelsDown) {
+    const std::string wave = testFile("quiet.wav");
+    writeFile(wave, pcmWave(1, outputRate, 16, samples16(std::vector<std::int16_t>(4410, 10000))));
+    ASSERT_EQ(loadWav(sound, wave, 1, NameSource::literal), std::nullopt);
+    ASSERT_EQ(wavVol(sound, 1, 20), std::nullopt);
+    ASSERT_EQ(playWav(sound, 1), std::nullopt);
+    std::this_thread::sleep_for(std::chrono::milliseconds(250));
+    releaseSound(sound);
+
+    // -20 dB is a tenth: the mixer's volume 13 of 128 gives 10000 * 13 / 128.
+    const auto left = leftChannel(output);
+    EXPECT_EQ(std::count(left.begin(), left.end(), 1015), 4410);
+}
+
+TEST(NoSoundDevice, StartReportsFailureAndTheProgramRunsOnSilently) {
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlSoundBackend device;
+    Sound sound{device};
+    EXPECT_FALSE(startSound(sound));
+    EXPECT_EQ(beep(sound, 69, 10), std::nullopt);
+    releaseSound(sound);
+}
+
+}  // namespace
