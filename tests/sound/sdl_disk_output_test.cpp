@@ -99,6 +99,40 @@ TEST_F(DiskOutput, WavVolumeTwentyIsTwentyDecibelsDown) {
     EXPECT_EQ(std::count(left.begin(), left.end(), 1015), 4410);
 }
 
+// One track of one long note: middle C on a piano for two seconds.
+Bytes midiFile() {
+    const Bytes track = {0x00, 0xC0, 0x00,              // piano
+                         0x00, 0x90, 60, 100,           // note on
+                         0x83, 0x00, 0x80, 60, 0,       // 384 ticks later, note off
+                         0x00, 0xFF, 0x2F, 0x00};       // end of track
+    Bytes file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, std::uint8_t(track.size())};
+    file.insert(file.end(), track.begin(), track.end());
+    return file;
+}
+
+TEST_F(DiskOutput, MidiMusicIsSynthesisedAndItsPositionAdvances) {
+    const std::string song = testFile("disk.mid");
+    writeFile(song, midiFile());
+    ASSERT_EQ(loadMid(sound, song, 2, NameSource::literal), std::nullopt);
+    ASSERT_EQ(playMid(sound, 2), std::nullopt);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const MusicPosition p = getMidPosition(sound, 2);
+    EXPECT_EQ(p.error, std::nullopt);
+    EXPECT_GE(p.milliseconds, 200);
+    EXPECT_LE(p.milliseconds, 1000);
+    ASSERT_EQ(stopMid(sound, 2), std::nullopt);
+    releaseSound(sound);
+
+    const auto left = leftChannel(output);
+    EXPECT_GT(std::count_if(left.begin(), left.end(), [](std::int16_t v) { return std::abs(v) > 100; }), 1000);
+}
+
+TEST_F(DiskOutput, UnreadableMusicCannotBeLoaded) {
+    const std::string junk = testFile("junk.mp3");
+    writeFile(junk, Bytes(64, 'x'));
+    EXPECT_EQ(loadMp3(sound, junk, 1, NameSource::literal), RunError::CannotLoadMp3);
+}
+
 TEST(NoSoundDevice, StartReportsFailureAndTheProgramRunsOnSilently) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlSoundBackend device;

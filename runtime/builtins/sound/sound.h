@@ -46,6 +46,9 @@ struct MusicPosition {
     SoundResult error;
 };
 
+// What start-up shows (caption "Error") when startSound finds no device.
+inline constexpr std::string_view cannotActivateSoundMessage = "Cannot activate sound";
+
 // Start-up: false when there is no sound device; the program then runs on silently.
 bool startSound(Sound& s);
 void resetMusicSlots(Sound& s);
