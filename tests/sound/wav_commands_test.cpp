@@ -81,6 +81,11 @@ TEST_F(WavCommands, FailedLoadLeavesTheSlotEmpty) {
     EXPECT_FALSE(sound.wav[2].buffer);
 }
 
+TEST_F(WavCommands, AFolderIsNoWavFile) {
+    EXPECT_EQ(loadWav(sound, testing::TempDir(), 1, NameSource::literal), RunError::CannotLoadWav);
+    EXPECT_FALSE(sound.wav[0].buffer);
+}
+
 TEST_F(WavCommands, CommandsCheckTheSlotThenThatItIsLoaded) {
     for (int slot : {0, 64, -1}) {
         EXPECT_EQ(playWav(sound, slot), RunError::OutOfRange);

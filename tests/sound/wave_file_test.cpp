@@ -136,6 +136,7 @@ TEST(WaveFile, ReadsFromAFileAndFailsForAMissingOne) {
     ASSERT_TRUE(wave);
     EXPECT_EQ(wave->data, (Bytes{1, 2, 3}));
     EXPECT_FALSE(readWaveFile(testFile("no such file.wav")));
+    EXPECT_FALSE(readWaveFile(testing::TempDir()));
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <new>
 
 namespace {
 
@@ -81,9 +82,19 @@ std::optional<WaveFile> parseWave(std::span<const std::uint8_t> bytes) {
 }
 
 std::optional<WaveFile> readWaveFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return parseWave(bytes);
+    // A folder opens for reading too, but has no size to read.
+    std::error_code notAFile;
+    if (!std::filesystem::is_regular_file(path, notAFile)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in.tellg();
+    if (!in || size < 0) return std::nullopt;
+    // A file too large for memory cannot be loaded; it must not end the program.
+    try {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+        in.seekg(0);
+        if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+        return parseWave(bytes);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
