@@ -34,7 +34,7 @@ protected:
     std::string output;
 
     void SetUp() override {
-        output = testFile(std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".raw");
+        output = testFile("output.raw");
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
         ASSERT_TRUE(startSound(sound));

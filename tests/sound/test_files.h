@@ -1,13 +1,8 @@
-// Paths for files the sound tests write, one folder per test program.
+// Paths for files the sound tests write. Every test process has a folder of
+// its own, so that tests running in parallel never share a file, and removes
+// it when its tests are done.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <string>
 
-inline std::string testFile(const std::string& name) {
-    const auto folder = std::filesystem::path(testing::TempDir()) / "orb_sound_tests";
-    std::filesystem::create_directories(folder);
-    return (folder / name).string();
-}
+std::string testFile(const std::string& name);

@@ -152,7 +152,10 @@ bool SdlSoundBackend::openMusic(std::string_view alias, std::string_view file) {
 
 bool SdlSoundBackend::playMusicFromStart(std::string_view alias) {
     Song* song = songOf(alias);
-    if (!song || Mix_PlayMusic(song->music, 0) != 0) return false;
+    if (!song) return false;
+    // The music stream plays one song: starting this one stops any other.
+    if (!currentSong.empty() && currentSong != alias) stopMusic(std::string(currentSong));
+    if (Mix_PlayMusic(song->music, 0) != 0) return false;
     song->startTicks = SDL_GetTicks();
     song->stoppedAt = 0;
     currentSong = alias;
