@@ -85,6 +85,32 @@ TEST_F(DiskOutput, PlayedWavSamplesReachTheOutput) {
     EXPECT_NE(at, left.end());
 }
 
+TEST_F(DiskOutput, PlayingAgainRestartsTheSample) {
+    // 200 ms of a rising ramp, so that every stretch of it is found once.
+    std::vector<std::int16_t> ramp;
+    for (int k = 0; k < 8820; ++k) ramp.push_back(std::int16_t(k * 3 - 13000));
+    const std::string wave = testFile("ramp.wav");
+    writeFile(wave, pcmWave(1, outputRate, 16, samples16(ramp)));
+    ASSERT_EQ(loadWav(sound, wave, 2, NameSource::literal), std::nullopt);
+    playWav(sound, 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
+    playWav(sound, 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(350));
+    releaseSound(sound);
+
+    const auto left = leftChannel(output);
+    const auto near = [](int heard, int played) { return std::abs(heard - played) <= 1; };
+    const std::vector<std::int16_t> start(ramp.begin(), ramp.begin() + 441);
+    const auto first = std::search(left.begin(), left.end(), start.begin(), start.end(), near);
+    ASSERT_NE(first, left.end());
+    const auto second = std::search(first + 1, left.end(), start.begin(), start.end(), near);
+    ASSERT_NE(second, left.end());
+    // The second start cut the first play short: it came before its end.
+    EXPECT_LT(second - first, std::ptrdiff_t(ramp.size()));
+    // And it played to the end once.
+    EXPECT_NE(std::search(second, left.end(), ramp.begin(), ramp.end(), near), left.end());
+}
+
 TEST_F(DiskOutput, WavVolumeTwentyIsTwentyDecibelsDown) {
     const std::string wave = testFile("quiet.wav");
     writeFile(wave, pcmWave(1, outputRate, 16, samples16(std::vector<std::int16_t>(4410, 10000))));
