@@ -36,8 +36,10 @@ bool SdlSoundBackend::openDevice() {
     }
     Mix_QuerySpec(&device.frequency, &device.format, &device.channels);
     Mix_AllocateChannels(channelCount);
-    // A font named in SDL_SOUNDFONTS takes precedence inside SDL_mixer.
-    if (auto font = findSoundFont()) Mix_SetSoundFonts(font->c_str());
+    // Fonts named in SDL_SOUNDFONTS are the user's choice; SDL_mixer reads them
+    // itself unless a font is set here.
+    if (!SDL_getenv("SDL_SOUNDFONTS"))
+        if (auto font = findSoundFont()) Mix_SetSoundFonts(font->c_str());
     open = true;
     return true;
 }
