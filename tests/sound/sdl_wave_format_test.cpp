@@ -34,6 +34,8 @@ TEST(SdlWaveFormat, RefusesWhatTheDeviceCannotPlay) {
     EXPECT_EQ(sdlSampleFormat(format(2, 1, 4)), std::nullopt);
     EXPECT_EQ(sdlSampleFormat(format(1, 1, 12)), std::nullopt);
     EXPECT_EQ(sdlSampleFormat(format(1, 0, 16)), std::nullopt);
+    EXPECT_EQ(sdlSampleFormat(format(1, 8, 16)), AUDIO_S16LSB);
+    EXPECT_EQ(sdlSampleFormat(format(1, 9, 16)), std::nullopt);
     WaveFormat badAlign = format(1, 2, 16);
     badAlign.blockAlign = 3;
     EXPECT_EQ(sdlSampleFormat(badAlign), std::nullopt);

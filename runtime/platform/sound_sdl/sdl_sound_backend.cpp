@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <new>
 #include <numeric>
 
 namespace {
@@ -18,6 +20,7 @@ constexpr int requestedFrequency = 44100;
 constexpr int requestedChannels = 2;
 constexpr int mixBufferFrames = 1024;  // about 23 ms of latency
 constexpr int quietestVolume = -10000;  // hundredths of a decibel
+constexpr std::size_t largestBufferBytes = 0x0FFFFFFF;
 
 // A tone buffer holds whole periods of the wave; when that would take more
 // than this many seconds the loop is cut there and may click once per loop.
@@ -66,35 +69,44 @@ std::optional<std::vector<std::uint8_t>> SdlSoundBackend::toDeviceFormat(std::ui
     if (SDL_BuildAudioCVT(&cvt, format, std::uint8_t(channels), frequency, device.format,
                           std::uint8_t(device.channels), device.frequency) < 0)
         return std::nullopt;
-    std::vector<std::uint8_t> out(samples.size() * std::size_t(std::max(cvt.len_mult, 1)));
-    std::copy(samples.begin(), samples.end(), out.begin());
-    if (cvt.needed) {
-        cvt.buf = out.data();
-        cvt.len = int(samples.size());
-        if (SDL_ConvertAudio(&cvt) != 0) return std::nullopt;
-        out.resize(std::size_t(cvt.len_cvt));
+    // SDL converts in place in a buffer of len_mult times the input, whose
+    // length it counts in an int.
+    const std::uint64_t workSize = std::uint64_t(samples.size()) * std::uint64_t(std::max(cvt.len_mult, 1));
+    if (workSize > std::uint64_t(std::numeric_limits<int>::max())) return std::nullopt;
+    try {
+        std::vector<std::uint8_t> out(static_cast<std::size_t>(workSize));
+        std::copy(samples.begin(), samples.end(), out.begin());
+        if (cvt.needed) {
+            cvt.buf = out.data();
+            cvt.len = int(samples.size());
+            if (SDL_ConvertAudio(&cvt) != 0) return std::nullopt;
+            out.resize(std::size_t(cvt.len_cvt));
+        }
+        return out;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
     }
-    return out;
 }
 
 std::optional<SoundBufferId> SdlSoundBackend::createBuffer(const WaveFormat& format,
                                                            std::span<const std::uint8_t> data) {
     const auto sampleFormat = sdlSampleFormat(format);
     if (!open || !sampleFormat) return std::nullopt;
-    // A trailing partial frame cannot be played; an empty buffer cannot be made.
+    // A trailing partial frame cannot be played; an empty buffer cannot be made,
+    // nor one larger than a sound buffer may be.
     const std::size_t wholeFrames = data.size() - data.size() % format.blockAlign;
-    if (wholeFrames == 0) return std::nullopt;
-    const auto free = std::find_if(buffers.begin() + 1, buffers.end(), [](const Buffer& b) { return !b.chunk; });
-    if (free == buffers.end()) return std::nullopt;
+    if (wholeFrames == 0 || wholeFrames > largestBufferBytes) return std::nullopt;
+    const auto unused = std::find_if(buffers.begin() + 1, buffers.end(), [](const Buffer& b) { return !b.chunk; });
+    if (unused == buffers.end()) return std::nullopt;
     auto samples = toDeviceFormat(*sampleFormat, format.channels, int(format.samplesPerSecond), data.first(wholeFrames));
     if (!samples || samples->empty()) return std::nullopt;
-    free->samples = std::move(*samples);
-    free->chunk = Mix_QuickLoad_RAW(free->samples.data(), std::uint32_t(free->samples.size()));
-    if (!free->chunk) {
-        free->samples.clear();
+    unused->samples = std::move(*samples);
+    unused->chunk = Mix_QuickLoad_RAW(unused->samples.data(), std::uint32_t(unused->samples.size()));
+    if (!unused->chunk) {
+        unused->samples.clear();
         return std::nullopt;
     }
-    return SoundBufferId(free - buffers.begin());
+    return SoundBufferId(unused - buffers.begin());
 }
 
 SdlSoundBackend::Buffer* SdlSoundBackend::bufferAt(SoundBufferId id) {

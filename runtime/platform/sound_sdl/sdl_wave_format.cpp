@@ -8,6 +8,7 @@ constexpr std::uint16_t waveFormatExtensible = 0xFFFE;
 // then the sub-format GUID, whose first two bytes are the real format tag.
 constexpr std::size_t subFormatOffset = 6;
 constexpr std::size_t extensibleExtraSize = 22;
+constexpr std::uint16_t largestChannelCount = 8;  // 7.1 is the most SDL converts
 
 std::optional<SDL_AudioFormat> sampleFormatOf(std::uint16_t tag, std::uint16_t bits) {
     if (tag == waveFormatPcm && bits == 8) return AUDIO_U8;
@@ -20,7 +21,8 @@ std::optional<SDL_AudioFormat> sampleFormatOf(std::uint16_t tag, std::uint16_t b
 }  // namespace
 
 std::optional<SDL_AudioFormat> sdlSampleFormat(const WaveFormat& format) {
-    if (format.channels == 0 || format.samplesPerSecond == 0) return std::nullopt;
+    if (format.channels == 0 || format.channels > largestChannelCount || format.samplesPerSecond == 0)
+        return std::nullopt;
     if (format.blockAlign != format.channels * (format.bitsPerSample / 8)) return std::nullopt;
     std::uint16_t tag = format.formatTag;
     if (tag == waveFormatExtensible) {

@@ -8,6 +8,6 @@
 #include <optional>
 
 // The SDL sample format of a WAV format record; empty for anything the device
-// would refuse: unknown tags or sample sizes, no channels, no rate, or a block
+// would refuse: unknown tags or sample sizes, no channels or more than 8, no rate, or a block
 // alignment that does not match the channels and sample size.
 std::optional<SDL_AudioFormat> sdlSampleFormat(const WaveFormat& format);
