@@ -163,6 +163,16 @@ TEST_F(DiskOutput, UnreadableMusicCannotBeLoaded) {
     EXPECT_EQ(loadMp3(sound, junk, 1, NameSource::literal), RunError::CannotLoadMp3);
 }
 
+TEST_F(DiskOutput, TheSoundExamplesAssetsLoadAndPlay) {
+    const std::string folder = ORB_EXAMPLES_FOLDER "/sound/";
+    EXPECT_EQ(loadWav(sound, folder + "boom.wav", 1, NameSource::literal), std::nullopt);
+    EXPECT_EQ(loadMid(sound, folder + "tune.mid", 1, NameSource::literal), std::nullopt);
+    EXPECT_EQ(playWav(sound, 1), std::nullopt);
+    EXPECT_EQ(playMid(sound, 1), std::nullopt);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    releaseSound(sound);
+}
+
 TEST(NoSoundDevice, StartReportsFailureAndTheProgramRunsOnSilently) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlSoundBackend device;
