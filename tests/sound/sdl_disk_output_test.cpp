@@ -157,6 +157,32 @@ TEST_F(DiskOutput, MidiMusicIsSynthesisedAndItsPositionAdvances) {
     EXPECT_GT(std::count_if(left.begin(), left.end(), [](std::int16_t v) { return std::abs(v) > 100; }), 1000);
 }
 
+// Five seconds of silent MPEG-1 layer III frames: 128 kbit/s at 44100 Hz gives
+// frames of 417 bytes, each a header and zero side information.
+Bytes mp3File() {
+    Bytes file;
+    for (int frame = 0; frame < 192; ++frame) {
+        const Bytes header = {0xFF, 0xFB, 0x90, 0x64};
+        file.insert(file.end(), header.begin(), header.end());
+        file.resize(file.size() + 417 - header.size());
+    }
+    return file;
+}
+
+TEST_F(DiskOutput, Mp3MusicPlaysAndItsPositionAdvances) {
+    const std::string song = testFile("disk.mp3");
+    writeFile(song, mp3File());
+    ASSERT_EQ(loadMp3(sound, song, 3, NameSource::value), std::nullopt);
+    ASSERT_EQ(playMp3(sound, 3), std::nullopt);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const MusicPosition p = getMp3Position(sound, 3);
+    EXPECT_EQ(p.error, std::nullopt);
+    EXPECT_GE(p.milliseconds, 150);
+    EXPECT_LE(p.milliseconds, 2000);
+    ASSERT_EQ(freeMp3(sound, 3), std::nullopt);
+    releaseSound(sound);
+}
+
 TEST_F(DiskOutput, UnreadableMusicCannotBeLoaded) {
     const std::string junk = testFile("junk.mp3");
     writeFile(junk, Bytes(64, 'x'));
