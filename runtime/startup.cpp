@@ -3,7 +3,9 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "modules.h"
 #include "report.h"
+#include "sdl_sound_backend.h"
 
 #include <algorithm>
 #include <utility>
@@ -59,10 +61,18 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
+    SdlSoundBackend soundDevice;
+    Sound sound(soundDevice);
+    Modules modules{sound};
+    in.modules = &modules;
+    resetMusicSlots(sound);
+    if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+
     runLoadedProgram(in, options.stackBudget);
 
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
+    releaseSound(sound);
     releaseDevice(device);
     return 0;
 }
