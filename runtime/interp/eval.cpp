@@ -163,6 +163,29 @@ bool test(const Interp& in, const Accumulators& acc) {
 
 void applyTableSize(Interp& in, VariableTables* locals);
 
+// A statement loop: one step at a time until the text ends, the program stops
+// or, in a procedure (with locals), `1x` ends the procedure. Each step is
+// evaluated in float mode while a float comparison is open.
+void runStatements(Interp& in, VariableTables* locals) {
+    const char* text = in.image.text();
+    for (;;) {
+        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) return;
+        if (in.position > in.image.length) return;
+        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
+            ++in.position;
+            continue;
+        }
+        Accumulators acc;
+        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
+        if (!evaluate(in, mode, Scope{locals}, acc) || in.stop) return;
+        const bool procedureEnded = in.endProcedure;
+        in.endProcedure = false;  // `1x` means nothing in the main program
+        if (procedureEnded && locals) return;
+        if (in.tableSizeRequest.kind != 0) applyTableSize(in, locals);
+        if (in.stop) return;
+    }
+}
+
 // Runs procedure n with the arguments already in the argument slots.
 void runProcedure(Interp& in, int32_t n) {
     if (!in.image.procedures.contains(n)) {
@@ -176,24 +199,7 @@ void runProcedure(Interp& in, int32_t n) {
 
     in.position = in.image.procedures.positions[static_cast<size_t>(n)];
     VariableTables locals;
-    const char* text = in.image.text();
-    for (;;) {
-        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) break;
-        if (in.position > in.image.length) break;
-        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
-            ++in.position;
-            continue;
-        }
-        Accumulators acc;
-        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
-        if (!evaluate(in, mode, Scope{&locals}, acc) || in.stop) break;
-        if (in.endProcedure) {
-            in.endProcedure = false;
-            break;
-        }
-        if (in.tableSizeRequest.kind != 0) applyTableSize(in, &locals);
-        if (in.stop) break;
-    }
+    runStatements(in, &locals);
 
     in.currentLine = savedLine;
     in.position = savedPosition;
@@ -663,19 +669,5 @@ void applyTableSize(Interp& in, VariableTables* locals) {
 
 void runMainProgram(Interp& in) {
     in.position = 0;
-    const char* text = in.image.text();
-    for (;;) {
-        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) break;
-        if (in.position > in.image.length) break;
-        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
-            ++in.position;
-            continue;
-        }
-        Accumulators acc;
-        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
-        if (!evaluate(in, mode, Scope{nullptr}, acc) || in.stop) break;
-        in.endProcedure = false;
-        if (in.tableSizeRequest.kind != 0) applyTableSize(in, nullptr);
-        if (in.stop) break;
-    }
+    runStatements(in, nullptr);
 }
