@@ -3,8 +3,10 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "modules.h"
 #include "phone/emulator.h"
 #include "report.h"
+#include "sdl_sound_backend.h"
 
 #include <algorithm>
 #include <utility>
@@ -27,6 +29,13 @@ void settleScreen(Interp& in) {
 }
 
 }  // namespace
+
+void runLoadedProgram(Interp& in, size_t stackBudget) {
+    in.dataPointer = in.image.dataPointer;
+    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
+    in.stackBudget = stackBudget;
+    runMainProgram(in);
+}
 
 int runRuntime(const RuntimeOptions& options) {
     HeadlessHost host;
@@ -61,17 +70,21 @@ int runRuntime(const RuntimeOptions& options) {
         releaseDevice(device);
         return -1;
     }
-    in.emulator = &emulator;
     host.shownFrame = &emulator.frames.lastFrame();
 
-    in.dataPointer = in.image.dataPointer;
-    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
-    in.stackBudget = options.stackBudget;
-    runMainProgram(in);
+    SdlSoundBackend soundDevice;
+    Sound sound(soundDevice);
+    Modules modules{sound, emulator};
+    in.modules = &modules;
+    resetMusicSlots(sound);
+    if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+
+    runLoadedProgram(in, options.stackBudget);
 
     if (!options.snapshot.empty()) writeSnapshot(emulator, options.snapshot);
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
+    releaseSound(sound);
     releaseDevice(device);
     return 0;
 }

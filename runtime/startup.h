@@ -13,6 +13,11 @@ struct RuntimeOptions {
     std::string snapshot;       // ORBRT_SNAPSHOT: PNG of the last shown frame at exit, or empty
 };
 
+struct Interp;
+
+// Runs a loaded image's main program to its end (start-up done, shutdown not).
+void runLoadedProgram(Interp& in, size_t stackBudget);
+
 // Runs the program image of the folder; returns the exit status (0, or -1
 // when start-up fails).
 int runRuntime(const RuntimeOptions& options);

@@ -15,6 +15,7 @@ ValueKind dispatch(Interp& in, int32_t code) {
         case 68 ... 70: return dataBuiltin(in, code);
         case 82 ... 95: case 101: case 102: return stringBuiltin(in, code);
         case 152 ... 162: return clockBuiltin(in, code);
+        case 163 ... 175: case 221 ... 223: return soundBuiltin(in, code);
         case 179: return returnInt(in, 1);     // TouchScreen: the emulated phone always has one
         case 206: return returnInt(in, -128);  // TiltMin
         case 207: return returnInt(in, 127);   // TiltMax
@@ -22,8 +23,8 @@ ValueKind dispatch(Interp& in, int32_t code) {
         case 105: case 108: case 109: case 113 ... 129: case 144 ... 150: case 219: return screenBuiltin(in, code);
         case 111: case 112: case 178: case 180 ... 197: case 208: case 211: case 213 ... 216:
             return phoneBuiltin(in, code);
-        case 103: case 104: case 106: case 107: case 110: case 130 ... 143: case 163 ... 177: case 198 ... 205:
-        case 209: case 210: case 217: case 218: case 221 ... 223:
+        case 103: case 104: case 106: case 107: case 110: case 130 ... 143: case 176: case 177: case 198 ... 205:
+        case 209: case 210: case 217: case 218:
             return unbuiltModuleBuiltin(in, code);
         default: return ValueKind::None;  // DoubleBuffer and codes without an entry
     }

@@ -11,7 +11,7 @@
 #include <vector>
 
 struct Host;
-struct Emulator;
+struct Modules;
 
 // Text registers hold at most this many characters; longer results are cut.
 inline constexpr size_t registerLength = 1024;
@@ -71,7 +71,7 @@ struct Interp {
     explicit Interp(Host& host) : host(host) {}
 
     Host& host;
-    Emulator* emulator = nullptr;  // the phone's screen and input; set at start-up
+    Modules* modules = nullptr;  // the built-in modules; set by start-up
     Image image;
 
     uint32_t position = 0;

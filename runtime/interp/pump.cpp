@@ -1,7 +1,7 @@
 #include "pump.h"
 
 #include "host.h"
-#include "phone/emulator.h"
+#include "modules.h"
 #include "report.h"
 
 #include <algorithm>
@@ -12,8 +12,8 @@ bool checkpoint(Interp& in) {
         return false;
     }
     PumpResult result = in.host.pump();
-    if (result == PumpResult::Continue && in.emulator &&
-        pumpEmulator(*in.emulator, in.steps) == WindowAction::close)
+    if (result == PumpResult::Continue && in.modules &&
+        pumpEmulator(in.modules->emulator, in.steps) == WindowAction::close)
         result = PumpResult::Closed;
     switch (result) {
         case PumpResult::Quit:

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "arguments.h"
+#include "modules.h"
 #include "phone/emulator.h"
 #include "phone/joypad.h"
 #include "phone/keys.h"
@@ -26,8 +27,8 @@ void waitForSensors(Emulator& e) { e.clock.sleepMs(tiltReadWaitMs); }
 }  // namespace
 
 ValueKind phoneBuiltin(Interp& in, int32_t code) {
-    if (!in.emulator) return ValueKind::None;
-    Emulator& e = *in.emulator;
+    if (!in.modules) return ValueKind::None;
+    Emulator& e = in.modules->emulator;
     Phone& phone = e.phone;
     auto i = [&in](int k) { return intArg(in, k); };
     switch (code) {

@@ -1,6 +1,7 @@
 #include "screen/screen_builtins.h"
 
 #include "arguments.h"
+#include "modules.h"
 #include "phone/emulator.h"
 #include "report.h"
 #include "screen/primitives.h"
@@ -16,8 +17,8 @@ ValueKind reportIf(Interp& in, std::optional<RunError> error) {
 }  // namespace
 
 ValueKind screenBuiltin(Interp& in, int32_t code) {
-    if (!in.emulator) return ValueKind::None;
-    Emulator& e = *in.emulator;
+    if (!in.modules) return ValueKind::None;
+    Emulator& e = in.modules->emulator;
     Screen& s = e.screen;
     auto i = [&in](int k) { return intArg(in, k); };
     switch (code) {
@@ -55,5 +56,5 @@ ValueKind screenBuiltin(Interp& in, int32_t code) {
 }
 
 void printOnScreen(Interp& in, std::string_view text) {
-    if (in.emulator) printString(in.emulator->screen, text);
+    if (in.modules) printString(in.modules->emulator.screen, text);
 }
