@@ -3,15 +3,10 @@
 #include "phone/tilt.h"
 #include "phone/vibration.h"
 
-bool pumpDue(PumpGate& gate, Clock& clock) {
-    if (gate.stepsToClockRead > 0) {
-        --gate.stepsToClockRead;
-        return false;
-    }
-    gate.stepsToClockRead = pumpClockStride - 1;
-    const uint32_t now = clock.realTimeMs();
-    if (now - gate.lastPumpMs < pumpPeriodMs) return false;
-    gate.lastPumpMs = now;
+bool pumpDue(PumpGate& gate, uint32_t nowMs) {
+    if (gate.looked && nowMs - gate.lastLookMs < pumpPeriodMs) return false;
+    gate.looked = true;
+    gate.lastLookMs = nowMs;
     return true;
 }
 
