@@ -143,3 +143,23 @@ TEST(SoftwarePresenter, SourceOutsideTheImageDrawsNothing) {
     EXPECT_EQ(p.lastFrame().at(2, 2), 0xFFFFFFFFu);
     EXPECT_EQ(p.lastFrame().at(3, 3), 0xFF000000u);
 }
+
+TEST(Pacing, ANegativeIntervalSleepsNothing) {
+    Screen s = testScreen(100, 200);
+    SoftwarePresenter p(100, 200);
+    FakeClock clock;
+    setInterval(s, -500);
+    EXPECT_EQ(s.pacing.intervalMs, -500);  // kept as given
+    ASSERT_FALSE(update(s, p, clock, 0, nullptr));
+    EXPECT_EQ(s.pacing.lastUpdateMs, 63u);  // only the wait for 1/16 s
+}
+
+TEST(Pacing, ARefusedFrameIsNeitherCountedNorPaced) {
+    Screen s = testScreen(100, 200);
+    SoftwarePresenter p(100, 200);
+    FakeClock clock;
+    screenOffset(s, 0, 1);
+    EXPECT_EQ(update(s, p, clock, 0, nullptr), RunError::ScreenOutOfBounds);
+    EXPECT_EQ(s.pacing.frameCount, 0);
+    EXPECT_EQ(clock.now, 0u);
+}
