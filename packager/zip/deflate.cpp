@@ -1,6 +1,7 @@
-// The match finder: a sliding window over the input, hash chains of three-byte
-// strings, and greedy or lazy choice between literals and matches. The symbols
-// go to the block encoder (deflate_blocks.cpp).
+// The match finder: a sliding window over the input, hash chains of four-byte
+// strings with a table of the newest three-byte ones, and greedy or lazy choice
+// between literals and matches. The symbols go to the block encoder
+// (deflate_blocks.cpp).
 #include "deflate.h"
 
 #include "crc32.h"
@@ -23,15 +24,42 @@ size_t readInput(Deflater& d, uint8_t* buffer, size_t size) {
     return n;
 }
 
-inline void updateHash(Deflater& d, uint8_t c) { d.hash = ((d.hash << hashShift) ^ c) & hashMask; }
+// The positions a search starts from: the newest with the same four-byte hash
+// (the head of its chain) and the newest with the same three-byte hash.
+struct Candidates {
+    unsigned chain;
+    unsigned triple;
+};
 
-// Enters the string at pos into its hash chain; returns the previous head, 0 for none.
-inline unsigned insertString(Deflater& d, int pos) {
-    updateHash(d, d.window[pos + minMatch - 1]);
-    const unsigned previous = d.head[d.hash];
-    d.prev[pos & windowMask] = uint16_t(previous);
-    d.head[d.hash] = uint16_t(pos);
-    return previous;
+// Multiplying by a large odd constant spreads the bytes over the top bits.
+inline unsigned hashOf(uint32_t bytes) { return (bytes * 2654435761u) >> (32 - hashBits); }
+
+// Enters the strings at pos into the tables and returns the candidates that
+// were newest before it. Near the end of the data the bytes beyond it are
+// stale; a match is cut to the lookahead anyway.
+inline Candidates insertString(Deflater& d, int pos) {
+    uint32_t bytes;
+    std::memcpy(&bytes, d.window.data() + pos, 4);
+    const unsigned chainHash = hashOf(bytes);
+    const unsigned tripleHash = hashOf(bytes & 0xFFFFFF);
+    const Candidates c{d.head[chainHash], d.tripleHead[tripleHash]};
+    d.prev[pos & windowMask] = uint16_t(c.chain);
+    d.head[chainHash] = uint16_t(pos);
+    d.tripleHead[tripleHash] = uint16_t(pos);
+    return c;
+}
+
+// The oldest position a match at the scan position may start at; 0 ends every chain.
+inline unsigned lowestCandidate(const Deflater& d) {
+    return d.scanPosition > maxDistance ? unsigned(d.scanPosition - maxDistance) : 1;
+}
+
+// Zeroes the bytes after the data, which hashing and match compares read past
+// the end, so that leftovers of an earlier entry cannot change the output.
+void endInput(Deflater& d) {
+    d.endOfInput = true;
+    const auto end = d.window.begin() + d.scanPosition + d.lookahead;
+    std::fill(end, std::min(end + windowPadding, d.window.end()), 0);
 }
 
 // Reads more input behind the lookahead, first sliding the window down by half
@@ -45,6 +73,7 @@ void fillWindow(Deflater& d) {
         d.blockStart -= windowSize;
         // Positions that slid out of the window become 0, the end of a chain.
         for (auto& h : d.head) h = h >= windowSize ? uint16_t(h - windowSize) : 0;
+        for (auto& h : d.tripleHead) h = h >= windowSize ? uint16_t(h - windowSize) : 0;
         for (auto& p : d.prev) p = p >= windowSize ? uint16_t(p - windowSize) : 0;
         more += windowSize;
     }
@@ -53,7 +82,7 @@ void fillWindow(Deflater& d) {
         return;
     }
     const size_t n = readInput(d, d.window.data() + d.scanPosition + d.lookahead, size_t(more));
-    if (n == 0) d.endOfInput = true;
+    if (n == 0) endInput(d);
     d.lookahead += int(n);
 }
 
@@ -67,24 +96,34 @@ inline uint64_t load64(const uint8_t* p) {
     return v;
 }
 
-// Follows the hash chain from current and returns the longest match that beats
-// previousLength, setting matchStart; the caller limits it to the lookahead.
-int longestMatch(Deflater& d, unsigned current) {
+// Finds the longest match that beats previousLength, setting matchStart: first
+// the nearest three-byte candidate, then the chain of four-byte candidates.
+// The caller limits the result to the lookahead.
+int longestMatch(Deflater& d, Candidates from) {
     if (d.lookahead < minLookahead && !d.endOfInput) {
         d.error = DeflateError::InsufficientLookahead;
         return 0;
     }
-    if (current >= unsigned(d.scanPosition)) {
+    if (from.chain >= unsigned(d.scanPosition) || from.triple >= unsigned(d.scanPosition)) {
         d.error = DeflateError::NoFuture;
         return 0;
     }
     const uint8_t* window = d.window.data();
     const uint8_t* scan = window + d.scanPosition;
+    const unsigned lowest = lowestCandidate(d);
+    int bestLength = d.previousLength;
+    if (bestLength < minMatch && from.triple >= lowest) {
+        const uint8_t* match = window + from.triple;
+        if (match[0] == scan[0] && match[1] == scan[1] && match[2] == scan[2]) {
+            d.matchStart = int(from.triple);
+            bestLength = minMatch;
+        }
+    }
+    unsigned current = from.chain;
+    if (current < lowest) return bestLength;
     int chain = d.params.maxChain;
     if (d.previousLength >= d.params.goodLength) chain >>= 2;
     const int niceLength = std::min(d.params.niceLength, d.lookahead);
-    const unsigned limit = d.scanPosition > maxDistance ? unsigned(d.scanPosition - maxDistance) : 0;
-    int bestLength = d.previousLength;
     uint8_t bestEnd0 = scan[bestLength - 1];
     uint8_t bestEnd1 = scan[bestLength];
     do {
@@ -110,7 +149,7 @@ int longestMatch(Deflater& d, unsigned current) {
             bestEnd0 = scan[bestLength - 1];
             bestEnd1 = scan[bestLength];
         }
-    } while ((current = d.prev[current & windowMask]) > limit && --chain != 0);
+    } while ((current = d.prev[current & windowMask]) >= lowest && --chain != 0);
     return bestLength;
 }
 
@@ -124,11 +163,12 @@ void endBlockHere(Deflater& d) {
 void compressGreedy(Deflater& d) {
     const uint8_t* window = d.window.data();
     while (d.lookahead > 0 && running(d)) {
-        const unsigned hashHead = insertString(d, d.scanPosition);
+        const Candidates candidates = insertString(d, d.scanPosition);
         int matchLength = 0;
-        if (hashHead != 0 && d.scanPosition - int(hashHead) <= maxDistance) {
+        // The nearest three-byte candidate is never older than the chain's head.
+        if (candidates.triple >= lowestCandidate(d)) {
             d.previousLength = minMatch - 1;
-            matchLength = std::min(longestMatch(d, hashHead), d.lookahead);
+            matchLength = std::min(longestMatch(d, candidates), d.lookahead);
         }
         bool full;
         if (matchLength >= minMatch) {
@@ -139,8 +179,6 @@ void compressGreedy(Deflater& d) {
                 ++d.scanPosition;
             } else {
                 d.scanPosition += matchLength;
-                d.hash = window[d.scanPosition];
-                updateHash(d, window[d.scanPosition + 1]);
             }
         } else {
             full = tallyLiteral(d, window[d.scanPosition]);
@@ -160,13 +198,12 @@ void compressLazy(Deflater& d) {
     bool literalHeld = false;
     int matchLength = minMatch - 1;
     while (d.lookahead > 0 && running(d)) {
-        const unsigned hashHead = insertString(d, d.scanPosition);
+        const Candidates candidates = insertString(d, d.scanPosition);
         d.previousLength = matchLength;
         const int previousMatch = d.matchStart;
         matchLength = minMatch - 1;
-        if (hashHead != 0 && d.previousLength < d.params.lazyMatch &&
-            d.scanPosition - int(hashHead) <= maxDistance) {
-            matchLength = std::min(longestMatch(d, hashHead), d.lookahead);
+        if (candidates.triple >= lowestCandidate(d) && d.previousLength < d.params.lazyMatch) {
+            matchLength = std::min(longestMatch(d, candidates), d.lookahead);
             if (matchLength == minMatch && d.scanPosition - d.matchStart > tooFar) matchLength = minMatch - 1;
         }
         if (d.previousLength >= minMatch && matchLength <= d.previousLength) {
@@ -215,6 +252,7 @@ void startEntry(Deflater& d, int level, DeflateIo io) {
     // ZIP flag bits 1 and 2 tell the compression: bit 1 maximum, bit 2 fastest.
     d.generalFlags = level == highestPackLevel ? 2 : level <= 2 ? 4 : 0;
     d.head.fill(0);
+    d.tripleHead.fill(0);
     d.scanPosition = 0;
     d.blockStart = 0;
     d.matchStart = 0;
@@ -228,10 +266,8 @@ void startEntry(Deflater& d, int level, DeflateIo io) {
 
     const size_t n = readInput(d, d.window.data(), windowBufferSize);
     d.lookahead = int(n);
-    d.endOfInput = n == 0;
+    if (n == 0) endInput(d);
     keepLookahead(d);
-    d.hash = d.window[0];
-    updateHash(d, d.window[1]);
 }
 
 uint64_t compress(Deflater& d) {

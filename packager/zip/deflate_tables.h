@@ -20,11 +20,12 @@ inline constexpr int maxDistance = windowSize - minLookahead;
 // Short matches far back usually cost more bits than the literals.
 inline constexpr int tooFar = 4096;
 
+// Hash chains link earlier positions whose next four bytes hash alike; a second
+// table keeps only the newest position of each three-byte hash, the nearest
+// candidate for a match of the minimum length. Chaining on four bytes lets the
+// chain limit cover candidates that can beat a three-byte match.
 inline constexpr int hashBits = 15;
 inline constexpr int hashSize = 1 << hashBits;
-inline constexpr int hashMask = hashSize - 1;
-// Three bytes shifted by 5 bits each fill the 15-bit hash.
-inline constexpr int hashShift = (hashBits + minMatch - 1) / minMatch;
 
 static_assert(minMatch == 3, "Call UPDATE_HASH() MIN_MATCH-3 more times");
 static_assert(hashBits >= 8 && maxMatch == 258, "Code too clever");
