@@ -19,11 +19,10 @@ enum class DeflateError : int {
     BadCompressedSize,
     InsufficientLookahead,
     NoFuture,
-    WildScan,
     MoreLessThanTwo,
 };
 
-inline constexpr std::array<std::string_view, 13> deflateErrorTexts = {
+inline constexpr std::array<std::string_view, 12> deflateErrorTexts = {
     "",
     "bad pack level",
     "ct_tally: bad match",
@@ -35,7 +34,6 @@ inline constexpr std::array<std::string_view, 13> deflateErrorTexts = {
     "bad compressed size",
     "insufficient lookahead",
     "no future",
-    "wild scan",
     "more < 2",
 };
 
