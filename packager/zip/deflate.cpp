@@ -35,8 +35,8 @@ struct Candidates {
 inline unsigned hashOf(uint32_t bytes) { return (bytes * 2654435761u) >> (32 - hashBits); }
 
 // Enters the strings at pos into the tables and returns the candidates that
-// were newest before it. Near the end of the data the bytes beyond it are
-// stale; a match is cut to the lookahead anyway.
+// were newest before it. Near the end of the data the hash takes in the zeroed
+// bytes after it; a match is cut to the lookahead anyway.
 inline Candidates insertString(Deflater& d, int pos) {
     uint32_t bytes;
     std::memcpy(&bytes, d.window.data() + pos, 4);

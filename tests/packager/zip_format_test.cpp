@@ -111,6 +111,15 @@ TEST_F(ZipFormatTest, FoldersAreStoredEmptyWithTheCurrentLocalTime) {
     }
 }
 
+TEST_F(ZipFormatTest, BackslashesBecomeSlashesBeforeTheFolderSlashIsAdded) {
+    ASSERT_EQ(zipCreate(zip, archivePath), ZipResult::Ok);
+    ASSERT_EQ(zipAddFolder(zip, "lib\\sub\\"), ZipResult::Ok);
+    ASSERT_EQ(zipAddFile(zip, "lib\\sub\\a.txt", folder.put("a.txt", textBytes("a"))), ZipResult::Ok);
+    const ArchiveView a = closeAndRead();
+    EXPECT_EQ(a.central[0].name, "lib/sub/");
+    EXPECT_EQ(a.central[1].name, "lib/sub/a.txt");
+}
+
 TEST_F(ZipFormatTest, AFileEntryCarriesItsTimesSizesAndCrc) {
     const Bytes content = textBytes("Hello, hello, hello, phone! Hello again.\r\n");
     const std::string source = folder.put("hello.txt", content);
