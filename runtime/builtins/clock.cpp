@@ -1,0 +1,56 @@
+// Pause and the local clock: Timer, Date, Month, Year, Time, Hour, Minute,
+// Second and Day.
+#include "arguments.h"
+#include "groups.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <thread>
+
+namespace {
+
+struct LocalTime {
+    std::tm tm;
+    int32_t milliseconds;
+};
+
+LocalTime now() {
+    const auto t = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(t);
+    LocalTime local{};
+    localtime_r(&seconds, &local.tm);
+    local.milliseconds = static_cast<int32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count() % 1000);
+    return local;
+}
+
+constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+}  // namespace
+
+ValueKind clockBuiltin(Interp& in, int32_t code) {
+    if (code == 152) {
+        if (intArg(in, 0) >= 1) std::this_thread::sleep_for(std::chrono::milliseconds(intArg(in, 0)));
+        return ValueKind::None;
+    }
+    const LocalTime t = now();
+    char text[64];
+    switch (code) {
+        case 153: return returnInt(in, t.milliseconds);
+        case 154: return returnInt(in, t.tm.tm_mday);
+        case 155: return returnInt(in, t.tm.tm_mon + 1);
+        case 156: return returnInt(in, t.tm.tm_year + 1900);
+        case 157:
+            std::snprintf(text, sizeof text, "%.2d/%d/%.4d", t.tm.tm_mday, t.tm.tm_mon + 1, t.tm.tm_year + 1900);
+            return returnString(in, text);
+        case 158:
+            std::snprintf(text, sizeof text, "%.2d:%.2d:%.2d", t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec);
+            return returnString(in, text);
+        case 159: return returnInt(in, t.tm.tm_hour);
+        case 160: return returnInt(in, t.tm.tm_min);
+        case 161: return returnInt(in, t.tm.tm_sec);
+        case 162: return returnString(in, weekdays[t.tm.tm_wday]);
+        default: return ValueKind::None;
+    }
+}

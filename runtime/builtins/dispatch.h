@@ -1,0 +1,14 @@
+// The built-in dispatcher and the other ways the interpreter reaches the
+// built-in modules.
+#pragma once
+
+#include "interp.h"
+
+#include <string_view>
+
+// Carries out built-in `code` with the arguments in the current argument slots;
+// returns the kind of the value left in the result register.
+ValueKind dispatch(Interp& in, int32_t code);
+
+// Print: draws the text at the text cursor; the empty text starts a new line.
+void printText(Interp& in, std::string_view text);

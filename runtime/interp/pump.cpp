@@ -1,0 +1,25 @@
+#include "pump.h"
+
+#include "host.h"
+#include "report.h"
+
+#include <algorithm>
+
+bool checkpoint(Interp& in) {
+    if (in.maxSteps != 0 && in.steps > in.maxSteps) {
+        report(in, RunError::ProgramClosed);
+        return false;
+    }
+    switch (in.host.pump()) {
+        case PumpResult::Quit:
+            in.stop = true;
+            return false;
+        case PumpResult::Closed:
+            report(in, RunError::ProgramClosed);
+            return false;
+        case PumpResult::Continue: break;
+    }
+    in.nextCheckpoint = in.steps + pumpInterval;
+    if (in.maxSteps != 0) in.nextCheckpoint = std::min(in.nextCheckpoint, in.maxSteps + 1);
+    return true;
+}

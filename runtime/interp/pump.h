@@ -1,0 +1,13 @@
+// Between statements the interpreter lets the phone window run: the event
+// pump, and the step limit that tests use to end endless programs.
+#pragma once
+
+#include "interp.h"
+
+// Statements between two looks at the window; the host itself decides whether
+// enough time has passed to take a message.
+inline constexpr uint64_t pumpInterval = 64;
+
+// Called when the step counter reaches its checkpoint; false ends the running
+// statement loop (the program was closed or is quitting).
+bool checkpoint(Interp& in);

@@ -1,0 +1,55 @@
+// orbrt: runs the program image in the folder named on the command line.
+#include "startup.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The folder of the running executable, with its trailing "/".
+std::string programFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return "./";
+    const std::string exe(path, static_cast<size_t>(n));
+    return exe.substr(0, exe.find_last_of('/') + 1);
+}
+
+// Deep recursion in a program needs native stack: raise the limit, and leave
+// a margin below it for the built-ins that run at the deepest point.
+size_t interpreterStackBudget() {
+    constexpr rlim_t wanted = 64 * 1024 * 1024, margin = 1024 * 1024;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_STACK, &limit) != 0) return 8 * 1024 * 1024 - margin;
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
+        const rlim_t raised = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
+        rlimit newLimit{raised, limit.rlim_max};
+        if (setrlimit(RLIMIT_STACK, &newLimit) == 0) limit.rlim_cur = raised;
+    }
+    const rlim_t usable = limit.rlim_cur == RLIM_INFINITY ? wanted : std::min(limit.rlim_cur, wanted);
+    return static_cast<size_t>(usable - margin);
+}
+
+uint64_t stepLimit() {
+    const char* text = std::getenv("ORBRT_MAX_STEPS");
+    return text ? std::strtoull(text, nullptr, 10) : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RuntimeOptions options;
+    // The whole command line is the folder, so a path with blanks needs no quotes.
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) options.folder += ' ';
+        options.folder += argv[i];
+    }
+    options.programFolder = programFolder();
+    options.maxSteps = stepLimit();
+    options.stackBudget = interpreterStackBudget();
+    return runRuntime(options);
+}

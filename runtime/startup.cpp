@@ -1,0 +1,64 @@
+#include "startup.h"
+
+#include "device.h"
+#include "eval.h"
+#include "headless_host.h"
+#include "report.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr int32_t minimumWidth = 96, minimumHeight = 54;
+
+std::string pathInFolder(const RuntimeOptions& options, const char* file) {
+    return options.folder.empty() ? options.programFolder + file : options.folder + "/" + file;
+}
+
+// The trailer's screen size, raised to the minimum and turned for landscape.
+void settleScreen(Interp& in) {
+    const TrailerSettings& t = in.image.trailer;
+    int32_t width = std::max(t.width, minimumWidth), height = std::max(t.height, minimumHeight);
+    if (t.orientation == 1) std::swap(width, height);
+    in.screenWidth = width;
+    in.screenHeight = height;
+}
+
+}  // namespace
+
+int runRuntime(const RuntimeOptions& options) {
+    HeadlessHost host;
+    Interp in(host);
+    in.errorFilePath = pathInFolder(options, "orberr.tmp");
+    in.screenshotPath = pathInFolder(options, "orbdump.bmp");
+    in.maxSteps = options.maxSteps;
+
+    if (auto fault = loadImage(pathInFolder(options, "orb16.tmp"), in.image)) {
+        reportStartupFailure(in, *fault);
+        return -1;
+    }
+    settleScreen(in);
+    host.setScreenSize(in.screenWidth, in.screenHeight);
+
+    irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
+    if (!device) {
+        reportStartupFailure(in, RunError::CannotCreateGfxWindow);
+        return -1;
+    }
+    if (!loadSystemFont(*device, options.programFolder + "mobilefont.png")) {
+        reportStartupFailure(in, RunError::FailedToLoadSystemFont);
+        releaseDevice(device);
+        return -1;
+    }
+
+    in.dataPointer = in.image.dataPointer;
+    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
+    in.stackBudget = options.stackBudget;
+    runMainProgram(in);
+
+    if (in.noError) setNormalEndLine(in);
+    writeErrorFile(in);
+    releaseDevice(device);
+    return 0;
+}

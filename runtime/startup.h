@@ -1,0 +1,16 @@
+// Start-up, the run and shutdown of `orbrt`.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct RuntimeOptions {
+    std::string folder;         // the whole command line; empty: the program folder
+    std::string programFolder;  // where `orbrt` and its data files live, with a trailing "/"
+    uint64_t maxSteps = 0;      // end the run after this many statements (0: no limit)
+    size_t stackBudget = 0;     // native stack the interpreter may use for nesting
+};
+
+// Runs the program image of the folder; returns the exit status (0, or -1
+// when start-up fails).
+int runRuntime(const RuntimeOptions& options);
