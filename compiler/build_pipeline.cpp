@@ -5,6 +5,7 @@
 #include "image_writer.h"
 #include "runtime_launcher.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -47,7 +48,7 @@ BuildResult build(const BuildRequest& request) {
         const Fault& f = outcome.fault;
         result.errorCode = f.code;
         result.errorLine = compileErrorLine(f);
-        result.lastErrorLine = f.line;
+        result.lastErrorLine = std::min(f.line, int(request.lines.size()));
         result.faultLine = f.line;
         result.faultFile = f.includePath.empty() ? request.sourceFile : f.includePath;
         if (!writeErrorFile(errorFile, result.errorLine)) result.messageBox = "Cannot create error file";

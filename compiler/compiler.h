@@ -76,6 +76,7 @@ struct Compiler {
     int line = 0;
     std::string_view lineText;
     int statementIndex = 0;
+    int generatingFrom = -1;  // inside generated lines: the statement that generated them
     std::vector<std::unique_ptr<IncludeFile>> includes;
     int compiledLines = 0;
     bool checkReservedDefines = true;

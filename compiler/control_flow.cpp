@@ -6,7 +6,8 @@
 namespace {
 
 constexpr std::size_t maxForText = 100;
-constexpr int maxTargetNumber = 9999;  // targets are written in four-digit fields
+// Targets are written in four-digit fields, and the trailer holds their count.
+constexpr int maxTargetNumber = 9998;
 
 // One comparison term: its kind, the left side, the operator and the right side.
 int compileTerm(Compiler& c) {
@@ -208,8 +209,10 @@ int compileFor(Compiler& c) {
     c.out.labelMark(loop.top);
     std::string test = "if " + v + (negative ? " <= " : " >= ") + std::string(end) + " then exitfor";
     if (int e = compileGeneratedLine(c, test)) return e;
-    c.out.falseTarget(c.ifs.back().falseTarget);
-    c.ifs.pop_back();
+    if (!c.ifs.empty() && c.ifs.back().singleLine) {
+        c.out.falseTarget(c.ifs.back().falseTarget);
+        c.ifs.pop_back();
+    }
     if (int e = compileGeneratedLine(c, v + " = " + v + " + " + std::string(stepText))) return e;
     c.out.labelMark(loop.body);
     return NoError;

@@ -62,7 +62,7 @@ int fail(Compiler& c, int code) {
     if (c.fault.code) return c.fault.code;
     c.fault.code = code;
     c.fault.line = c.line;
-    c.fault.text = statementText(c.lineText, c.statementIndex);
+    c.fault.text = statementText(c.lineText, c.generatingFrom >= 0 ? c.generatingFrom : c.statementIndex);
     c.fault.callName = c.callName;
     c.fault.parameter = c.parameterNumber;
     if (c.currentInclude) {
@@ -104,11 +104,14 @@ int compileLine(Compiler& c, int line, std::string_view text) {
 int compileGeneratedLine(Compiler& c, std::string_view text) {
     // Faults inside a generated line are shown with the statement that generated it.
     int statementIndex = c.statementIndex;
+    int generatingFrom = c.generatingFrom;
+    if (generatingFrom < 0) c.generatingFrom = statementIndex;
     std::string rewritten;
     int e = rewriteLine(c.defines, text, rewritten);
     if (e) e = fail(c, e);
     else e = compileRewritten(c, std::move(rewritten));
     c.statementIndex = statementIndex;
+    c.generatingFrom = generatingFrom;
     return e;
 }
 

@@ -268,7 +268,8 @@ int compileDim(Compiler& c, int scope) {
             size = std::min(size * 10 + (cur.current() - '0'), 1LL << 40);
             cur.advance();
         }
-        if (cur.peek() != ')') return fail(c, DimRequiresNumber);
+        // An array needs at least one element in every dimension.
+        if (cur.peek() != ')' || size == 0) return fail(c, DimRequiresNumber);
         cur.advance();
         array.sizes.push_back(size);
     }

@@ -104,6 +104,7 @@ TEST(CompileErrors, Arrays) {
     EXPECT_EQ(errorLineOf({"Dim a("}), "1.33Dim value expected|Line 1:  Dim a(");
     EXPECT_EQ(errorLineOf({"Dim a(x)"}), "1.34Dim Requires Real Number|Line 1:  Dim a(x)");
     EXPECT_EQ(errorLineOf({"Dim a(3"}), "1.34Dim Requires Real Number|Line 1:  Dim a(3");
+    EXPECT_EQ(errorLineOf({"Dim a(2)(0)"}), "1.34Dim Requires Real Number|Line 1:  Dim a(2)(0)");
     EXPECT_EQ(errorLineOf({"Dim a(3)", "Dim a(4)"}), "2.35Dim Already defined|Line 2:  Dim a(4)");
     EXPECT_EQ(errorLineOf({"Dim Cls(3)"}), "1.15Invalid use of a keyword|Line 1:  Dim Cls(3)");
     EXPECT_EQ(errorLineOf({"Dim a(3)(4)", "a(3) = 1"}), "2.36Dimension count mismatch|Line 2:  a(3) = 1");
@@ -143,6 +144,13 @@ TEST(CompileErrors, TheLabelAfterNumber9999IsTooMany) {
     EXPECT_EQ(errorLineOf(lines), "10000.5Too many goto labels|Line 10000:  l10000:");
     lines.pop_back();
     EXPECT_EQ(errorLineOf(lines), "9999.0No errors|Total Lines 9999");
+}
+
+TEST(CompileErrors, TheConditionAfterNumber9998IsTooMany) {
+    Lines lines(9999, "If a = 1 THEN b = 1");
+    EXPECT_EQ(errorLineOf(lines), "9999.0No errors|Total Lines 9999");
+    lines.push_back("If a = 1 THEN b = 1");
+    EXPECT_EQ(errorLineOf(lines), "10000.5Too many goto labels|Line 10000:  If a = 1 THEN b = 1");
 }
 
 TEST(CompileErrors, Procedures) {
@@ -200,6 +208,10 @@ TEST(CompileErrors, Loops) {
     EXPECT_EQ(errorLineOf({"Next"}), "1.73Not in a For loop|Line 1:  Next");
     EXPECT_EQ(errorLineOf({"ExitFor"}), "1.73Not in a For loop|Line 1:  ExitFor");
     EXPECT_EQ(errorLineOf({"For i = 1"}), "1.1Syntax error|Line 1:  For i = 1");
+    // A fault in the lines a For generates is shown with the For statement.
+    EXPECT_EQ(errorLineOf({"y = 1 : z = 2 : For i = 1 TO x$"}),
+              "1.24Type mismatch|Line 1 : : z = 2 : For i = 1 TO x$");
+    EXPECT_EQ(errorLineOf({"y = 1 : z = 2 : Read a, \"b\""}), "1.1Syntax error|Line 1:  : z = 2 : Read a, \"b\"");
     // The innermost open loop of the first kind checked is reported.
     EXPECT_EQ(errorLineOf({"Do", "For i = 1 TO 2", "For j = 1 TO 2", "Next"}), "2.71For without Next|Line 2:  ");
 }
