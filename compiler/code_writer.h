@@ -37,6 +37,7 @@ public:
 
     // Jumps and labels
     virtual void labelMark(int label) = 0;
+    virtual void userLabelMark(int label) = 0;            // a label the program names
     virtual void jump(int label) = 0;
     virtual void restoreData(int label) = 0;
 
@@ -45,7 +46,7 @@ public:
     virtual void parameterCopy(Kind kind, int slot, int position) = 0;
     virtual void returnValueStart(Kind kind) = 0;         // the value expression follows
     virtual void returnValueEnd() = 0;
-    virtual void procedureExit() = 0;
+    virtual void procedureExit(int procedure) = 0;
 
     // Conditions
     virtual void comparisonKind(Kind kind) = 0;

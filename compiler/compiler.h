@@ -21,7 +21,6 @@ struct IfRecord {
     int falseTarget = 0;
     bool elseSeen = false;
     bool elseIf = false;
-    int scope = 0;
 };
 
 enum LoopKind { DoLoop = 0, RepeatLoop, WhileLoop, ForLoop };

@@ -72,7 +72,7 @@ int compileIf(Compiler& c, bool elseIf) {
     c.out.jumpUnlessFalseTarget(falseTarget);
     c.out.trueTarget(trueTarget);
     ++c.trueTargets;
-    c.ifs.push_back({c.line, c.conditionEnd == EndsWithThen, falseTarget, false, elseIf, c.scope});
+    c.ifs.push_back({c.line, c.conditionEnd == EndsWithThen, falseTarget, false, elseIf});
     ++c.falseTargets;
     return NoError;
 }

@@ -101,7 +101,7 @@ void ImageWriter::returnValueStart(Kind kind) {
 }
 
 void ImageWriter::returnValueEnd() { code("\n"); }
-void ImageWriter::procedureExit() { code("1x\n"); }
+void ImageWriter::procedureExit(int) { code("1x\n"); }
 
 void ImageWriter::comparisonKind(Kind kind) {
     code("q");

@@ -19,13 +19,14 @@ public:
     void trailer(const ProgramSettings& s, int lastLabel, int trueTargets, int falseTargets,
                  int lastProcedure) override;
     void labelMark(int label) override;
+    void userLabelMark(int label) override { labelMark(label); }
     void jump(int label) override;
     void restoreData(int label) override;
     void procedureStart(int skipLabel, int procedure, int setupLabel) override;
     void parameterCopy(Kind kind, int slot, int position) override;
     void returnValueStart(Kind kind) override;
     void returnValueEnd() override;
-    void procedureExit() override;
+    void procedureExit(int procedure) override;
     void comparisonKind(Kind kind) override;
     void comparison(Comparison c) override;
     void jumpUnlessFalseTarget(int target) override;

@@ -16,12 +16,6 @@ inline bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-inline std::string lowerName(std::string_view s) {
-    std::string r(s);
-    for (char& c : r) c = lowerAscii(c);
-    return r;
-}
-
 struct NameHash {
     using is_transparent = void;
     std::size_t operator()(std::string_view s) const {

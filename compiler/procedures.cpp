@@ -86,7 +86,7 @@ int compileEndProc(Compiler& c, bool isEndProc) {
         if (int e = compileExpression(c, p.kind, endOfStatement)) return e;
         c.out.returnValueEnd();
     }
-    c.out.procedureExit();
+    c.out.procedureExit(c.scope);
     if (!isEndProc) return NoError;
     c.out.setupBlock(p.setupLabel, tableSizes(c.symbols, c.scope));
     c.out.labelMark(p.skipLabel);

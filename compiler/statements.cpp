@@ -122,7 +122,7 @@ int compileLabelDefinition(Compiler& c, std::string_view name) {
     } else if (int e = createLabel(c.symbols, name, c.scope, true, c.line, number)) {
         return fail(c, e);
     }
-    c.out.labelMark(number);
+    c.out.userLabelMark(number);
     return NoError;
 }
 
