@@ -281,8 +281,9 @@ int compileArrayElement(Compiler& c, int index, bool write) {
         c.out.groupOpen();
         if (int e = compileExpression(c, Kind::Integer, ')')) return e;
         cur.advance();
+        // Every size is at least 1 and the array fits the slot range, so the product stays small.
         long long later = 1;
-        for (int d = groups; d < dimensions; ++d) later = std::min(later * a.sizes[d], 1LL << 40);
+        for (int d = groups; d < dimensions; ++d) later *= a.sizes[d];
         c.out.indexGroupEnd(groups == dimensions, later);
     }
     c.out.indexEnd();
