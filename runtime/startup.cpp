@@ -3,7 +3,9 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "modules.h"
 #include "report.h"
+#include "sdl_sound_backend.h"
 
 #include <algorithm>
 #include <utility>
@@ -26,6 +28,13 @@ void settleScreen(Interp& in) {
 }
 
 }  // namespace
+
+void runLoadedProgram(Interp& in, size_t stackBudget) {
+    in.dataPointer = in.image.dataPointer;
+    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
+    in.stackBudget = stackBudget;
+    runMainProgram(in);
+}
 
 int runRuntime(const RuntimeOptions& options) {
     HeadlessHost host;
@@ -52,13 +61,18 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
-    in.dataPointer = in.image.dataPointer;
-    in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
-    in.stackBudget = options.stackBudget;
-    runMainProgram(in);
+    SdlSoundBackend soundDevice;
+    Sound sound(soundDevice);
+    Modules modules{sound};
+    in.modules = &modules;
+    resetMusicSlots(sound);
+    if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+
+    runLoadedProgram(in, options.stackBudget);
 
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
+    releaseSound(sound);
     releaseDevice(device);
     return 0;
 }

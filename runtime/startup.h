@@ -11,6 +11,11 @@ struct RuntimeOptions {
     size_t stackBudget = 0;     // native stack the interpreter may use for nesting
 };
 
+struct Interp;
+
+// Runs a loaded image's main program to its end (start-up done, shutdown not).
+void runLoadedProgram(Interp& in, size_t stackBudget);
+
 // Runs the program image of the folder; returns the exit status (0, or -1
 // when start-up fails).
 int runRuntime(const RuntimeOptions& options);

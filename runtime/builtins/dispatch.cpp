@@ -13,12 +13,12 @@ ValueKind dispatch(Interp& in, int32_t code) {
         case 68 ... 70: return dataBuiltin(in, code);
         case 82 ... 95: case 101: case 102: return stringBuiltin(in, code);
         case 152 ... 162: return clockBuiltin(in, code);
+        case 163 ... 175: case 221 ... 223: return soundBuiltin(in, code);
         case 179: return returnInt(in, 1);     // TouchScreen: the emulated phone always has one
         case 206: return returnInt(in, -128);  // TiltMin
         case 207: return returnInt(in, 127);   // TiltMax
         case 220: return returnInt(in, 0);     // ProgramPaused: the desktop never pauses a program
-        case 103 ... 150: case 163 ... 178: case 180 ... 205: case 208 ... 211: case 213 ... 219:
-        case 221 ... 223:
+        case 103 ... 150: case 176 ... 178: case 180 ... 205: case 208 ... 211: case 213 ... 219:
             return unbuiltModuleBuiltin(in, code);
         default: return ValueKind::None;  // DoubleBuffer and codes without an entry
     }

@@ -1,6 +1,7 @@
 #include "resources.h"
 
 #include "numbers.h"
+#include "groups.h"
 #include "report.h"
 #include "unbuilt.h"
 
@@ -47,5 +48,6 @@ void loadResourceCode(Interp& in) {
         report(in, RunError::FileNotFound);
         return;
     }
-    unbuiltModuleResource(in, code.kind, code.numbers, code.fileName);
+    if (code.kind >= '2' && code.kind <= '4') loadSoundResource(in, code.kind, code.numbers[0], code.fileName);
+    else unbuiltModuleResource(in, code.kind, code.numbers, code.fileName);
 }

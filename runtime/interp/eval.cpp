@@ -18,8 +18,23 @@ enum class Mode { Integer, Float };
 struct Accumulators {
     int32_t i = 0;
     float f = 0.0f;
-    std::string* s = nullptr;  // this evaluation's string register
+    std::string* s = nullptr;  // this evaluation's string register, taken on first use
+    int depth = 0;
 };
+
+// Most evaluations never touch text, so the string register of a depth is
+// taken from the pool only when a string operation needs it.
+std::string& stringRegister(Interp& in, Accumulators& acc) {
+    if (!acc.s) {
+        const size_t d = static_cast<size_t>(acc.depth);
+        while (d >= in.stringRegisters.size()) in.stringRegisters.push_back(std::make_unique<std::string>());
+        acc.s = in.stringRegisters[d].get();
+        acc.s->clear();
+    }
+    return *acc.s;
+}
+
+std::string_view textOf(const Accumulators& acc) { return acc.s ? std::string_view(*acc.s) : std::string_view(); }
 
 // Scope of an evaluation: the running procedure's locals, or none in the main program.
 struct Scope {
@@ -111,8 +126,8 @@ void combineFloat(Interp& in, Mode mode, Accumulators& acc, Operator& op, float 
     op = Operator::None;
 }
 
-void combineString(Accumulators& acc, Operator& op, std::string_view value) {
-    applyString(*acc.s, op, value);
+void combineString(Interp& in, Accumulators& acc, Operator& op, std::string_view value) {
+    applyString(stringRegister(in, acc), op, value);
     op = Operator::None;
 }
 
@@ -132,7 +147,7 @@ void saveLeftOperand(Interp& in, const Accumulators& acc, CompareOp op) {
     Comparison& c = in.comparison;
     if (c.kind == 1) c.leftInt = acc.i;
     else if (c.kind == 2) c.leftFloat = acc.f;
-    else if (c.kind == 3) c.leftString = *acc.s;
+    else if (c.kind == 3) c.leftString = textOf(acc);
     c.op = op;
 }
 
@@ -141,12 +156,35 @@ bool test(const Interp& in, const Accumulators& acc) {
     switch (c.kind) {
         case 1: return compareIntegers(c.leftInt, c.op, acc.i);
         case 2: return compareFloats(c.leftFloat, c.op, acc.f);
-        case 3: return compareStrings(c.leftString, c.op, *acc.s);
+        case 3: return compareStrings(c.leftString, c.op, textOf(acc));
         default: return false;
     }
 }
 
 void applyTableSize(Interp& in, VariableTables* locals);
+
+// A statement loop: one step at a time until the text ends, the program stops
+// or, in a procedure (with locals), `1x` ends the procedure. Each step is
+// evaluated in float mode while a float comparison is open.
+void runStatements(Interp& in, VariableTables* locals) {
+    const char* text = in.image.text();
+    for (;;) {
+        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) return;
+        if (in.position > in.image.length) return;
+        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
+            ++in.position;
+            continue;
+        }
+        Accumulators acc;
+        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
+        if (!evaluate(in, mode, Scope{locals}, acc) || in.stop) return;
+        const bool procedureEnded = in.endProcedure;
+        in.endProcedure = false;  // `1x` means nothing in the main program
+        if (procedureEnded && locals) return;
+        if (in.tableSizeRequest.kind != 0) applyTableSize(in, locals);
+        if (in.stop) return;
+    }
+}
 
 // Runs procedure n with the arguments already in the argument slots.
 void runProcedure(Interp& in, int32_t n) {
@@ -161,24 +199,7 @@ void runProcedure(Interp& in, int32_t n) {
 
     in.position = in.image.procedures.positions[static_cast<size_t>(n)];
     VariableTables locals;
-    const char* text = in.image.text();
-    for (;;) {
-        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) break;
-        if (in.position > in.image.length) break;
-        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
-            ++in.position;
-            continue;
-        }
-        Accumulators acc;
-        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
-        if (!evaluate(in, mode, Scope{&locals}, acc) || in.stop) break;
-        if (in.endProcedure) {
-            in.endProcedure = false;
-            break;
-        }
-        if (in.tableSizeRequest.kind != 0) applyTableSize(in, &locals);
-        if (in.stop) break;
-    }
+    runStatements(in, &locals);
 
     in.currentLine = savedLine;
     in.position = savedPosition;
@@ -212,7 +233,7 @@ bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, b
         if (kind == '1') args.ints[k] = value.i;
         else if (kind == '2') args.floats[k] = value.f;
         else {
-            args.strings[k] = *value.s;
+            args.strings[k] = textOf(value);
             args.hasString[k] = true;
         }
         if (args.count == argumentSlots) {
@@ -242,7 +263,7 @@ bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, b
         case ValueKind::Integer: combineInteger(in, mode, acc, op, in.result.i); break;
         case ValueKind::Float: combineFloat(in, mode, acc, op, in.result.f); break;
         case ValueKind::String:
-            if (!in.result.s.empty()) combineString(acc, op, in.result.s);
+            if (!in.result.s.empty()) combineString(in, acc, op, in.result.s);
             break;
         case ValueKind::None: break;
     }
@@ -260,7 +281,7 @@ void print(Interp& in, Scope scope, char kind) {
     } else if (kind == 'b') {
         printText(in, floatText(acc.f));
     } else {
-        printText(in, *acc.s);
+        printText(in, textOf(acc));
     }
 }
 
@@ -295,7 +316,7 @@ void assign(Interp& in, Scope scope, char type, int32_t slot) {
     } else if (type == '2') {
         if (float* v = floatVariable(in, scope, slot)) *v = value.f;
     } else {
-        if (std::string* v = stringVariable(in, scope, slot)) *v = *value.s;
+        if (std::string* v = stringVariable(in, scope, slot)) *v = textOf(value);
     }
 }
 
@@ -308,16 +329,38 @@ void operand(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op
         combineFloat(in, mode, acc, op, v ? *v : 0.0f);
     } else {
         const std::string* v = stringVariable(in, scope, slot);
-        combineString(acc, op, v ? std::string_view(*v) : std::string_view());
+        combineString(in, acc, op, v ? std::string_view(*v) : std::string_view());
     }
+}
+
+// A scalar assignment met first thing in an evaluation runs in the same
+// evaluation instead of a nested one: the result is the same, and it saves a
+// nesting for the most common statement.
+struct PendingStore {
+    char type = 0;  // 0: none
+    int32_t slot = 0;
+};
+
+bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending);
+
+void store(Interp& in, Scope scope, const PendingStore& pending, Accumulators& acc) {
+    if (pending.type == '1') {
+        if (int32_t* v = intVariable(in, scope, pending.slot)) *v = acc.i;
+    } else if (pending.type == '2') {
+        if (float* v = floatVariable(in, scope, pending.slot)) *v = acc.f;
+    } else {
+        if (std::string* v = stringVariable(in, scope, pending.slot)) *v = textOf(acc);
+    }
+    // The enclosing evaluation saw none of the assigned value.
+    acc.i = 0;
+    acc.f = 0.0f;
+    if (acc.s) acc.s->clear();
 }
 
 bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
     Depth depth(in);
-    while (static_cast<size_t>(in.depth) >= in.stringRegisters.size())
-        in.stringRegisters.push_back(std::make_unique<std::string>());
-    acc.s = in.stringRegisters[static_cast<size_t>(in.depth)].get();
-    acc.s->clear();
+    acc.s = nullptr;
+    acc.depth = in.depth;
     if (depth.exhausted()) {
         report(in, RunError::OutOfMemory);
         return true;
@@ -326,11 +369,18 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
     acc.f = 0.0f;
     in.tableSizeRequest.kind = 0;
     in.endProcedure = false;
+    PendingStore pending;
+    const bool ok = evaluateCodes(in, mode, scope, acc, pending);
+    if (ok && pending.type) store(in, scope, pending, acc);
+    return ok;
+}
 
+bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending) {
     Operator op = Operator::None;
     bool negate = false;
     const char* text = in.image.text();
     uint32_t& pos = in.position;
+    const uint32_t start = pos;
 
     for (;;) {
         if (in.stop) return true;
@@ -441,7 +491,7 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
                         const uint32_t start = pos + 2;
                         const uint32_t end = skipPast(in.image, start, '"');
                         const uint32_t textEnd = text[end - 1] == '"' && end > start ? end - 1 : end;
-                        combineString(acc, op, std::string_view(text + start, textEnd - start));
+                        combineString(in, acc, op, std::string_view(text + start, textEnd - start));
                         pos = end;
                         continue;
                     }
@@ -456,7 +506,7 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
                         Accumulators group;
                         if (!evaluate(in, mode, scope, group)) return false;
                         // The group's string register joins with the same operator as its number.
-                        applyString(*acc.s, op, *group.s);
+                        if (group.s || acc.s) applyString(stringRegister(in, acc), op, textOf(group));
                         if (mode == Mode::Integer) combineInteger(in, mode, acc, op, group.i);
                         else combineFloat(in, mode, acc, op, group.f);
                         continue;
@@ -473,6 +523,11 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
                         continue;
                     case '4': case '5': case '6':
                         pos += 6;
+                        if (pos - 6 == start && !pending.type) {
+                            pending = {static_cast<char>(variant - 3), slot};
+                            mode = variant == '5' ? Mode::Float : Mode::Integer;
+                            continue;
+                        }
                         assign(in, scope, static_cast<char>(variant - 3), slot);
                         return true;
                     case 'a': case 'b': case 'c':
@@ -492,7 +547,7 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
                                                        : ValueKind::None;
                         in.result.i = value.i;
                         in.result.f = value.f;
-                        in.result.s = *value.s;
+                        in.result.s = textOf(value);
                         return true;
                     }
                     default: report(in, RunError::ProgramError); return false;
@@ -530,7 +585,7 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
                 if (!args) return true;
                 if (variant == '1') acc.i = args->ints[n];
                 else if (variant == '2') acc.f = args->floats[n];
-                else if (args->hasString[n]) applyString(*acc.s, Operator::None, args->strings[n]);
+                else if (args->hasString[n]) applyString(stringRegister(in, acc), Operator::None, args->strings[n]);
                 return true;
             }
             case 't':
@@ -614,19 +669,5 @@ void applyTableSize(Interp& in, VariableTables* locals) {
 
 void runMainProgram(Interp& in) {
     in.position = 0;
-    const char* text = in.image.text();
-    for (;;) {
-        if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) break;
-        if (in.position > in.image.length) break;
-        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
-            ++in.position;
-            continue;
-        }
-        Accumulators acc;
-        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
-        if (!evaluate(in, mode, Scope{nullptr}, acc) || in.stop) break;
-        in.endProcedure = false;
-        if (in.tableSizeRequest.kind != 0) applyTableSize(in, nullptr);
-        if (in.stop) break;
-    }
+    runStatements(in, nullptr);
 }

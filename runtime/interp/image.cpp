@@ -169,12 +169,13 @@ std::optional<uint32_t> skipCode(const Image& image, uint32_t pos) {
 
 std::optional<RunError> loadImageText(std::string_view text, Image& image) {
     image = Image{};
+    if (text.size() > UINT32_MAX - padding) return RunError::OutOfMemory;
     try {
-        image.buffer.assign(text.size() + padding, '\0');
+        image.buffer.assign(text.begin(), text.end());
+        image.buffer.resize(text.size() + padding, '\0');
     } catch (const std::bad_alloc&) {
         return RunError::OutOfMemory;
     }
-    std::copy(text.begin(), text.end(), image.buffer.begin());
     image.length = static_cast<uint32_t>(text.size());
 
     if (image.length < recordWidth) return RunError::ProgramError;

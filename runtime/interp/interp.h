@@ -11,6 +11,7 @@
 #include <vector>
 
 struct Host;
+struct Modules;
 
 // Text registers hold at most this many characters; longer results are cut.
 inline constexpr size_t registerLength = 1024;
@@ -70,6 +71,7 @@ struct Interp {
     explicit Interp(Host& host) : host(host) {}
 
     Host& host;
+    Modules* modules = nullptr;  // the built-in modules; set by start-up
     Image image;
 
     uint32_t position = 0;

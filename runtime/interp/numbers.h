@@ -21,6 +21,9 @@ struct IntegerText {
 // other characters are ignored.
 inline IntegerText readIntegerText(const char* text, uint32_t pos, char terminator) {
     uint32_t magnitude = 0;
+    // Literals are plain digits almost always: read those without the other checks.
+    for (unsigned d; (d = static_cast<unsigned char>(text[pos]) - '0') <= 9; ++pos) magnitude = magnitude * 10 + d;
+    if (text[pos] == terminator) return {static_cast<int32_t>(magnitude), pos};
     bool negative = false;
     for (char c; (c = text[pos]) != terminator && c != '\0'; ++pos) {
         if (c >= '0' && c <= '9') magnitude = magnitude * 10 + static_cast<uint32_t>(c - '0');

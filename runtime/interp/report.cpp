@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "host.h"
+#include "modules.h"
 
 #include <cstdio>
 
@@ -23,6 +24,7 @@ void report(Interp& in, RunError error) {
     in.host.saveScreenshot(in.screenshotPath);
     in.errorLine = errorLine(in.currentLine, error);
     in.stop = true;
+    if (in.modules) stopAllSound(in.modules->sound);  // the error screen is silent
     in.host.showErrorScreen(error, in.currentLine);
 }
 

@@ -72,7 +72,7 @@ void applyString(std::string& accumulator, Operator op, std::string_view operand
 
 bool compareIntegers(int32_t left, CompareOp op, int32_t right);
 bool compareFloats(float left, CompareOp op, float right);
-bool compareStrings(const std::string& left, CompareOp op, const std::string& right);
+bool compareStrings(std::string_view left, CompareOp op, std::string_view right);
 
 // "%f" with trailing zeros removed, one digit kept after the point: 2.5, 3.0.
 std::string floatText(float f);

@@ -1,0 +1,125 @@
+// Statements per second of the interpreter on CPU-bound program images, run
+// headless in-process; and the 10,000,000-step For loop against yabasic on the
+// same machine in the same run. Times are processor time, so that other work
+// on the machine does not distort the figures.
+#include "headless_host.h"
+#include "interp.h"
+#include "startup.h"
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string format(const char* f, int a = 0, int b = 0, int c = 0, int d = 0) {
+    char text[256];
+    std::snprintf(text, sizeof text, f, a, b, c, d);
+    return text;
+}
+
+// The codes the compiler writes for `For v = 1 TO end` ... `Next` around the
+// body: labels 1 (top), 2 (exit) and 3 (body), condition targets 0.
+std::string forLoop(int slot, int end, const std::string& body) {
+    return format("v4%.4dm01x\n~b0003~a0001\nq1\n", slot) + format("v1%.4dq>=m0%dxq70000\n", slot, end) +
+           "q40000\n\n~b0002\nq50000\n" + format("v4%.4dv1%.4dm+m01x\n~a0003\n", slot, slot) + body +
+           "~b0001\n~a0002\n";
+}
+
+std::string image(const std::string& code, const std::string& setup, int highestLabel = 3, int highestProcedure = 0) {
+    return "w01VXB\n~c0000\n\n" + code + "1f\n~a0000\n" + setup + "1d\n" +
+           format("w10360w20640w30000w40001w50001w60000w7%.4dw80001w90001wA%.4dwx0011", highestLabel, highestProcedure);
+}
+
+struct Case {
+    const char* name;
+    std::string image;
+};
+
+Case cases[] = {
+    {"integer For loop, s = s + i, 10,000,000 times",
+     image("L1:v40000m00x\n" + forLoop(1, 10000000, "L3:v40000v10000m+v10001\n"), "va0002_0000_0001\n")},
+    {"float arithmetic, f# = f# * 0.5 + 1.25, 2,000,000 times",
+     image(forLoop(0, 2000000, "v50000v20000m*m10.5xm+m11.25x\n"), "va0001_0000_0000\nvb0001_0000_0000\n")},
+    {"string building with Len, 1,000,000 times",
+     image(forLoop(0, 1000000,
+                   "v60000v30000m+m\"ab\"\nq1\nc0091d3v30000edxq>>\nm0200xq70001\nq40001\n\nv60000m\"\"\nq50001\n"),
+           "va0001_0000_0000\nvc0001_0000_0000\n")},
+    {"array element read and write, 2,000,000 times",
+     image(forLoop(0, 2000000, "a10002_0099v10000m%m0100xea40002_0099v10000m%m0100xem+v10000\n"),
+           "va0102_0000_0101\n")},
+    {"procedure call x = Add[x, 1], 1,000,000 times",
+     image("~b0004\n~d0001~c0005v45000p10ev45001p11e\nvp1v15000m+v15001\n1x\n~a0005\nva0002_5000_5001\n1d\n~a0004\n" +
+               forLoop(1, 1000000, "v40000d00001d1v10000ed1m01xedx\n"),
+           "va0002_0000_0001\n", 5, 1)},
+    {"DATA: Restore and five reads, 200,000 times",
+     image(forLoop(1, 200000,
+                   "h40004\nv40000v10000m+c0068dx\nv40000v10000m+c0068dx\nv40000v10000m+c0068dx\n"
+                   "v40000v10000m+c0068dx\nv40000v10000m+c0068dx\n") +
+               "~a0004\nh11e h12e h13e h14e h15e\n",
+           "va0002_0000_0001\n", 4)},
+};
+
+double processorSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Run {
+    double seconds;
+    uint64_t steps;
+};
+
+Run runImage(const std::string& text) {
+    HeadlessHost host;
+    Interp in(host);
+    if (loadImageText(text, in.image)) {
+        std::fprintf(stderr, "benchmark image does not load\n");
+        std::exit(1);
+    }
+    const double start = processorSeconds(RUSAGE_SELF);
+    runLoadedProgram(in, 8 * 1024 * 1024);
+    const Run run{processorSeconds(RUSAGE_SELF) - start, in.steps};
+    if (in.noError) {
+        std::fprintf(stderr, "benchmark image did not reach its End\n");
+        std::exit(1);
+    }
+    return run;
+}
+
+double yabasicSeconds() {
+    const std::string program = "/tmp/orb_bench_loop.yab";
+    if (FILE* f = std::fopen(program.c_str(), "w")) {
+        std::fputs("s = 0\nfor i = 1 to 10000000\n  s = s + i\nnext i\n", f);
+        std::fclose(f);
+    }
+    const double start = processorSeconds(RUSAGE_CHILDREN);
+    const int status = std::system(("yabasic " + program + " > /dev/null 2>&1").c_str());
+    const double t = processorSeconds(RUSAGE_CHILDREN) - start;
+    std::remove(program.c_str());
+    return status == 0 ? t : -1.0;
+}
+
+}  // namespace
+
+int main() {
+    std::printf("%-58s %10s %12s %14s\n", "image", "seconds", "statements", "statements/s");
+    double loopSeconds = 0;
+    for (const Case& c : cases) {
+        const Run run = runImage(c.image);
+        if (loopSeconds == 0) loopSeconds = run.seconds;
+        std::printf("%-58s %10.3f %12llu %14.0f\n", c.name, run.seconds, static_cast<unsigned long long>(run.steps),
+                    static_cast<double>(run.steps) / run.seconds);
+    }
+    const double yabasic = yabasicSeconds();
+    if (yabasic < 0) {
+        std::printf("\nyabasic is not installed: no comparison\n");
+        return 0;
+    }
+    std::printf("\nFor loop of 10,000,000: orbrt %.3f s, yabasic %.3f s, orbrt speed / yabasic speed = %.2f\n",
+                loopSeconds, yabasic, yabasic / loopSeconds);
+}

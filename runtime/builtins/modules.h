@@ -1,0 +1,9 @@
+// The runtime's built-in modules: their process-wide state, created once in
+// `orbrt`'s start-up beside the interpreter and reached through it.
+#pragma once
+
+#include "sound.h"
+
+struct Modules {
+    Sound& sound;
+};

@@ -1,0 +1,26 @@
+// Beep: a square wave at the pitch of a note, for a number of milliseconds.
+#include "note_table.h"
+#include "sound_device.h"
+#include "square_wave.h"
+
+#include <algorithm>
+
+SquareWave squareWave(int frequency) {
+    const int count = std::max(1, beepBaseRate / (2 * frequency));
+    SquareWave wave;
+    wave.period.assign(2 * count, beepAmplitude);
+    std::fill_n(wave.period.begin(), count, std::int16_t(-beepAmplitude));
+    wave.samplesPerSecond = 2 * frequency * count;
+    return wave;
+}
+
+SoundResult beep(Sound& s, int note, int ms) {
+    if (ms < 1) return RunError::OutOfRange;
+    // Notes outside the table play nothing and are no error.
+    const int entry = note - firstBeepNote;
+    if (entry < 0 || entry >= int(noteTable.size())) return std::nullopt;
+    const int frequency = std::clamp(noteTable[entry], lowestBeepFrequency, highestBeepFrequency);
+    const SquareWave wave = squareWave(frequency);
+    activeDevice(s).playTone(wave.period, wave.samplesPerSecond, ms);
+    return std::nullopt;
+}

@@ -1,0 +1,55 @@
+// Sound built-ins and the `z2`..`z4` loads, handed to the sound module.
+#include "arguments.h"
+#include "groups.h"
+#include "modules.h"
+#include "report.h"
+
+namespace {
+
+ValueKind reportIfFailed(Interp& in, SoundResult result) {
+    if (result) report(in, *result);
+    return ValueKind::None;
+}
+
+ValueKind position(Interp& in, MusicPosition p) {
+    if (p.error) {
+        report(in, *p.error);
+        return ValueKind::None;
+    }
+    return returnInt(in, p.milliseconds);
+}
+
+}  // namespace
+
+ValueKind soundBuiltin(Interp& in, int32_t code) {
+    Sound& s = in.modules->sound;
+    const int32_t slot = intArg(in, 0);
+    switch (code) {
+        case 163: return reportIfFailed(in, beep(s, intArg(in, 0), intArg(in, 1)));
+        case 164: return reportIfFailed(in, loadWav(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case 165: return reportIfFailed(in, freeWav(s, slot));
+        case 166: return reportIfFailed(in, playWav(s, slot));
+        case 167: return reportIfFailed(in, wavVol(s, slot, intArg(in, 1)));
+        case 168: return reportIfFailed(in, loadMid(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case 169: return reportIfFailed(in, playMid(s, slot));
+        case 170: return reportIfFailed(in, stopMid(s, slot));
+        case 171: return reportIfFailed(in, loadMp3(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case 172: return reportIfFailed(in, playMp3(s, slot));
+        case 173: return reportIfFailed(in, stopMp3(s, slot));
+        case 174: return reportIfFailed(in, freeMp3(s, slot));
+        case 175: return reportIfFailed(in, freeMid(s, slot));
+        case 221: return reportIfFailed(in, stopWav(s, slot));
+        case 222: return position(in, getMp3Position(s, slot));
+        case 223: return position(in, getMidPosition(s, slot));
+        default: return ValueKind::None;
+    }
+}
+
+void loadSoundResource(Interp& in, char kind, int32_t slot, const std::string& fileName) {
+    Sound& s = in.modules->sound;
+    SoundResult result;
+    if (kind == '2') result = loadWav(s, fileName, slot, NameSource::literal);
+    else if (kind == '3') result = loadMp3(s, fileName, slot, NameSource::literal);
+    else result = loadMid(s, fileName, slot, NameSource::literal);
+    reportIfFailed(in, result);
+}

@@ -1,0 +1,29 @@
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+std::filesystem::path processFolder() {
+    return std::filesystem::path(testing::TempDir()) / ("orb_sound_tests_" + std::to_string(getpid()));
+}
+
+class RemoveTestFiles : public testing::Environment {
+public:
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(processFolder(), ignored);
+    }
+};
+
+const auto* registered = testing::AddGlobalTestEnvironment(new RemoveTestFiles);
+
+}  // namespace
+
+std::string testFile(const std::string& name) {
+    std::filesystem::create_directories(processFolder());
+    return (processFolder() / name).string();
+}
