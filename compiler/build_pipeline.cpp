@@ -62,8 +62,9 @@ BuildResult build(const BuildRequest& request) {
     }
     // The runtime writes its own error file; an old one must not pass for its result.
     fs::remove(errorFile, ec);
-    RuntimeStart start = startRuntime(request.programFolder / runtimeFileName, request.workFolder, folder,
-                                      request.waitForRuntime);
+    // The runtime starts in the document's folder, so the work folder must not be relative.
+    RuntimeStart start = startRuntime(request.programFolder / runtimeFileName,
+                                      fs::absolute(request.workFolder, ec), folder, request.waitForRuntime);
     result.runtimeStarted = start.started;
     result.runtimeExitStatus = start.exitStatus;
     if (!start.started) result.messageBox = "Cannot execute ORBRT.EXE";

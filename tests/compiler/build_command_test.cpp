@@ -39,7 +39,7 @@ protected:
     }
 
     CommandRun run(const std::string& arguments) {
-        std::string command = std::string("cd '") + dir.string() + "' && '" + ORB_PROGRAM_FOLDER +
+        std::string command = std::string("cd '") + dir.string() + "' && ORBRT_HEADLESS=1 '" + ORB_PROGRAM_FOLDER +
                               "/orbbasic' --work work " + arguments + " >out.txt 2>err.txt";
         CommandRun r;
         int status = std::system(command.c_str());
@@ -93,6 +93,21 @@ TEST_F(BuildCommand, NestedIncludesCompileUnderTheIncludingLine) {
     EXPECT_NE(image.find("\nL1:\nL1:\nL1:v40000m02x\nL1:v40001m03x\nL1:v40002m01x\nL2:tam01xe\n1f\n"),
               std::string::npos)
         << image;
+}
+
+TEST_F(BuildCommand, RunPrintsHowTheRunEndedAndExitsByIt) {
+    fs::create_directories(dir / "src");
+    write("src/fine.orb", "x = 1\n");
+    write("src/fails.orb", "Data \"text\"\nRead n\n");
+    write("work/orberr.tmp", "stale");
+    CommandRun fine = run("--run src/fine.orb");
+    EXPECT_EQ(fine.status, 0);
+    EXPECT_EQ(fine.out, "1.110End of program|Line 1: [360-640]\n");
+    CommandRun fails = run("--run src/fails.orb");
+    EXPECT_EQ(fails.status, 2);
+    EXPECT_EQ(fails.out, "2.105Wrong type of Data|Line 2: [360-640]\n");
+    CommandRun broken = run("--run src/missing.orb");
+    EXPECT_EQ(broken.status, 1);
 }
 
 TEST_F(BuildCommand, RunWithoutRuntimeReportsThatItCannotStart) {
