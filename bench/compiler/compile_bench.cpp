@@ -4,12 +4,20 @@
 #include "error_file.h"
 #include "image_writer.h"
 
-#include <chrono>
+#include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
+
+// CPU time of this thread: the machine is shared, and waiting for a core is not compiling.
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
 
 // Blocks of ten lines: assignments over many variables, labels with forward
 // and backward Gotos, conditions, loops, strings, arrays, a procedure call.
@@ -47,17 +55,21 @@ std::vector<std::string> generate(int lineCount) {
 
 }  // namespace
 
-int main() {
-    for (int size : {1000, 10000, 100000}) {
+// Sizes may be given on the command line; by default 1,000, 10,000 and 100,000 lines.
+int main(int argc, char** argv) {
+    std::vector<int> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+    if (sizes.empty()) sizes = {1000, 10000, 100000};
+    for (int size : sizes) {
         std::vector<std::string> lines = generate(size);
         int repeats = 1000000 / size;
         double best = 1e9;
         std::size_t imageSize = 0;
         for (int r = 0; r < repeats; ++r) {
             ImageWriter writer;
-            auto start = std::chrono::steady_clock::now();
+            double start = cpuSeconds();
             CompileOutcome outcome = compileProgram(writer, lines, ".");
-            double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            double seconds = cpuSeconds() - start;
             if (outcome.fault.code) {
                 std::printf("compile failed: %s\n", compileErrorLine(outcome.fault).c_str());
                 return 1;
@@ -65,7 +77,7 @@ int main() {
             best = std::min(best, seconds);
             imageSize = writer.text.size();
         }
-        std::printf("%7d lines: %8.3f ms, %10.0f lines/s, image %zu bytes\n", size, best * 1000,
+        std::printf("%7d lines: %8.3f ms CPU, %10.0f lines/s, image %zu bytes\n", size, best * 1000,
                     size / best, imageSize);
     }
     return 0;
