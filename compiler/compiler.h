@@ -106,6 +106,10 @@ int finishChecks(Compiler& c);
 // The undefined-label check that follows the end of the main program.
 int checkLabels(Compiler& c);
 
+// The text an error line shows for statement n of a line: from the first
+// non-blank character, or from the (n - 1)-th ":" for the third statement and later.
+std::string statementText(std::string_view line, int statementIndex);
+
 // Records a fault (the first one wins) and returns its code.
 int fail(Compiler& c, int code);
 // Records a fault found after the last line, with its own line and text.

@@ -9,8 +9,8 @@ namespace {
 constexpr std::size_t includeLineLimit = 251;
 constexpr std::size_t includeDepthLimit = 64;  // a file that includes itself stops here
 
-// The statement text of an error line: from the first non-blank character, or
-// from the (n - 1)-th ":" for the third statement of a line and later ones.
+}  // namespace
+
 std::string statementText(std::string_view line, int statementIndex) {
     std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string_view::npos) return {};
@@ -23,6 +23,8 @@ std::string statementText(std::string_view line, int statementIndex) {
     }
     return std::string(line.substr(start));
 }
+
+namespace {
 
 int compileRewritten(Compiler& c, std::string line) {
     // Colons before the first non-blank character of a line are ignored.

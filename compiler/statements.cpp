@@ -77,12 +77,6 @@ int compileWord(Compiler& c, Cursor& cur, std::string_view word, bool endedByCol
     return fail(c, SyntaxError);
 }
 
-// The reference text of a label: the line from its first non-blank character.
-std::string lineFromFirstNonBlank(std::string_view line) {
-    std::size_t start = line.find_first_not_of(" \t");
-    return start == std::string_view::npos ? std::string() : std::string(line.substr(start));
-}
-
 }  // namespace
 
 int compileStatement(Compiler& c, std::string_view statement, std::string_view restOfLine, bool endedByColon) {
@@ -137,7 +131,7 @@ int compileJumpStatement(Compiler& c, bool restore) {
     LabelRecord& label = c.symbols.labels[number];
     if (label.firstReferenceLine == noLine) {
         label.firstReferenceLine = c.line;
-        label.firstReferenceText = lineFromFirstNonBlank(c.lineText);
+        label.firstReferenceText = statementText(c.lineText, 0);
     }
     if (restore) c.out.restoreData(number);
     else c.out.jump(number);
