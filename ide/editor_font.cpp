@@ -1,0 +1,34 @@
+#include "editor_font.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+
+QString fixedPitchFamily() {
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const char* candidate : {"Courier", "Courier New", "Nimbus Mono PS", "Liberation Mono", "DejaVu Sans Mono"})
+            if (installed.contains(QString::fromLatin1(candidate)) && QFontDatabase::isFixedPitch(QString::fromLatin1(candidate)))
+                return QString::fromLatin1(candidate);
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    }();
+    return family;
+}
+
+QFont editorFont(int height, int weight) {
+    QFont font(fixedPitchFamily());
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(height > 0 ? height : 13);
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    return font;
+}
+
+QFont editorFont(const Settings& settings) { return editorFont(settings.fontHeight, settings.tabWeight); }
+
+bool fixedFontAvailable(int height, int width) {
+    const QFont font = editorFont(height, 400);
+    const QFontInfo info(font);
+    // Scalable families supply every height; the width is the one the height implies.
+    return info.fixedPitch() && info.pixelSize() == height && width == height * 8 / 13;
+}

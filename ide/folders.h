@@ -1,0 +1,22 @@
+// The program folder and the work folder, and the fixed files in them.
+#pragma once
+
+#include <string>
+
+struct Folders {
+    std::string program;  // where orbbasic lives, with the files it only reads
+    std::string work;     // where builds write and the settings are kept
+    std::string helpFile;
+    std::string classTemplate;
+    std::string patchedClass;
+    std::string packageData;
+    std::string programImage;
+    std::string errorFile;
+    std::string settingsFile;
+    std::string settingsFallback;
+    std::string screenshot;
+};
+
+// The work folder is the program folder when the program image can be created
+// there, otherwise the temporary folder.
+Folders decideFolders(const std::string& programFolder, const std::string& tempFolder);
