@@ -110,6 +110,11 @@ void thehelp::runSearch() {
     refresh();
 }
 
+void thehelp::search(const QString& text) {
+    searchEdit->setText(text);
+    runSearch();
+}
+
 void thehelp::showList(HelpSection section) {
     help.showList(section);
     refresh();

@@ -21,6 +21,8 @@ public:
 
     const HelpBrowser& browser() const { return help; }
     void runSearch();
+    // Puts the text into the search field and searches.
+    void search(const QString& text);
     void showList(HelpSection section);
     void selectRow(int row);
     void previousPage();
