@@ -4,6 +4,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <cmath>
+
 QString fixedPitchFamily() {
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
@@ -21,6 +23,10 @@ QFont editorFont(int height, int weight) {
     font.setFixedPitch(true);
     font.setPixelSize(height > 0 ? height : 13);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    // Every character exactly a whole number of pixels wide, so that columns line up with runs drawn apart.
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, std::round(advance) - advance);
     return font;
 }
 

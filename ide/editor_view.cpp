@@ -40,7 +40,7 @@ void CEditorView::applySettings() {
     setFont(font);
     viewport()->setFont(font);
     const QFontMetrics metrics(font);
-    charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+    charWidth = std::max(1, qRound(QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'))));
     lineStep = std::max(1, metrics.height());
     // Room for four digits drawn from x = 14, and a small edge.
     margin = std::max(50, 14 + 4 * charWidth + 6);

@@ -112,6 +112,17 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
     resize(900, 680);
 }
 
+CMainFrame::~CMainFrame() {
+    // The child windows go first, while the commands they update still exist.
+    mdi->disconnect(this);
+    for (CChildFrame* frame : childFrames()) {
+        frame->disconnect(this);
+        frame->view()->disconnect(this);
+        frame->view()->document().onModifiedChanged = nullptr;
+    }
+    delete mdi;
+}
+
 QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut,
                                 std::function<void()> handler) {
     QAction* command = menu->addAction(text);

@@ -41,6 +41,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainFrame(Environment& environment);
+    ~CMainFrame() override;
 
     CEditorView* activeView() const;
     QList<CChildFrame*> childFrames() const;
