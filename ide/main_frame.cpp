@@ -41,6 +41,11 @@ QString localPath(const std::string& path) { return QString::fromLocal8Bit(path.
 
 }  // namespace
 
+QString withDocumentExtension(const QString& path) {
+    // The extension of the document type, so that the Open dialog's filter shows the file.
+    return QFileInfo(path).fileName().contains(QLatin1Char('.')) ? path : path + QStringLiteral(".orb");
+}
+
 // ---- child frame ----
 
 CChildFrame::CChildFrame(CEditorView* view, std::function<bool(CEditorDoc&)> canCloseDocument)
@@ -348,10 +353,9 @@ bool CMainFrame::save(CEditorDoc& doc) {
 }
 
 bool CMainFrame::saveAs(CEditorDoc& doc, const QString& caption, const QString& filter) {
-    QString path = QFileDialog::getSaveFileName(this, caption, localPath(doc.path()), filter);
-    if (path.isEmpty()) return false;
-    // The extension of the document type, so that the Open dialog's filter shows the file.
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) path += QStringLiteral(".orb");
+    const QString chosen = QFileDialog::getSaveFileName(this, caption, localPath(doc.path()), filter);
+    if (chosen.isEmpty()) return false;
+    const QString path = withDocumentExtension(chosen);
     if (!doc.save(path.toLocal8Bit().toStdString())) {
         QMessageBox::warning(this, tr("Error"), tr("Cannot save %1").arg(path));
         return false;
@@ -460,8 +464,11 @@ void CMainFrame::showHelp(const QString& topic, int errorCode) {
 
 void CMainFrame::showPreferences() {
     COptionsSheet sheet(env.settings, this);
-    if (sheet.exec() != QDialog::Accepted) return;
-    env.settings = sheet.page()->workingCopy();
+    if (sheet.exec() == QDialog::Accepted) applyPreferences(sheet.page()->workingCopy());
+}
+
+void CMainFrame::applyPreferences(const Settings& settings) {
+    env.settings = settings;
     for (CChildFrame* frame : childFrames()) frame->view()->applySettings();
     if (!saveSettings(env.folders.settingsFile, env.settings))
         QMessageBox::warning(this, QString::fromLatin1(settingsMessageTitle.data(), settingsMessageTitle.size()),

@@ -22,6 +22,9 @@ class QMenu;
 
 inline constexpr int recentFileCount = 4;
 
+// A chosen file name without "." gets the document type's extension ".orb".
+QString withDocumentExtension(const QString& path);
+
 // A child window holding one view; closing the last view of a changed document asks to save it.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
@@ -53,6 +56,8 @@ public:
     // Asks "Save changes to %1?": Yes saves, No discards, Cancel keeps the document open.
     std::function<QMessageBox::StandardButton(const QString& title)> askToSave;
 
+    // OK in the preferences: every view takes the settings and the settings file is rewritten.
+    void applyPreferences(const Settings& settings);
     void run();
     void test();
     void lastError();
