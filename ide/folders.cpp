@@ -23,6 +23,7 @@ Folders decideFolders(const std::string& programFolder, const std::string& tempF
     Folders folders;
     folders.program = programFolder;
     folders.helpFile = inFolder(programFolder, "orbbasichelp.txt");
+    folders.helpPicture = inFolder(programFolder, "orbbasichelp.png");
     folders.classTemplate = inFolder(programFolder, "thegc.dat");
     folders.settingsFallback = inFolder(programFolder, "orbbasic.ini");
     folders.work = canCreate(inFolder(programFolder, "orb16.tmp")) ? programFolder : tempFolder;

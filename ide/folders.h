@@ -7,6 +7,7 @@ struct Folders {
     std::string program;  // where orbbasic lives, with the files it only reads
     std::string work;     // where builds write and the settings are kept
     std::string helpFile;
+    std::string helpPicture;  // the picture the help pages draw at their "@A" marks
     std::string classTemplate;
     std::string patchedClass;
     std::string packageData;

@@ -9,6 +9,7 @@
 #include "preferences.h"
 #include "print_document.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -426,8 +427,10 @@ void CMainFrame::timerEvent(QTimerEvent*) {
 
 void CMainFrame::bringToFront() {
     if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
+    // An open dialog is what the user was last working in.
+    QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    front->raise();
+    front->activateWindow();
 }
 
 // ---- program commands ----
@@ -440,25 +443,24 @@ void CMainFrame::build(BuildMode mode) {
     const BuildOutcome outcome = env.builds.build(request);
     if (!outcome.messageBoxText.empty())
         QMessageBox::warning(this, tr("Error"), QString::fromLocal8Bit(outcome.messageBoxText.c_str()));
-    if (outcome.errorFileWritten) {
-        showerror dialog(env.folders.errorFile, [this](int code) { showHelp(QStringLiteral("errormessages"), code); }, this);
-        dialog.exec();
-    }
+    if (outcome.errorFileWritten) showErrorDialog();
     if (outcome.lastErrorLine >= 1) view->goToLine(outcome.lastErrorLine);
 }
 
-void CMainFrame::run() { build(BuildMode::Run); }
-void CMainFrame::test() { build(BuildMode::Test); }
-
-void CMainFrame::lastError() {
+void CMainFrame::showErrorDialog() {
     showerror dialog(env.folders.errorFile, [this](int code) { showHelp(QStringLiteral("errormessages"), code); }, this);
     dialog.exec();
     if (dialog.goToLineRequested() >= 1)
         if (CEditorView* view = activeView()) view->goToLine(dialog.goToLineRequested());
 }
 
+void CMainFrame::run() { build(BuildMode::Run); }
+void CMainFrame::test() { build(BuildMode::Test); }
+
+void CMainFrame::lastError() { showErrorDialog(); }
+
 void CMainFrame::showHelp(const QString& topic, int errorCode) {
-    thehelp help(env.folders.helpFile, env.folders.program + "/helppicture.png", topic, errorCode, this);
+    thehelp help(env.folders.helpFile, env.folders.helpPicture, topic, errorCode, this);
     help.exec();
 }
 

@@ -80,6 +80,8 @@ private:
     bool saveAs(CEditorDoc& doc, const QString& caption, const QString& filter);
     void saveAll();
     void build(BuildMode mode);
+    // The error dialog; Go to Line moves the caret of the active editor.
+    void showErrorDialog();
     void showHelp(const QString& topic, int errorCode = 0);
     void showPreferences();
     void startTool(const QString& program, const QStringList& arguments);
