@@ -121,7 +121,8 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
 CMainFrame::~CMainFrame() {
     // The child windows go first, while the commands they update still exist.
     mdi->disconnect(this);
-    for (CChildFrame* frame : childFrames()) {
+    // Closed windows waiting for deletion are children too.
+    for (CChildFrame* frame : mdi->findChildren<CChildFrame*>()) {
         frame->disconnect(this);
         frame->view()->disconnect(this);
         frame->view()->document().onModifiedChanged = nullptr;
