@@ -69,10 +69,9 @@ void CEditorView::linesChanged(int first, int removed, int inserted) {
     else if (inserted > common)
         colourMap.insert(at + common, static_cast<size_t>(inserted - common), CachedRuns{});
     colourMap.resize(static_cast<size_t>(doc->lineCount()));
-    if (cursor.pos.line >= doc->lineCount() || cursor.anchor.line >= doc->lineCount()) {
-        const TextPos last = onLine(*doc, cursor.pos.line, cursor.pos.column);
-        cursor.moveTo(last, false);
-    }
+    // Another view of the document may have shortened the lines under this caret.
+    cursor.pos = onLine(*doc, cursor.pos.line, cursor.pos.column);
+    cursor.anchor = onLine(*doc, cursor.anchor.line, cursor.anchor.column);
     if (removed != inserted) updateScrollRanges();
     viewport()->update();
 }

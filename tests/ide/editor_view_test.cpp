@@ -200,3 +200,50 @@ TEST_F(ViewFixture, ReplaceReplacesTheCurrentMatchAndSearchesOn) {
     EXPECT_EQ(doc->line(0), "bb = 1 : a = 2");
     EXPECT_EQ(view->caret().selectionStart(), (TextPos{0, 9}));
 }
+
+namespace {
+
+bool rowHasColour(const QImage& image, int y, int fromX, int toX, QColor colour) {
+    for (int x = fromX; x < toX && x < image.width(); ++x)
+        if (image.pixelColor(x, y) == colour) return true;
+    return false;
+}
+
+bool bandHasColour(const QImage& image, int top, int height, int fromX, int toX, QColor colour) {
+    for (int y = top; y < top + height; ++y)
+        if (rowHasColour(image, y, fromX, toX, colour)) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(ViewFixture, PaintsRunsInTheirColoursAndInvertsTheSelection) {
+    open("Print x\n  12\n");
+    const QImage shot = view->viewport()->grab().toImage();
+    const int m = view->marginWidth();
+    const int w = view->characterWidth();
+    const int h = view->lineHeight();
+    EXPECT_TRUE(bandHasColour(shot, 0, h, m, m + 5 * w, QColor(0, 0, 255)));       // Print: KeyCol
+    EXPECT_FALSE(bandHasColour(shot, 0, h, m + 5 * w, m + 7 * w, QColor(0, 0, 255)));
+    EXPECT_TRUE(bandHasColour(shot, h, h, m + 2 * w, m + 4 * w, QColor(180, 0, 0)));  // 12: NumCol
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0xD9, 0xE1, 0xFD));                     // MarCol
+    EXPECT_EQ(shot.pixelColor(m + 20 * w, h / 2), QColor(0xF0, 0xF0, 0xF0));        // BackCol
+    EXPECT_TRUE(bandHasColour(shot, 0, h, 0, m - 2, QColor(0x7F, 0x7F, 0x7F)));     // line number
+    view->selectAll();
+    const QImage selected = view->viewport()->grab().toImage();
+    // Background under the selection, inverted; past the selection's end it stays.
+    EXPECT_EQ(selected.pixelColor(m + 6 * w + w / 2, 1), QColor(0x0F, 0x0F, 0x0F));
+    EXPECT_EQ(selected.pixelColor(m + 20 * w, h / 2), QColor(0xF0, 0xF0, 0xF0));
+}
+
+TEST_F(ViewFixture, AnotherViewShorteningALineKeepsTheCaretInside) {
+    open("abcdef\nxyz");
+    CEditorView other(doc, settings);
+    view->setCaret({0, 6});
+    doc->setActiveView(&other);
+    doc->replaceLine(0, "ab", true);
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 2}));
+    doc->deleteLine(1, true);
+    view->setCaret({0, 2});
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 2}));
+}
