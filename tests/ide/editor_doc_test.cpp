@@ -282,3 +282,18 @@ TEST(EditorDocUndo, LimitOnOneHugeGroupKeepsTheNewItemAsAGroupStart) {
     EXPECT_EQ(doc.line(0), "1023");
     EXPECT_FALSE(doc.canUndo());
 }
+
+TEST(EditorDocFile, SaveKeepsThePermissionsAndLeavesNoTemporaryFile) {
+    const fs::path folder = tempFile("perms");
+    fs::create_directories(folder);
+    const fs::path path = folder / "x.orb";
+    std::ofstream(path, std::ios::binary) << "old\r\n";
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    CEditorDoc doc;
+    ASSERT_TRUE(doc.load(path.string()));
+    doc.replaceLine(0, "new", true);
+    ASSERT_TRUE(doc.save(path.string()));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    fs::remove_all(folder);
+}
