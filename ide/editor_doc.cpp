@@ -184,8 +184,16 @@ void CEditorDoc::deleteChar(int i, int column, bool groupStart) {
     setModified(true);
 }
 
-void CEditorDoc::undo() { undoHistory->undo(); }
-void CEditorDoc::redo() { undoHistory->redo(); }
+// Typing after an undo or redo starts a new run.
+void CEditorDoc::undo() {
+    undoHistory->endTypingRun();
+    undoHistory->undo();
+}
+
+void CEditorDoc::redo() {
+    undoHistory->endTypingRun();
+    undoHistory->redo();
+}
 bool CEditorDoc::canUndo() const { return undoHistory->canUndo(); }
 bool CEditorDoc::canRedo() const { return undoHistory->canRedo(); }
 

@@ -297,3 +297,13 @@ TEST(EditorDocFile, SaveKeepsThePermissionsAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     fs::remove_all(folder);
 }
+
+TEST(EditorDocUndo, TypingAfterRedoStartsANewGroup) {
+    CEditorDoc doc;
+    typeText(doc, 0, 0, "abc");
+    doc.undo();
+    doc.redo();
+    doc.insertChar(0, 3, 'd', true);
+    doc.undo();
+    EXPECT_EQ(doc.line(0), "abc");
+}
