@@ -57,11 +57,16 @@ CChildFrame::CChildFrame(CEditorView* view, std::function<bool(CEditorDoc&)> can
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
     // Other views keep the document alive; only the last one asks.
-    if (editor->sharedDocument().use_count() <= 2 && !canCloseDocument(editor->document())) {
+    if (!answered && editor->sharedDocument().use_count() <= 2 && !canCloseDocument(editor->document())) {
         event->ignore();
         return;
     }
     QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::closeAnswered() {
+    answered = true;
+    close();
 }
 
 // ---- main frame ----
@@ -142,8 +147,11 @@ QAction* CMainFrame::addCommand(QMenu* menu, const QString& text, const QKeySequ
 }
 
 QAction* CMainFrame::action(const QString& text) const {
-    for (QAction* candidate : findChildren<QAction*>())
-        if (candidate->text() == text) return candidate;
+    // Only the menu bar's commands: child windows have system menus with the same texts.
+    for (QAction* menu : menuBar()->actions())
+        if (menu->menu())
+            for (QAction* candidate : menu->menu()->actions())
+                if (candidate->text() == text) return candidate;
     return nullptr;
 }
 
@@ -171,9 +179,7 @@ void CMainFrame::createMenus() {
                              if (!path.isEmpty()) openFile(path);
                          }),
               QStyle::SP_DialogOpenButton);
-    editorCommands << addCommand(fileMenu, tr("&Close"), {}, [this] {
-        if (QMdiSubWindow* child = mdi->activeSubWindow()) child->close();
-    });
+    editorCommands << addCommand(fileMenu, tr("&Close"), {}, [this] { closeActiveDocument(); });
     editorCommands << onToolbar(addCommand(fileMenu, tr("&Save\tCtrl+S"), QKeySequence(tr("Ctrl+S")),
                                            withView([this](CEditorView& view) { save(view.document()); })),
                                 QStyle::SP_DialogSaveButton);
@@ -387,6 +393,15 @@ bool CMainFrame::canCloseDocument(CEditorDoc& doc) {
     case QMessageBox::No: return true;
     default: return false;
     }
+}
+
+void CMainFrame::closeActiveDocument() {
+    CEditorView* view = activeView();
+    if (!view) return;
+    const std::shared_ptr<CEditorDoc> doc = view->sharedDocument();
+    if (!canCloseDocument(*doc)) return;
+    for (CChildFrame* frame : childFrames())
+        if (frame->view()->sharedDocument() == doc) frame->closeAnswered();
 }
 
 void CMainFrame::closeAllDocuments() {

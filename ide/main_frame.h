@@ -31,6 +31,8 @@ class CChildFrame : public QMdiSubWindow {
 public:
     CChildFrame(CEditorView* view, std::function<bool(CEditorDoc&)> canCloseDocument);
     CEditorView* view() const { return editor; }
+    // Closes without asking: the document's question was answered already.
+    void closeAnswered();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,6 +40,7 @@ protected:
 private:
     CEditorView* editor;
     std::function<bool(CEditorDoc&)> canCloseDocument;
+    bool answered = false;
 };
 
 class CMainFrame : public QMainWindow {
@@ -62,7 +65,10 @@ public:
     void test();
     void lastError();
     void closeAllDocuments();
+    // File Close: every view of the active document, after one save question.
+    void closeActiveDocument();
     void bringToFront();
+    // The menu command with this text, or null.
     QAction* action(const QString& text) const;
 
 protected:

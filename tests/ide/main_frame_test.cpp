@@ -168,3 +168,18 @@ TEST_F(FrameFixture, CloseAllClosesEveryDocument) {
     EXPECT_TRUE(frame->childFrames().isEmpty());
     EXPECT_EQ(frame->activeView(), nullptr);
 }
+
+TEST_F(FrameFixture, CloseTakesEveryViewOfTheDocumentAfterOneQuestion) {
+    frame->newDocument();
+    frame->newDocument();
+    frame->activeView()->document().insertChar(0, 0, 'x', true);
+    frame->action(QStringLiteral("&New Window"))->trigger();
+    ASSERT_EQ(frame->childFrames().size(), 3);
+    saveAnswer = QMessageBox::Cancel;
+    frame->action(QStringLiteral("&Close"))->trigger();
+    EXPECT_EQ(frame->childFrames().size(), 3);
+    saveAnswer = QMessageBox::No;
+    frame->action(QStringLiteral("&Close"))->trigger();
+    EXPECT_EQ(frame->childFrames().size(), 1);
+    EXPECT_EQ(saveQuestions.size(), 2);
+}
