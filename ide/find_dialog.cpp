@@ -1,5 +1,6 @@
 #include "find_dialog.h"
 
+#include "edit_commands.h"
 #include "editor_view.h"
 
 #include <QCheckBox>
@@ -77,6 +78,12 @@ void CFindDialog::open(bool replaceMode) {
     directionBox->setVisible(!replaceMode);
     if (replaceMode) down->setChecked(true);
     foundSinceOpened = false;
+    // A selection within one line is what the user most likely wants to find.
+    if (CEditorView* view = activeView(); view && view->caret().hasSelection()) {
+        const Caret& caret = view->caret();
+        if (caret.selectionStart().line == caret.selectionEnd().line)
+            findEdit->setText(QString::fromLatin1(selectedText(view->document(), caret).c_str()));
+    }
     show();
     raise();
     activateWindow();

@@ -33,6 +33,7 @@ const QString openFilter = QStringLiteral("ORB Basic files (*.orb);;All files (*
 const QString saveFilter = QStringLiteral("ORB Basic Source Code Files (*.orb)");
 const QString saveAllFilter = QStringLiteral("ORB Basic Source File (*.ORB)");
 const QString recentKey = QStringLiteral("Recent File List");
+const QString statusBarKey = QStringLiteral("Settings Status Bar");
 
 QString documentTitle(const CEditorDoc& doc) {
     return doc.path().empty() ? untitledName : QFileInfo(QString::fromLocal8Bit(doc.path().c_str())).fileName();
@@ -242,7 +243,8 @@ void CMainFrame::createMenus() {
     view->addAction(showToolbar);
     QAction* showStatusBar = view->addAction(tr("&Status Bar"));
     showStatusBar->setCheckable(true);
-    showStatusBar->setChecked(true);
+    showStatusBar->setChecked(QSettings().value(statusBarKey, true).toBool());
+    statusBar()->setVisible(showStatusBar->isChecked());
     connect(showStatusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
 
     QMenu* program = menuBar()->addMenu(tr("&Program"));
@@ -280,6 +282,19 @@ void CMainFrame::createMenus() {
     addCommand(window, tr("&Tile"), {}, [this] { mdi->tileSubWindows(); });
     addCommand(window, tr("Close A&ll"), {}, [this] { closeAllDocuments(); });
     addCommand(window, tr("&Arrange Icons"), {}, [this] { arrangeIcons(); });
+    // The open windows, listed below the commands each time the menu opens.
+    QAction* windowsSeparator = window->addSeparator();
+    connect(window, &QMenu::aboutToShow, this, [this, window, windowsSeparator] {
+        const QList<QAction*> actions = window->actions();
+        for (qsizetype i = actions.indexOf(windowsSeparator) + 1; i < actions.size(); ++i) delete actions[i];
+        int number = 1;
+        for (CChildFrame* frame : childFrames()) {
+            QAction* entry = window->addAction(QStringLiteral("&%1 %2").arg(number++).arg(frame->windowTitle()));
+            entry->setCheckable(true);
+            entry->setChecked(frame == mdi->activeSubWindow());
+            connect(entry, &QAction::triggered, this, [this, frame] { mdi->setActiveSubWindow(frame); });
+        }
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     onToolbar(addCommand(help, tr("ORB Basic &User's Guide"), {}, [this] { showHelp(QStringLiteral("userguide")); }),
@@ -416,6 +431,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     QSettings state;
     state.setValue(QStringLiteral("Settings"), saveState());
+    state.setValue(statusBarKey, statusBar()->isVisible());
     closeAllDocuments();
     if (!childFrames().isEmpty()) {
         event->ignore();

@@ -247,3 +247,11 @@ TEST_F(ViewFixture, AnotherViewShorteningALineKeepsTheCaretInside) {
     view->setCaret({0, 2});
     EXPECT_EQ(view->caret().pos, (TextPos{0, 2}));
 }
+
+TEST_F(ViewFixture, FindDialogStartsWithTheSelectedWord) {
+    open("x = Timer");
+    view->setCaret({0, 9}, TextPos{0, 4});
+    CFindDialog dialog([this] { return view.get(); });
+    dialog.open(false);
+    EXPECT_EQ(dialog.options().text, "Timer");
+}

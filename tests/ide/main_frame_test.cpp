@@ -2,6 +2,7 @@
 #include "main_frame.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -182,4 +183,21 @@ TEST_F(FrameFixture, CloseTakesEveryViewOfTheDocumentAfterOneQuestion) {
     frame->action(QStringLiteral("&Close"))->trigger();
     EXPECT_EQ(frame->childFrames().size(), 1);
     EXPECT_EQ(saveQuestions.size(), 2);
+}
+
+TEST_F(FrameFixture, WindowMenuListsTheOpenWindows) {
+    frame->newDocument();
+    const std::string path = file("game.orb", "Print 1\r\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    QMenu* window = frame->action(QStringLiteral("&Cascade"))->associatedObjects().isEmpty()
+                        ? nullptr
+                        : qobject_cast<QMenu*>(frame->action(QStringLiteral("&Cascade"))->associatedObjects().first());
+    ASSERT_NE(window, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        emit window->aboutToShow();
+        QStringList entries;
+        for (QAction* entry : window->actions())
+            if (entry->text().startsWith(QLatin1Char('&')) && entry->text().at(1).isDigit()) entries << entry->text();
+        EXPECT_EQ(entries, (QStringList{QStringLiteral("&1 Untitled"), QStringLiteral("&2 game.orb")}));
+    }
 }
