@@ -17,24 +17,26 @@ QString fixedPitchFamily() {
     return family;
 }
 
-QFont editorFont(int height, int weight) {
+QFont editorFont(int height, int weight, int width) {
     QFont font(fixedPitchFamily());
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(height > 0 ? height : 13);
     font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 1, 1000)));
     font.setHintingPreference(QFont::PreferFullHinting);
-    // Every character exactly a whole number of pixels wide, so that columns line up with runs drawn apart.
+    // A whole number of pixels per character, so that columns line up with runs drawn apart.
     const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
-    font.setLetterSpacing(QFont::AbsoluteSpacing, std::round(advance) - advance);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, (width > 0 ? width : std::round(advance)) - advance);
     return font;
 }
 
-QFont editorFont(const Settings& settings) { return editorFont(settings.fontHeight, settings.tabWeight); }
+QFont editorFont(const Settings& settings) {
+    return editorFont(settings.fontHeight, settings.tabWeight, settings.fontWidth);
+}
 
 bool fixedFontAvailable(int height, int width) {
-    const QFont font = editorFont(height, 400);
+    const QFont font = editorFont(height, 400, width);
     const QFontInfo info(font);
-    // Scalable families supply every height; the width is the one the height implies.
-    return info.fixedPitch() && info.pixelSize() == height && width == height * 8 / 13;
+    // Scalable families supply every height, and letter spacing any width.
+    return info.fixedPitch() && info.pixelSize() == height && width > 0;
 }

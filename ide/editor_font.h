@@ -8,7 +8,8 @@
 
 // The closest the system has to "Courier": the first installed fixed-pitch family of a short list.
 QString fixedPitchFamily();
-QFont editorFont(int height, int weight);
+// Every character exactly `width` pixels wide (the font's own width, rounded, when 0 or less).
+QFont editorFont(int height, int weight, int width);
 QFont editorFont(const Settings& settings);
 // True when the fixed-pitch family can be had with exactly this cell height and character width.
 bool fixedFontAvailable(int height, int width);

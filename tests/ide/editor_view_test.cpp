@@ -255,3 +255,13 @@ TEST_F(ViewFixture, FindDialogStartsWithTheSelectedWord) {
     dialog.open(false);
     EXPECT_EQ(dialog.options().text, "Timer");
 }
+
+TEST_F(ViewFixture, CharacterCellsHaveTheSettingsWidth) {
+    open("x");
+    EXPECT_EQ(view->characterWidth(), 8);
+    settings.fontHeight = 18;
+    settings.fontWidth = 11;
+    view->applySettings();
+    EXPECT_EQ(view->characterWidth(), 11);
+    EXPECT_GE(view->lineHeight(), 18);
+}
