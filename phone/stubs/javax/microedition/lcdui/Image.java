@@ -1,0 +1,8 @@
+package javax.microedition.lcdui;
+public class Image {
+    public static native Image createImage(int width, int height);
+    public static native Image createImage(String name) throws java.io.IOException;
+    public native Graphics getGraphics();
+    public native int getWidth();
+    public native int getHeight();
+}
