@@ -51,6 +51,9 @@ public class TheGameCanvas extends Canvas implements Runnable {
             if (in != null) design.load(in);
             screen = Image.createImage(design.width, design.height);
             g = screen.getGraphics();
+            // A new MIDP image is white; the program's screen starts black.
+            g.setColor(0);
+            g.fillRect(0, 0, design.width, design.height);
             runMain();
             endMessage = MESSAGE_END_OF_PROGRAM;
         } catch (Throwable t) {

@@ -1,3 +1,5 @@
+package orbclass;
+
 import java.io.ByteArrayOutputStream;
 import java.io.DataInputStream;
 import java.io.DataOutputStream;

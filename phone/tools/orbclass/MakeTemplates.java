@@ -1,3 +1,5 @@
+package orbclass;
+
 import java.io.IOException;
 import java.io.PrintWriter;
 import java.nio.file.Files;
@@ -279,7 +281,7 @@ public final class MakeTemplates {
     private static void writePoolHeader(ClassFile cf, Path header) throws IOException {
         Files.createDirectories(header.getParent());
         try (PrintWriter out = new PrintWriter(Files.newBufferedWriter(header))) {
-            out.println("// Generated from thegc.dat by phone/tools/MakeTemplates.java; do not edit.");
+            out.println("// Generated from thegc.dat by phone/tools/orbclass/MakeTemplates.java; do not edit.");
             out.println("// The constant-pool entries that package-mode listings may refer to.");
             out.println("#pragma once");
             out.println();
