@@ -15,13 +15,16 @@ import javax.microedition.lcdui.Image;
 public class TheGameCanvas extends Canvas implements Runnable {
     static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_PROGRAM_ERROR = 4, MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9,
             MESSAGE_OUT_OF_DATA = 16, MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
-    static final int LINE_HEIGHT = 16;
+    static final int LINE_HEIGHT = 12, CHARACTER_WIDTH = 8, REGISTER_LENGTH = 1024;
 
     private final GameMidlet midlet;
     private final GameDesign design = new GameDesign();
     private Image screen;
     private Graphics g;
     private int textX, textY;
+    private int ink = 0xFFFFFF;
+    private int[] font;
+    private int fontWidth, fontHeight;
 
     /** Global and main-program variables, by slot. */
     public int[] ints = new int[0];
@@ -39,6 +42,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
     private int dataPointer;
     private volatile boolean closing;
     private int endMessage = -1;
+    private String endText;
 
     public TheGameCanvas(GameMidlet midlet) {
         this.midlet = midlet;
@@ -54,6 +58,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
             // A new MIDP image is white; the program's screen starts black.
             g.setColor(0);
             g.fillRect(0, 0, design.width, design.height);
+            loadFont();
             runMain();
             endMessage = MESSAGE_END_OF_PROGRAM;
         } catch (Throwable t) {
@@ -107,14 +112,15 @@ public class TheGameCanvas extends Canvas implements Runnable {
         return a / b;
     }
 
+    /** The remainder keeps the sign of the dividend, as Java's % does. */
     public int modulo(int a, int b) {
         if (b == 0) fail(MESSAGE_DIVIDE_BY_ZERO);
         return a % b;
     }
 
-    public float divideFloat(float a, float b) {
-        if (b == 0f) fail(MESSAGE_DIVIDE_BY_ZERO);
-        return a / b;
+    /** Float % works on both sides truncated to integers. */
+    public float moduloFloat(float a, float b) {
+        return (float) modulo((int) a, (int) b);
     }
 
     /** Checks a 1-based array index against its dimension size and makes it 0-based. */
@@ -133,15 +139,80 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     // ---- strings ----
 
+    /** A string register holds at most 1024 characters; the rest is dropped. */
     public String concat(String a, String b) {
+        if (a.length() >= REGISTER_LENGTH) return a.substring(0, REGISTER_LENGTH);
         StringBuffer s = new StringBuffer(a);
-        s.append(b);
+        int room = REGISTER_LENGTH - a.length();
+        if (b.length() > room) s.append(b.substring(0, room));
+        else s.append(b);
         return s.toString();
     }
 
     public String intText(int n) { return Integer.toString(n); }
 
-    public String floatText(float f) { return Float.toString(f); }
+    /** The text of C's "%f" (six decimals, rounded exactly, half to even) less trailing zeros but one. */
+    public String floatText(float f) {
+        int bits = Float.floatToIntBits(f);
+        boolean negative = bits < 0;
+        int exponent = (bits >> 23) & 0xFF;
+        int mantissa = bits & 0x7FFFFF;
+        if (exponent == 0xFF) return mantissa != 0 ? (negative ? "-nan" : "nan") : (negative ? "-inf" : "inf");
+        if (exponent == 0) exponent = 1;
+        else mantissa |= 0x800000;
+        int shift = exponent - 150;   // value = mantissa * 2^shift
+        StringBuffer text = new StringBuffer();
+        if (negative) text.append('-');
+        if (shift >= 0) {
+            text.append(integerText(mantissa, shift));
+            text.append(".0");
+            return text.toString();
+        }
+        // mantissa * 10^6 < 2^44, so the scaled value and its remainder fit a long.
+        long scaled = (long) mantissa * 1000000L;
+        int k = -shift;
+        long millionths;
+        if (k >= 45) {
+            millionths = 0;   // below half a millionth
+        } else {
+            millionths = scaled >> k;
+            long rest = scaled & ((1L << k) - 1);
+            long half = 1L << (k - 1);
+            if (rest > half || (rest == half && (millionths & 1) != 0)) millionths++;
+        }
+        text.append(millionths / 1000000L);
+        text.append('.');
+        int fraction = (int) (millionths % 1000000L);
+        char[] digits = new char[6];
+        for (int i = 5; i >= 0; i--) {
+            digits[i] = (char) ('0' + fraction % 10);
+            fraction /= 10;
+        }
+        int end = 6;
+        while (end > 1 && digits[end - 1] == '0') end--;
+        text.append(new String(digits, 0, end));
+        return text.toString();
+    }
+
+    /** Decimal digits of mantissa * 2^shift, exactly. */
+    private static String integerText(int mantissa, int shift) {
+        int[] digits = new int[48];   // least significant first; 2^128 has 39 digits
+        int length = 0;
+        for (int m = mantissa; m > 0; m /= 10) digits[length++] = m % 10;
+        for (int i = 0; i < shift; i++) {
+            int carry = 0;
+            for (int d = 0; d < length; d++) {
+                int v = digits[d] * 2 + carry;
+                digits[d] = v % 10;
+                carry = v / 10;
+            }
+            if (carry > 0) digits[length++] = carry;
+        }
+        if (length == 0) return "0";
+        char[] text = new char[length];
+        for (int d = 0; d < length; d++) text[length - 1 - d] = (char) ('0' + digits[d]);
+        return new String(text);
+    }
 
     // ---- DATA ----
 
@@ -161,17 +232,77 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     // ---- text ----
 
+    /** Print of a string: the empty string only moves the cursor to the next text line. */
     public void print(String text) {
-        g.setColor(0xFFFFFF);
-        g.drawString(text, textX, textY, Graphics.TOP | Graphics.LEFT);
-        textX = 0;
-        textY += LINE_HEIGHT;
+        if (text.length() == 0) {
+            textX = 0;
+            textY += LINE_HEIGHT;
+        } else {
+            drawText(text, textX, textY, true);
+            console("print ", text);
+        }
         if (closing) fail(MESSAGE_PROGRAM_CLOSED);
     }
 
     public void printInt(int n) { print(intText(n)); }
 
     public void printFloat(float f) { print(floatText(f)); }
+
+    /** Text at a place of its own; the cursor stays where it was. */
+    public void text(int x, int y, String s) {
+        drawText(s, x, y, false);
+        console("print ", s);
+    }
+
+    public void locate(int column, int row) {
+        textX = column * CHARACTER_WIDTH;
+        textY = row * LINE_HEIGHT;
+    }
+
+    public void ink(int colour) { ink = colour < 0 ? 0 : colour; }
+
+    /**
+     * Draws characters from the system font's cells in the ink colour and
+     * wraps at the right edge of the screen; with moveCursor the text cursor
+     * ends where the next character would go.
+     */
+    private void drawText(String s, int x, int y, boolean moveCursor) {
+        g.setColor(ink);
+        int last = font == null ? 0 : font[0];
+        for (int i = 0; i < s.length(); i++) {
+            int c = s.charAt(i);
+            if (c >= 128) break;
+            int cellX = (c % 20) * 10, cellY = (c / 20) * 15;
+            for (int j = 0; j < 13; j++) {
+                for (int k = 0; k < 10; k++) {
+                    int fx = cellX + k, fy = cellY + j;
+                    if (font != null && fx < fontWidth && fy < fontHeight) last = font[fy * fontWidth + fx];
+                    if ((last >>> 24) != 0) g.fillRect(x + k, y + j, 1, 1);
+                }
+            }
+            x += CHARACTER_WIDTH;
+            if (x > design.width - CHARACTER_WIDTH) {
+                x = 0;
+                y += LINE_HEIGHT;
+            }
+        }
+        if (moveCursor) {
+            textX = x;
+            textY = y;
+        }
+    }
+
+    private void loadFont() {
+        try {
+            Image image = Image.createImage("/mobilefont.png");
+            fontWidth = image.getWidth();
+            fontHeight = image.getHeight();
+            font = new int[fontWidth * fontHeight];
+            image.getRGB(font, 0, fontWidth, 0, 0, fontWidth, fontHeight);
+        } catch (java.io.IOException e) {
+            font = null;   // text then draws nothing, as with a font image of no pixels
+        }
+    }
 
     // ---- ending ----
 
@@ -183,27 +314,60 @@ public class TheGameCanvas extends Canvas implements Runnable {
         throw new RuntimeException();
     }
 
+    /** The Exit command: the running program stops as "Program closed"; at the end screen it quits. */
     void close() {
         closing = true;
+        keyAfterEnd();
     }
 
-    /** Shows the end message under the last frame and reports it on the console. */
+    protected void keyPressed(int keyCode) {
+        keyAfterEnd();
+    }
+
+    private synchronized void keyAfterEnd() {
+        if (endText != null) notifyAll();
+    }
+
+    /**
+     * The end message goes to a strip below the frozen screen and to the
+     * console; a key or the Exit command then ends the MIDlet.
+     */
     private void showEnd() {
         StringBuffer text = new StringBuffer(GameDesign.MESSAGES[endMessage]);
         text.append("|Line ");
         text.append(line);
-        String report = text.toString();
-        System.out.println(report);
-        if (g != null) {
-            g.setColor(0xFFFFFF);
-            g.drawString(report, 0, design.height - LINE_HEIGHT, Graphics.TOP | Graphics.LEFT);
+        synchronized (this) {
+            endText = text.toString();
         }
+        console("end ", endText);
         repaint();
         serviceRepaints();
+        synchronized (this) {
+            try {
+                wait();
+            } catch (InterruptedException e) {
+                // quit all the same
+            }
+        }
         midlet.quit();
+    }
+
+    /** Every text drawn and the end line go to the console too: the test host's log is made of them. */
+    private static void console(String kind, String text) {
+        StringBuffer line = new StringBuffer(kind);
+        line.append(text);
+        System.out.println(line.toString());
     }
 
     protected void paint(Graphics target) {
         if (screen != null) target.drawImage(screen, 0, 0, Graphics.TOP | Graphics.LEFT);
+        String message = endText;
+        if (message != null) {
+            int y = getHeight() - LINE_HEIGHT - 4;
+            target.setColor(0);
+            target.fillRect(0, y, getWidth(), LINE_HEIGHT + 4);
+            target.setColor(0xFFFFFF);
+            target.drawString(message, 2, y + 2, Graphics.TOP | Graphics.LEFT);
+        }
     }
 }

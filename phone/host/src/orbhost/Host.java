@@ -1,7 +1,6 @@
 package orbhost;
 
 import java.io.ByteArrayOutputStream;
-import java.io.File;
 import java.io.IOException;
 import java.io.InputStream;
 import java.io.PrintStream;
@@ -26,9 +25,9 @@ import javax.microedition.midlet.MIDlet;
  *   run [--events LIST] [--timeout MS] JAR PNG LOG [JAR PNG LOG ...]
  *       starts each JAR's MIDlet, feeds the events (comma-separated "kCODE"
  *       key presses, "tX:Y" touches, "x" the Exit command), waits for the
- *       MIDlet to end and writes the final frame and a log: the end line the
- *       program printed ("message|Line n", or "No end" when it did not end in
- *       time), then each text drawn, one per line.
+ *       program to end and writes the final frame and a log: the end line the
+ *       program reported ("message|Line n", or "No end" when it did not end
+ *       in time), then each text it drew, one per line.
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
@@ -65,7 +64,7 @@ public final class Host {
     private static boolean runOne(Path jarPath, Path png, Path log, String events, long timeout) throws Exception {
         PrintStream console = System.out;
         ByteArrayOutputStream printed = new ByteArrayOutputStream();
-        boolean ended;
+        String endLine;
         Phone phone;
         try (JarFile jar = new JarFile(jarPath.toFile());
              URLClassLoader loader = new URLClassLoader(new URL[] {jarPath.toUri().toURL()}, Host.class.getClassLoader())) {
@@ -79,23 +78,39 @@ public final class Host {
             startApp.setAccessible(true);
             startApp.invoke(midlet);
             deliver(phone, events);
-            ended = phone.awaitEnd(timeout);
+            endLine = awaitEndLine(phone, printed, timeout);
+            Displayable shown = phone.shown();
+            if (shown instanceof Canvas) phone.repaint((Canvas) shown);
+            ImageIO.write(phone.frame(), "png", png.toFile());
+            // The end screen waits for a key before the MIDlet ends.
+            if (shown instanceof Canvas) ((Canvas) shown).hostKey(0);
+            phone.awaitEnd(1000);
         } finally {
             System.setOut(console);
         }
-        Displayable shown = phone.shown();
-        if (shown instanceof Canvas) phone.repaint((Canvas) shown);
-        ImageIO.write(phone.frame(), "png", png.toFile());
-        String endLine = "No end";
-        if (ended) {
-            String[] lines = printed.toString(StandardCharsets.ISO_8859_1).split("\n");
-            endLine = lines[lines.length - 1].trim();
-        }
         try (PrintWriter out = new PrintWriter(Files.newBufferedWriter(log, StandardCharsets.ISO_8859_1))) {
-            out.println(endLine);
-            for (String t : phone.texts()) out.println(t);
+            out.println(endLine == null ? "No end" : endLine);
+            for (String line : consoleLines(printed))
+                if (line.startsWith("print ")) out.println(line.substring(6));
         }
-        return ended;
+        return endLine != null;
+    }
+
+    /** The program's "end" console line, or null when none came in time. */
+    private static String awaitEndLine(Phone phone, ByteArrayOutputStream printed, long timeout) throws InterruptedException {
+        long deadline = System.currentTimeMillis() + timeout;
+        while (true) {
+            for (String line : consoleLines(printed))
+                if (line.startsWith("end ")) return line.substring(4);
+            if (System.currentTimeMillis() > deadline || phone.awaitEnd(10)) return null;
+        }
+    }
+
+    private static List<String> consoleLines(ByteArrayOutputStream printed) {
+        List<String> lines = new ArrayList<>();
+        for (String line : printed.toString(StandardCharsets.ISO_8859_1).split("\n"))
+            lines.add(line.endsWith("\r") ? line.substring(0, line.length() - 1) : line);
+        return lines;
     }
 
     private static void deliver(Phone phone, String events) throws InterruptedException {

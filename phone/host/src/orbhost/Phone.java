@@ -3,8 +3,6 @@ package orbhost;
 import java.awt.image.BufferedImage;
 import java.io.IOException;
 import java.io.InputStream;
-import java.util.ArrayList;
-import java.util.List;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
 import java.util.jar.Attributes;
@@ -21,7 +19,6 @@ public final class Phone {
     private final Attributes manifest;
     private final BufferedImage frame;
     private final CountDownLatch destroyed = new CountDownLatch(1);
-    private final List<String> texts = new ArrayList<>();
     private volatile Displayable shown;
 
     Phone(ClassLoader jar, JarFile file, int width, int height) throws IOException {
@@ -64,14 +61,6 @@ public final class Phone {
 
     public synchronized void repaint(Canvas c) {
         if (c == shown) c.hostPaint(Graphics.hostGraphics(frame));
-    }
-
-    public synchronized void noteText(BufferedImage target, String text) {
-        texts.add(text);
-    }
-
-    synchronized List<String> texts() {
-        return new ArrayList<>(texts);
     }
 
     BufferedImage frame() {

@@ -5,4 +5,5 @@ public class Image {
     public native Graphics getGraphics();
     public native int getWidth();
     public native int getHeight();
+    public native void getRGB(int[] argb, int offset, int scanlength, int x, int y, int width, int height);
 }

@@ -3,16 +3,13 @@ package javax.microedition.lcdui;
 import java.awt.Color;
 import java.awt.Graphics2D;
 import java.awt.image.BufferedImage;
-import orbhost.Phone;
 
-/** MIDP drawing on a Java 2D image; text drawn is also noted for the run's log. */
+/** MIDP drawing on a Java 2D image. */
 public class Graphics {
     public static final int HCENTER = 1, VCENTER = 2, LEFT = 4, RIGHT = 8, TOP = 16, BOTTOM = 32, BASELINE = 64;
-    private final BufferedImage target;
     private final Graphics2D g;
 
     Graphics(BufferedImage target) {
-        this.target = target;
         this.g = target.createGraphics();
     }
 
@@ -51,7 +48,6 @@ public class Graphics {
         int left = anchorX(x, width, anchor);
         int baseline = (anchor & BASELINE) != 0 ? y : anchorY(y, g.getFontMetrics().getHeight(), anchor) + ascent;
         g.drawString(s, left, baseline);
-        Phone.current().noteText(target, s);
     }
 
     private static int anchorX(int x, int w, int anchor) {

@@ -44,6 +44,10 @@ public class Image {
         return pixels.getHeight();
     }
 
+    public void getRGB(int[] argb, int offset, int scanlength, int x, int y, int width, int height) {
+        pixels.getRGB(x, y, width, height, argb, offset, scanlength);
+    }
+
     public BufferedImage hostPixels() {
         return pixels;
     }
