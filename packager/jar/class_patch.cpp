@@ -66,6 +66,10 @@ struct Method {
     int insertOffset;
 };
 
+// A method's code must stay below 65536 bytes, and its frame offsets and
+// count are 16-bit numbers: a listing beyond them cannot make a valid class.
+constexpr std::uint32_t codeLimit = 65535;
+
 // The head of the Code attribute: lengths grow by the listing and its frames.
 bool rewriteCodeHead(Copier& c, const Method& m) {
     std::uint32_t attributeLength = 0, ignored = 0, codeLength = 0;
@@ -75,6 +79,7 @@ bool rewriteCodeHead(Copier& c, const Method& m) {
     c.write(2, layout::maxStack);
     c.write(2, m.maxLocals);
     if (!c.read(4, codeLength)) return false;
+    if ((codeLength & 0xFFFF) + m.size > codeLimit) return false;
     c.write(4, (codeLength & 0xFFFF) + m.size);
     return true;
 }
@@ -125,7 +130,7 @@ bool rewriteCodeTail(Copier& c, const Method& m, const LabelTable& labels, bool 
             continue;
         }
         std::uint32_t entries = 0;
-        if (length < 2 || !c.read(2, entries)) return false;
+        if (length < 2 || !c.read(2, entries) || entries + m.frames > codeLimit) return false;
         c.write(4, length + m.frameSize * m.frames);
         c.write(2, entries + m.frames);
         if (!c.copy(length - 2)) return false;

@@ -1,6 +1,7 @@
 #include "listing.h"
 
 #include <cctype>
+#include <unordered_map>
 
 namespace {
 
@@ -26,12 +27,10 @@ std::string readName(std::string_view text, std::size_t& p) {
     return name;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+std::string lowerCase(std::string_view s) {
+    std::string lower(s);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
 }
 
 // One pass over the listing; the callbacks see bytes, label definitions and references in order.
@@ -69,10 +68,9 @@ LabelTable buildLabelTable(std::string_view listing) {
     walkListing(
         listing, [&](std::uint8_t) { ++position; },
         [&](const std::string& name) {
-            LabelRecord r{name.substr(0, maxLabelLength), position, false};
-            for (const LabelRecord& earlier : labels)
-                if (earlier.position == position) r.repeat = true;
-            labels.push_back(r);
+            // Positions never decrease, so an earlier label at this position is the one before.
+            bool repeat = !labels.empty() && labels.back().position == position;
+            labels.push_back({name.substr(0, maxLabelLength), position, repeat});
         },
         [&](const std::string&) {
             position += 2;
@@ -88,6 +86,9 @@ int frameCount(const LabelTable& labels) {
 }
 
 bool appendListingCode(std::string_view listing, const LabelTable& labels, std::vector<std::uint8_t>& out) {
+    // Names compare without case; the first label of a name is the one a reference reaches.
+    std::unordered_map<std::string, int> positions;
+    for (const LabelRecord& r : labels) positions.emplace(lowerCase(r.name), r.position);
     int position = 0;
     bool complete = true;
     walkListing(
@@ -98,17 +99,13 @@ bool appendListingCode(std::string_view listing, const LabelTable& labels, std::
         },
         [](const std::string&) {},
         [&](const std::string& name) {
-            const LabelRecord* target = nullptr;
-            for (const LabelRecord& r : labels)
-                if (sameName(r.name, name)) {
-                    target = &r;
-                    break;
-                }
-            if (target == nullptr) {
+            auto target = positions.find(lowerCase(name));
+            int distance = target == positions.end() ? 0 : target->second - (position - 1);
+            // A branch offset is a signed 16-bit number; a farther label cannot be reached.
+            if (target == positions.end() || distance < -32768 || distance > 32767) {
                 complete = false;
                 return false;
             }
-            int distance = target->position - (position - 1);
             out.push_back(static_cast<std::uint8_t>((distance >> 8) & 0xFF));
             out.push_back(static_cast<std::uint8_t>(distance & 0xFF));
             position += 2;

@@ -25,5 +25,6 @@ int frameCount(const LabelTable& labels);
 
 // Appends the listing's code: "$" bytes as they are, each label reference as
 // the big-endian distance from the byte before it (the branch opcode) to the
-// label. False when a reference names no label of the table.
+// label. False when a reference names no label of the table or the label is
+// farther than a 16-bit branch reaches.
 bool appendListingCode(std::string_view listing, const LabelTable& labels, std::vector<std::uint8_t>& out);

@@ -120,6 +120,26 @@ TEST(ClassPatch, FailsOnUnknownLabelOrMissingMarkers) {
     EXPECT_FALSE(patchGameClass(cut, "", "", out));
 }
 
+std::string nops(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += "$00\n";
+    return text;
+}
+
+TEST(ClassPatch, CodeStaysWithinTheClassFileLimit) {
+    // The template's main code is 73 bytes; code may be at most 65535 bytes long.
+    std::vector<std::uint8_t> t = templateBytes(), out;
+    EXPECT_TRUE(patchGameClass(t, nops(65535 - 73), "", out));
+    EXPECT_FALSE(patchGameClass(t, nops(65536 - 73), "", out));
+}
+
+TEST(ClassPatch, BranchesReachAtMost32767BytesAway) {
+    std::vector<std::uint8_t> t = templateBytes(), out;
+    // The goto's opcode is at 0, the label at 3 + the nops.
+    EXPECT_TRUE(patchGameClass(t, "$A7 _FAR\n" + nops(32767 - 3) + ":FAR\n$09 $40\n", "", out));
+    EXPECT_FALSE(patchGameClass(t, "$A7 _FAR\n" + nops(32768 - 3) + ":FAR\n$09 $40\n", "", out));
+}
+
 TEST(ClassPatchFile, ReportsAMissingTemplateAndAnUncreatableDestination) {
     auto work = std::filesystem::temp_directory_path() / "orb_patch_test";
     std::filesystem::create_directories(work);
