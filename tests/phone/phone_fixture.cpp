@@ -1,12 +1,14 @@
-// Writes a patched game class and its package data for a hand-made program,
-// so the phone tests can package, verify and run it without the compiler.
-// The listings name their pool entries through the generated table.
+// Writes a patched game class and its package data for one of the hand-made
+// programs below, so the phone tests can package, verify and run them
+// without the compiler. The listings name their pool entries through the
+// generated table.
 //
-//   phone_fixture PROGRAM_FOLDER OUTPUT_FOLDER
+//   phone_fixture PROGRAM_FOLDER OUTPUT_FOLDER PROGRAM
 #include "class_patch.h"
 #include "template_pool.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr std::string_view game = "program/TheGameCanvas";
 
-// "$hi $lo" of a pool index; a missing entry stops the build of the fixture.
+// "$hi $lo" of a pool index; a missing entry stops the fixture.
 std::string ref(PoolKind kind, std::string_view name, std::string_view descriptor) {
     int index = templatePoolIndex(kind, game, name, descriptor);
     if (index == 0) {
@@ -26,46 +28,76 @@ std::string ref(PoolKind kind, std::string_view name, std::string_view descripto
     return text;
 }
 
+std::string call(std::string_view name, std::string_view descriptor) {
+    return "$B6 " + ref(PoolKind::Method, name, descriptor) + "\n";
+}
+
+std::string setLine(int line) { return "$2A $10 $0" + std::to_string(line) + " $B5 " + ref(PoolKind::Field, "line", "I") + "\n"; }
+
+struct Program {
+    std::string main, procedures, data;
+};
+
+// Prints 5, skips a 1 on a forward branch, counts 3 2 1 down on a backward
+// one, calls procedure 1 (prints 42) and ends on line 7.
+Program controlFlow() {
+    const std::string printInt = call("printInt", "(I)V");
+    const std::string intResult = ref(PoolKind::Field, "intResult", "I");
+    const std::string frame = ref(PoolKind::Field, "frame", "Lprogram/locals;");
+    Program p;
+    p.main = "$2A $10 $05 " + printInt +
+             "$03 $99 _L0002\n"
+             "$2A $04 " + printInt +
+             ":L0002\n$09 $40\n" + setLine(7) +
+             "$2A $06 $B5 " + intResult + "\n"
+             ":L0003\n$09 $40\n"
+             "$2A $2A $B4 " + intResult + " " + printInt +
+             "$2A $2A $B4 " + intResult + " $04 $64 $B5 " + intResult + "\n"
+             "$2A $B4 " + intResult + " $9A _L0003\n"
+             "$2A $2A $B4 " + frame + " $04 " + call("runProc", "(Lprogram/locals;I)I") + "$57\n"
+             ":L0000\n$09 $40\n";
+    // Dispatch on the procedure number; each procedure leaves by its exit label.
+    p.procedures = "$1C $04 $9F _P0001\n"
+                   "$03 $AC\n"
+                   ":P0001\n$09 $42\n"
+                   "$2A $10 $2A " + printInt +
+                   "$A7 _XP0001\n"
+                   ":XP0001\n$09 $42\n";
+    p.data = "\n";
+    return p;
+}
+
+// Reads 7, the float 2.5 as an integer, the integer 9 as a float and a
+// string; restores to the label before the 9, reads 9 and the string again,
+// and runs out of data on line 5.
+Program data() {
+    const std::string readInt = "$2A $2A " + call("readInt", "()I") + call("printInt", "(I)V");
+    const std::string readFloat = "$2A $2A " + call("readFloat", "()F") + call("printFloat", "(F)V");
+    const std::string readString = "$2A $2A " + call("readString", "()Ljava/lang/String;") +
+                                   call("print", "(Ljava/lang/String;)V");
+    Program p;
+    p.main = setLine(3) + readInt + readInt + readFloat + readString +
+             "$2A $04 " + call("restoreTo", "(I)V") + readInt + readString + setLine(5) + readInt +
+             ":L0000\n$09 $40\n";
+    p.data = "h17\nh22.5\n_0001:\nh19\nh3hi\"\n\n";
+    return p;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) return 2;
-    const std::string printInt = "$B6 " + ref(PoolKind::Method, "printInt", "(I)V") + "\n";
-    const std::string intResult = ref(PoolKind::Field, "intResult", "I");
-    const std::string line = ref(PoolKind::Field, "line", "I");
-    const std::string frame = ref(PoolKind::Field, "frame", "Lprogram/locals;");
-    const std::string runProc = ref(PoolKind::Method, "runProc", "(Lprogram/locals;I)I");
-
-    // Prints 5, skips a 1 on a forward branch, counts 3 2 1 down on a
-    // backward one, calls procedure 1 (prints 42) and ends on line 7.
-    std::string main =
-        "$2A $10 $05 " + printInt +
-        "$03 $99 _L0002\n"
-        "$2A $04 " + printInt +
-        ":L0002\n$09 $40\n"
-        "$2A $10 $07 $B5 " + line + "\n"
-        "$2A $06 $B5 " + intResult + "\n"
-        ":L0003\n$09 $40\n"
-        "$2A $2A $B4 " + intResult + " " + printInt +
-        "$2A $2A $B4 " + intResult + " $04 $64 $B5 " + intResult + "\n"
-        "$2A $B4 " + intResult + " $9A _L0003\n"
-        "$2A $2A $B4 " + frame + " $04 $B6 " + runProc + " $57\n"
-        ":L0000\n$09 $40\n";
-    // Dispatch on the procedure number; each procedure leaves by its exit label.
-    std::string procedures =
-        "$1C $04 $9F _P0001\n"
-        "$03 $AC\n"
-        ":P0001\n$09 $42\n"
-        "$2A $10 $2A " + printInt +
-        "$A7 _XP0001\n"
-        ":XP0001\n$09 $42\n";
-
-    PatchResult r = patchGameClassFile(argv[1], argv[2], main, procedures);
+    if (argc != 4) return 2;
+    std::string name = argv[3];
+    Program p;
+    if (name == "control_flow") p = controlFlow();
+    else if (name == "data") p = data();
+    else return 2;
+    PatchResult r = patchGameClassFile(argv[1], argv[2], p.main, p.procedures);
     if (!r.ok) {
         std::fprintf(stderr, "patching failed: %s\n", patchMessageText(r.message));
         return 1;
     }
-    std::ofstream data(std::string(argv[2]) + "/orb16.dat", std::ios::binary);
-    data << "\nw10360w20640w30000w40001w50001w60000w70003w80000w90000wA0001wx0011";
-    return data ? 0 : 1;
+    std::ofstream out(std::string(argv[2]) + "/orb16.dat", std::ios::binary);
+    out << p.data << "w10360w20640w30000w40001w50001w60000w70003w80000w90000wA0001wx0011";
+    return out ? 0 : 1;
 }

@@ -14,7 +14,7 @@ import javax.microedition.lcdui.Image;
  */
 public class TheGameCanvas extends Canvas implements Runnable {
     static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_PROGRAM_ERROR = 4, MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9,
-            MESSAGE_OUT_OF_DATA = 16, MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
+            MESSAGE_NO_DATA = 15, MESSAGE_OUT_OF_DATA = 16, MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
     static final int LINE_HEIGHT = 12, CHARACTER_WIDTH = 8, REGISTER_LENGTH = 1024;
 
     private final GameMidlet midlet;
@@ -218,17 +218,31 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     public void restore() { dataPointer = 0; }
 
-    private String nextData(int kind) {
+    public void restoreTo(int label) { dataPointer = design.dataAfterLabel(label); }
+
+    /** The next item, which must be of one of the two kinds (the same kind twice for one). */
+    private String nextData(int kind, int otherKind) {
+        if (design.dataCount == 0) fail(MESSAGE_NO_DATA);
         if (dataPointer >= design.dataCount) fail(MESSAGE_OUT_OF_DATA);
-        if (design.dataKinds[dataPointer] != kind) fail(MESSAGE_WRONG_TYPE_OF_DATA);
+        int found = design.dataKinds[dataPointer];
+        if (found != kind && found != otherKind) fail(MESSAGE_WRONG_TYPE_OF_DATA);
         return design.dataItems[dataPointer++];
     }
 
-    public int readInt() { return Integer.parseInt(nextData(GameDesign.DATA_INTEGER)); }
+    /** A float item is truncated toward zero. */
+    public int readInt() {
+        boolean integer = design.dataCount > dataPointer && design.dataKinds[dataPointer] == GameDesign.DATA_INTEGER;
+        String item = nextData(GameDesign.DATA_INTEGER, GameDesign.DATA_FLOAT);
+        return integer ? Integer.parseInt(item) : (int) Float.parseFloat(item);
+    }
 
-    public float readFloat() { return Float.parseFloat(nextData(GameDesign.DATA_FLOAT)); }
+    public float readFloat() {
+        return Float.parseFloat(nextData(GameDesign.DATA_FLOAT, GameDesign.DATA_INTEGER));
+    }
 
-    public String readString() { return nextData(GameDesign.DATA_STRING); }
+    public String readString() {
+        return nextData(GameDesign.DATA_STRING, GameDesign.DATA_STRING);
+    }
 
     // ---- text ----
 
