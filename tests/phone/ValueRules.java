@@ -69,6 +69,26 @@ public final class ValueRules {
         stops("index 11", () -> c.index(11, 10));
         stops("index 0", () -> c.index(0, 10));
 
+        // Bubble sort in place between two slots; texts ignore case, the empty text first.
+        int[] ints = {9, 5, 3, 8, 1, 7};
+        c.sortInts(ints, 1, 4);
+        same("sort 4 integers of 6", "[9, 1, 3, 5, 8, 7]", java.util.Arrays.toString(ints));
+        float[] floats = {2.5f, -1f, 2.25f};
+        c.sortFloats(floats, 0, 2);
+        same("sort floats", "[-1.0, 2.25, 2.5]", java.util.Arrays.toString(floats));
+        String[] texts = {"b", "A", "", "a"};
+        c.sortStrings(texts, 0, 3);
+        same("sort texts", "[, A, a, b]", java.util.Arrays.toString(texts));
+        String[] prefixes = {"abc", "AB", "ab"};
+        c.sortStrings(prefixes, 0, 2);
+        same("a prefix counts as equal", "[abc, AB, ab]", java.util.Arrays.toString(prefixes));
+        String[] high = {"\u00e9", "z"};   // 0xE9 is negative as a signed character
+        c.sortStrings(high, 0, 1);
+        same("characters are signed", "[\u00e9, z]", java.util.Arrays.toString(high));
+        String[] one = {"b", "a"};
+        c.sortStrings(one, 1, 1);
+        same("first equal to last sorts nothing", "[b, a]", java.util.Arrays.toString(one));
+
         System.out.println(passed + " passed, " + failed + " failed");
         System.exit(failed == 0 ? 0 : 1);
     }

@@ -32,7 +32,7 @@ std::string call(std::string_view name, std::string_view descriptor) {
     return "$B6 " + ref(PoolKind::Method, name, descriptor) + "\n";
 }
 
-std::string setLine(int line) { return "$2A $10 $0" + std::to_string(line) + " $B5 " + ref(PoolKind::Field, "line", "I") + "\n"; }
+std::string step(int line) { return "$2A $10 $0" + std::to_string(line) + " " + call("step", "(I)V"); }
 
 struct Program {
     std::string main, procedures, data;
@@ -48,7 +48,7 @@ Program controlFlow() {
     p.main = "$2A $10 $05 " + printInt +
              "$03 $99 _L0002\n"
              "$2A $04 " + printInt +
-             ":L0002\n$09 $40\n" + setLine(7) +
+             ":L0002\n$09 $40\n" + step(7) +
              "$2A $06 $B5 " + intResult + "\n"
              ":L0003\n$09 $40\n"
              "$2A $2A $B4 " + intResult + " " + printInt +
@@ -76,10 +76,18 @@ Program data() {
     const std::string readString = "$2A $2A " + call("readString", "()Ljava/lang/String;") +
                                    call("print", "(Ljava/lang/String;)V");
     Program p;
-    p.main = setLine(3) + readInt + readInt + readFloat + readString +
-             "$2A $04 " + call("restoreTo", "(I)V") + readInt + readString + setLine(5) + readInt +
+    p.main = step(3) + readInt + readInt + readFloat + readString +
+             "$2A $04 " + call("restoreTo", "(I)V") + readInt + readString + step(5) + readInt +
              ":L0000\n$09 $40\n";
     p.data = "h17\nh22.5\n_0001:\nh19\nh3hi\"\n\n";
+    return p;
+}
+
+// Loops forever on line 4 until the user chooses Exit.
+Program endless() {
+    Program p;
+    p.main = ":L0001\n$09 $40\n" + step(4) + "$A7 _L0001\n:L0000\n$09 $40\n";
+    p.data = "\n";
     return p;
 }
 
@@ -91,6 +99,7 @@ int main(int argc, char** argv) {
     Program p;
     if (name == "control_flow") p = controlFlow();
     else if (name == "data") p = data();
+    else if (name == "endless") p = endless();
     else return 2;
     PatchResult r = patchGameClassFile(argv[1], argv[2], p.main, p.procedures);
     if (!r.ok) {

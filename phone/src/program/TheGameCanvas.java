@@ -105,6 +105,15 @@ public class TheGameCanvas extends Canvas implements Runnable {
         for (int i = 0; i < stringCount; i++) strings[i] = "";
     }
 
+    /**
+     * Called before each statement: notes its source line for the end
+     * message, and stops the program when the user chose Exit.
+     */
+    public void step(int sourceLine) {
+        line = sourceLine;
+        if (closing) fail(MESSAGE_PROGRAM_CLOSED);
+    }
+
     // ---- arithmetic that can fail ----
 
     public int divide(int a, int b) {
@@ -214,6 +223,73 @@ public class TheGameCanvas extends Canvas implements Runnable {
         return new String(text);
     }
 
+    // ---- Sort: ascending bubble sort of slots first to last, stopping after a pass without a swap ----
+
+    public void sortInts(int[] table, int first, int last) {
+        for (int pass = first + 1; pass <= last; pass++) {
+            boolean swapped = false;
+            for (int p = last; p >= pass; p--) {
+                if (table[p - 1] > table[p]) {
+                    int t = table[p - 1];
+                    table[p - 1] = table[p];
+                    table[p] = t;
+                    swapped = true;
+                }
+            }
+            if (!swapped) return;
+        }
+    }
+
+    public void sortFloats(float[] table, int first, int last) {
+        for (int pass = first + 1; pass <= last; pass++) {
+            boolean swapped = false;
+            for (int p = last; p >= pass; p--) {
+                if (table[p - 1] > table[p]) {
+                    float t = table[p - 1];
+                    table[p - 1] = table[p];
+                    table[p] = t;
+                    swapped = true;
+                }
+            }
+            if (!swapped) return;
+        }
+    }
+
+    public void sortStrings(String[] table, int first, int last) {
+        for (int pass = first + 1; pass <= last; pass++) {
+            boolean swapped = false;
+            for (int p = last; p >= pass; p--) {
+                if (textGreater(table[p - 1], table[p])) {
+                    String t = table[p - 1];
+                    table[p - 1] = table[p];
+                    table[p] = t;
+                    swapped = true;
+                }
+            }
+            if (!swapped) return;
+        }
+    }
+
+    /**
+     * Sort order of texts: the empty text first; otherwise ASCII upper case,
+     * as signed 8-bit characters, up to the shorter length; a prefix counts
+     * as equal, so the pair keeps its order.
+     */
+    static boolean textGreater(String lower, String upper) {
+        if (upper.length() == 0) return lower.length() != 0;
+        if (lower.length() == 0) return false;
+        int n = Math.min(lower.length(), upper.length());
+        for (int i = 0; i < n; i++) {
+            int a = (byte) asciiUpper(lower.charAt(i)), b = (byte) asciiUpper(upper.charAt(i));
+            if (a != b) return a > b;
+        }
+        return false;
+    }
+
+    private static char asciiUpper(char c) {
+        return c >= 'a' && c <= 'z' ? (char) (c - 32) : c;
+    }
+
     // ---- DATA ----
 
     public void restore() { dataPointer = 0; }
@@ -255,7 +331,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
             drawText(text, textX, textY, true);
             console("print ", text);
         }
-        if (closing) fail(MESSAGE_PROGRAM_CLOSED);
     }
 
     public void printInt(int n) { print(intText(n)); }
