@@ -91,6 +91,22 @@ Program endless() {
     return p;
 }
 
+// Procedure 1 calls itself without end: the phone's stack runs out, which
+// ends the program with "Out of memory" on the calling line 6.
+Program recursion() {
+    const std::string runProc = call("runProc", "(Lprogram/locals;I)I");
+    Program p;
+    p.main = step(6) + "$2A $2A $B4 " + ref(PoolKind::Field, "frame", "Lprogram/locals;") + " $04 " + runProc +
+             "$57\n:L0000\n$09 $40\n";
+    p.procedures = "$1C $04 $9F _P0001\n"
+                   "$03 $AC\n"
+                   ":P0001\n$09 $42\n"
+                   "$2A $2B $04 " + runProc + "$57\n"
+                   ":XP0001\n$09 $42\n";
+    p.data = "\n";
+    return p;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +116,7 @@ int main(int argc, char** argv) {
     if (name == "control_flow") p = controlFlow();
     else if (name == "data") p = data();
     else if (name == "endless") p = endless();
+    else if (name == "recursion") p = recursion();
     else return 2;
     PatchResult r = patchGameClassFile(argv[1], argv[2], p.main, p.procedures);
     if (!r.ok) {

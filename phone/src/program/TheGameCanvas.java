@@ -13,7 +13,7 @@ import javax.microedition.lcdui.Image;
  * inserted code keeps those locals of those types throughout.
  */
 public class TheGameCanvas extends Canvas implements Runnable {
-    static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_PROGRAM_ERROR = 4, MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9,
+    static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_OUT_OF_MEMORY = 2, MESSAGE_PROGRAM_ERROR = 4, MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9,
             MESSAGE_NO_DATA = 15, MESSAGE_OUT_OF_DATA = 16, MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
     static final int LINE_HEIGHT = 12, CHARACTER_WIDTH = 8, REGISTER_LENGTH = 1024;
 
@@ -62,8 +62,10 @@ public class TheGameCanvas extends Canvas implements Runnable {
             runMain();
             endMessage = MESSAGE_END_OF_PROGRAM;
         } catch (Throwable t) {
-            // fail() has set the message; anything else is a fault of the phone runtime
-            if (endMessage < 0) endMessage = MESSAGE_PROGRAM_ERROR;
+            // fail() has set the message. The machine running out of heap or
+            // stack (deep recursion) is "Out of memory", as on the desktop;
+            // anything else is a fault of the phone runtime.
+            if (endMessage < 0) endMessage = t instanceof VirtualMachineError ? MESSAGE_OUT_OF_MEMORY : MESSAGE_PROGRAM_ERROR;
         }
         showEnd();
     }

@@ -1,5 +1,5 @@
 package java.lang;
-public class OutOfMemoryError extends Error {
+public class OutOfMemoryError extends VirtualMachineError {
     public OutOfMemoryError() {}
     public OutOfMemoryError(String message) {}
 }
