@@ -13,8 +13,10 @@ import javax.microedition.lcdui.Image;
  * inserted code keeps those locals of those types throughout.
  */
 public class TheGameCanvas extends Canvas implements Runnable {
-    static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_OUT_OF_MEMORY = 2, MESSAGE_PROGRAM_ERROR = 4, MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9,
-            MESSAGE_NO_DATA = 15, MESSAGE_OUT_OF_DATA = 16, MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
+    // Numbers into GameDesign.MESSAGES, the run-time message table.
+    static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_OUT_OF_MEMORY = 2, MESSAGE_PROGRAM_ERROR = 4,
+            MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9, MESSAGE_NO_DATA = 15, MESSAGE_OUT_OF_DATA = 16,
+            MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
     static final int LINE_HEIGHT = 12, CHARACTER_WIDTH = 8, REGISTER_LENGTH = 1024;
 
     private final GameMidlet midlet;
@@ -65,12 +67,20 @@ public class TheGameCanvas extends Canvas implements Runnable {
             // fail() has set the message. The machine running out of heap or
             // stack (deep recursion) is "Out of memory", as on the desktop;
             // anything else is a fault of the phone runtime.
-            if (endMessage < 0) endMessage = t instanceof VirtualMachineError ? MESSAGE_OUT_OF_MEMORY : MESSAGE_PROGRAM_ERROR;
+            if (endMessage < 0)
+                endMessage = t instanceof VirtualMachineError ? MESSAGE_OUT_OF_MEMORY : MESSAGE_PROGRAM_ERROR;
         }
         showEnd();
     }
 
-    // The compiled main program is inserted before the final return.
+    /**
+     * The compiled main program is inserted before the final return. Its
+     * locals, which every label's frame declares: two longs and two floats
+     * for scratch values, two texts, and the procedure frame for calls. The
+     * two "a = b" (lload_3 lstore_1) and the return are the end marker the
+     * package builder finds; the class build pads with nop so the return
+     * stands at code offset 72.
+     */
     public void runMain() {
         long a = 0L;
         long b = 0L;
@@ -83,7 +93,13 @@ public class TheGameCanvas extends Canvas implements Runnable {
         a = b;
     }
 
-    // The compiled procedures are inserted after the marker; they dispatch on proc.
+    /**
+     * The compiled procedures are inserted after the three "a = b" (lload 5
+     * lstore_3), the insertion marker, which the class build moves to end at
+     * code offset 95. The inserted code dispatches on proc and runs with the
+     * procedure's variables in l; "return 0" is reached only when no
+     * procedure matches.
+     */
     public int runProc(locals l, int proc) {
         long a = 0L;
         long b = 0L;
