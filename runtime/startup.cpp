@@ -4,6 +4,7 @@
 #include "eval.h"
 #include "headless_host.h"
 #include "modules.h"
+#include "phone/emulator.h"
 #include "report.h"
 #include "sdl_sound_backend.h"
 
@@ -48,7 +49,6 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
     settleScreen(in);
-    host.setScreenSize(in.screenWidth, in.screenHeight);
 
     irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
     if (!device) {
@@ -61,15 +61,27 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
+    Emulator emulator;
+    const TrailerSettings& t = in.image.trailer;
+    EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation, t.touchScreen != 0 && t.joypadUsed != 0,
+                              options.programFolder, options.inputScript};
+    if (auto fault = startEmulator(emulator, settings)) {
+        reportStartupFailure(in, *fault);
+        releaseDevice(device);
+        return -1;
+    }
+    host.shownFrame = &emulator.frames.lastFrame();
+
     SdlSoundBackend soundDevice;
     Sound sound(soundDevice);
-    Modules modules{sound};
+    Modules modules{sound, emulator};
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
 
     runLoadedProgram(in, options.stackBudget);
 
+    if (!options.snapshot.empty()) writeSnapshot(emulator, options.snapshot);
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
     releaseSound(sound);

@@ -2,8 +2,10 @@
 // `orbrt`'s start-up beside the interpreter and reached through it.
 #pragma once
 
+#include "phone/emulator.h"
 #include "sound.h"
 
 struct Modules {
     Sound& sound;
+    Emulator& emulator;  // the phone: its screen, input and frames
 };

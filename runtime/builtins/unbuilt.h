@@ -1,7 +1,7 @@
-// The one place for what the runtime's later modules will serve: drawing and
-// text output, images and sprites, tile maps, archives, sound and the phone
-// window. Until a module exists, its built-ins and resource loads are accepted
-// and do nothing, like the codes that have no entry.
+// The one place for what the runtime's later modules will serve: images and
+// sprites, tile maps, archives and sound. Until a module exists, its built-ins
+// and resource loads are accepted and do nothing, like the codes that have no
+// entry.
 #pragma once
 
 #include "interp.h"
@@ -11,4 +11,3 @@
 
 ValueKind unbuiltModuleBuiltin(Interp& in, int32_t code);
 void unbuiltModuleResource(Interp& in, char kind, const int32_t (&numbers)[4], const std::string& fileName);
-void unbuiltPrint(Interp& in, std::string_view text);
