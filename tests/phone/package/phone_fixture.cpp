@@ -107,6 +107,23 @@ Program recursion() {
     return p;
 }
 
+// The same prints as text.image: "Hello", 42, 2.5, an empty string (next
+// line) and a line that wraps; texts come from the package data's pool.
+Program text() {
+    auto printString = [&](int n) {
+        char code[8];
+        std::snprintf(code, sizeof code, "$0%d", 3 + n);   // iconst_n
+        return "$2A $2A " + std::string(code) + " " + call("stringConstant", "(I)Ljava/lang/String;") +
+               call("print", "(Ljava/lang/String;)V");
+    };
+    Program p;
+    p.main = step(1) + printString(0) + step(2) + "$2A $10 $2A " + call("printInt", "(I)V") + step(3) +
+             "$2A $08 $86 $0D $6E " + call("printFloat", "(F)V") + step(4) + printString(1) + step(5) +
+             printString(2) + step(6) + ":L0000\n$09 $40\n";
+    p.data = "\n@s=3:\nsHello\ns\nsNext line, long enough to wrap at the right edge of the screen!\n";
+    return p;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,6 +134,7 @@ int main(int argc, char** argv) {
     else if (name == "data") p = data();
     else if (name == "endless") p = endless();
     else if (name == "recursion") p = recursion();
+    else if (name == "text") p = text();
     else return 2;
     PatchResult r = patchGameClassFile(argv[1], argv[2], p.main, p.procedures);
     if (!r.ok) {
