@@ -18,17 +18,20 @@ constexpr int width = 120, height = 160;
 
 class IrrlichtFrames : public ::testing::Test {
 protected:
-    void SetUp() override {
+    // One window for the whole suite: creating and destroying X windows in
+    // quick succession fails now and then on a busy server.
+    static void SetUpTestSuite() {
         irr::SIrrlichtCreationParameters params;
         params.DriverType = irr::video::EDT_BURNINGSVIDEO;
         params.WindowSize = irr::core::dimension2du(width, height);
         params.LoggingLevel = irr::ELL_NONE;
         device = irr::createDeviceEx(params);
-        ASSERT_NE(device, nullptr) << "no display";
     }
-    void TearDown() override {
+    static void TearDownTestSuite() {
         if (device) device->drop();
+        device = nullptr;
     }
+    void SetUp() override { ASSERT_NE(device, nullptr) << "no display"; }
 
     ArgbImage screenshot() {
         irr::video::IImage* shot = device->getVideoDriver()->createScreenShot();
@@ -57,7 +60,7 @@ protected:
         EXPECT_EQ(differing, 0);
     }
 
-    irr::IrrlichtDevice* device = nullptr;
+    static inline irr::IrrlichtDevice* device = nullptr;
 };
 
 void drawScene(Screen& s) {
