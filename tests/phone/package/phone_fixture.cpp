@@ -1,10 +1,11 @@
-// Writes a patched game class and its package data for one of the hand-made
-// programs below, so the phone tests can package, verify and run them
-// without the compiler. The listings name their pool entries through the
-// generated table.
+// Packages one of the hand-made programs below as OUTPUT_FOLDER/fixture.jar
+// (with its JAD), through class patching and the package output, so the
+// phone tests can verify and run it. The listings name their pool entries
+// through the generated table.
 //
 //   phone_fixture PROGRAM_FOLDER OUTPUT_FOLDER PROGRAM
 #include "class_patch.h"
+#include "package_output.h"
 #include "template_pool.h"
 
 #include <cstdio>
@@ -141,7 +142,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "patching failed: %s\n", patchMessageText(r.message));
         return 1;
     }
-    std::ofstream out(std::string(argv[2]) + "/orb16.dat", std::ios::binary);
-    out << p.data << "w10360w20640w30000w40001w50001w60000w70003w80000w90000wA0001wx0011";
-    return out ? 0 : 1;
+    {
+        std::ofstream out(std::string(argv[2]) + "/orb16.dat", std::ios::binary);
+        out << p.data << "w10360w20640w30000w40001w50001w60000w70003w80000w90000wA0001wx0011";
+        if (!out) return 1;
+    }
+    PackageOutcome o = writePackage(std::string(argv[2]) + "/fixture.jar", PackageSettings{}, argv[1], argv[2]);
+    if (!o.complete) {
+        std::fprintf(stderr, "packaging failed: %s\n", packageMessageText(o.message));
+        return 1;
+    }
+    return 0;
 }
