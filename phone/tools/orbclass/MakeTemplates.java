@@ -10,7 +10,8 @@ import java.util.List;
 
 /**
  * Turns javac's output for the phone classes into the class templates that
- * ship beside orbbasic: class version 49 with CLDC StackMap attributes, and
+ * ship beside orbbasic: class version 48 (Java 1.4, which CLDC 1.1 phones and
+ * their preverified classes commonly are) with CLDC StackMap attributes, and
  * for the game class the constant-pool places and code offsets the package
  * builder patches against. Also writes the table of the game class's
  * constant-pool entries that the compiler's package back end emits.
@@ -57,7 +58,8 @@ public final class MakeTemplates {
         for (String[] o : OUTPUTS) {
             ClassFile cf = ClassFile.read(Files.readAllBytes(classes.resolve("program/" + o[0] + ".class")));
             StackMaps.convertMethods(cf);
-            cf.major = 49;
+            refuseClassLiterals(cf);
+            cf.major = 48;
             cf.minor = 0;
             if (cf.className(cf.thisClass).equals(GAME_CLASS)) {
                 addListingReferences(cf, cf);
@@ -68,6 +70,22 @@ public final class MakeTemplates {
                 writePoolHeader(cf, Path.of(args[2]));
             }
             Files.write(output.resolve(o[1]), cf.write());
+        }
+    }
+
+    /** Loading a class constant (a class literal in the source) needs class version 49. */
+    private static void refuseClassLiterals(ClassFile cf) throws IOException {
+        for (ClassFile.Member m : cf.methods) {
+            ClassFile.Code c = code(cf, m);
+            if (c == null) continue;
+            for (int pc = 0; pc < c.code.length; pc += ClassFile.instructionLength(c.code, pc)) {
+                int op = c.code[pc] & 0xFF;
+                if (op != 0x12 && op != 0x13) continue;
+                int index = op == 0x12 ? c.code[pc + 1] & 0xFF : ClassFile.readU2(c.code, pc + 1);
+                if (cf.pool[index].tag == ClassFile.CLASS)
+                    throw new IOException(cf.className(cf.thisClass) + "." + cf.utf8(m.nameIndex)
+                            + " uses a class literal, which the phone's class version cannot hold");
+            }
         }
     }
 

@@ -12,7 +12,7 @@ import orbclass.TypeCheckedCopy;
 
 /**
  * Loads every class of a package with verification on: once as it is
- * (class version 49, checked by inference), and once with each CLDC
+ * (class version 48, checked by inference), and once with each CLDC
  * StackMap turned into an equivalent StackMapTable and the version raised to
  * 51, so the type-checking verifier checks the frames with no fallback.
  */
