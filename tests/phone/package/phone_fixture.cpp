@@ -112,9 +112,8 @@ Program recursion() {
 // line) and a line that wraps; texts come from the package data's pool.
 Program text() {
     auto printString = [&](int n) {
-        char code[8];
-        std::snprintf(code, sizeof code, "$0%d", 3 + n);   // iconst_n
-        return "$2A $2A " + std::string(code) + " " + call("stringConstant", "(I)Ljava/lang/String;") +
+        const std::string iconst = "$0" + std::to_string(3 + n);   // iconst_0 to iconst_5
+        return "$2A $2A " + iconst + " " + call("stringConstant", "(I)Ljava/lang/String;") +
                call("print", "(Ljava/lang/String;)V");
     };
     Program p;
