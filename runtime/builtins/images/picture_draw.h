@@ -1,0 +1,15 @@
+// One picture the video driver draws over the screen at Update: a sprite or a
+// map tile, taken from a texture's source rectangle and clipped.
+#pragma once
+
+#include "image_slots.h"
+#include "screen_rect.h"
+
+#include <vector>
+
+struct PictureDraw {
+    TexturePtr texture = nullptr;
+    int32_t sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
+    int32_t x = 0, y = 0;  // destination in screen coordinates
+    ScreenRect clip;
+};
