@@ -45,7 +45,7 @@ TEST_F(MapDrawsTest, AtTheOriginTilesStartAtTheScreenCornerAndTheSizeBecomes32) 
     EXPECT_EQ(draws.size(), 20u);
     const PictureDraw* first = drawAt(draws, 0, 0);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->texture, slots.slots[0].texture);
+    EXPECT_EQ(first->image, slots.slots[0].image.get());
     EXPECT_EQ(first->sourceX, 0);
     EXPECT_EQ(first->sourceWidth, 32);
     const PictureDraw* second = drawAt(draws, 32, 32);

@@ -82,14 +82,14 @@ TEST_F(SpritesTest, DrawTakesTheFrameOfTheParentTextureAtScreenPositionShiftedBy
     ASSERT_EQ(sprite(sp, slots, 2, -3, 7, 1), std::nullopt);
     const std::vector<PictureDraw> draws = spriteDraws(sp, slots, screen, 100);
     ASSERT_EQ(draws.size(), 2u);
-    EXPECT_EQ(draws[0].texture, slots.slots[1].texture);
+    EXPECT_EQ(draws[0].image, slots.slots[1].image.get());
     EXPECT_EQ(draws[0].sourceX, 0);
     EXPECT_EQ(draws[0].sourceY, 16);
     EXPECT_EQ(draws[0].sourceWidth, 16);
     EXPECT_EQ(draws[0].sourceHeight, 16);
     EXPECT_EQ(draws[0].x, 130);
     EXPECT_EQ(draws[0].y, 40);
-    EXPECT_EQ(draws[1].texture, slots.slots[0].texture);
+    EXPECT_EQ(draws[1].image, slots.slots[0].image.get());
     EXPECT_EQ(draws[1].sourceWidth, 10);
     EXPECT_EQ(draws[1].sourceHeight, 12);
     EXPECT_EQ(draws[1].x, 97);

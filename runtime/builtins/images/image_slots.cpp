@@ -1,6 +1,5 @@
 #include "image_slots.h"
 
-#include <algorithm>
 #include <new>
 
 namespace {
@@ -18,19 +17,6 @@ bool growFor(ImageSlots& s, int64_t index) {
     return true;
 }
 
-// The driver hands out one texture per file name, so two slots loaded from the
-// same file share it: it goes back to the driver only with its last holder.
-void clearSlot(ImageSlots& s, std::size_t index, PictureFiles& files) {
-    ImageSlot& slot = s.slots[index];
-    if (slot.texture) {
-        const TexturePtr texture = slot.texture;
-        slot.texture = nullptr;
-        const bool shared = std::any_of(s.slots.begin(), s.slots.end(), [&](const ImageSlot& other) { return other.texture == texture; });
-        if (!shared) files.removeTexture(texture);
-    }
-    slot.image.reset();
-}
-
 }  // namespace
 
 ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& file, int32_t slot, int32_t frameCount,
@@ -41,17 +27,12 @@ ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& fi
     for (int64_t i = 0;; ++i) {
         if (!growFor(s, base + i)) return RunError::OutOfMemory;
         const std::size_t index = static_cast<std::size_t>(base + i);
-        clearSlot(s, index, files);
         ImageSlot& target = s.slots[index];
+        target.image.reset();
         if (i == 0) {
-            const TexturePtr texture = files.loadTexture(file);
-            std::optional<Picture> image = texture ? files.loadPicture(file) : std::nullopt;
-            if (!image) {
-                if (texture) files.removeTexture(texture);
-                return RunError::FailedToLoadImage;
-            }
-            target.texture = texture;
-            target.image = std::move(image);
+            std::optional<Picture> image = files.read(file);
+            if (!image) return RunError::FailedToLoadImage;
+            target.image = std::make_unique<const Picture>(std::move(*image));
             pictureWidth = target.image->width;
             pictureHeight = target.image->height;
             if (frameCount < 1) {
@@ -74,15 +55,10 @@ ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& fi
     }
 }
 
-void releaseImages(ImageSlots& s, PictureFiles& files) {
-    for (std::size_t i = 0; i < s.slots.size(); ++i) clearSlot(s, i, files);
-    s.slots.clear();
-}
-
 bool isLoaded(const ImageSlots& s, int32_t index) {
     if (index < 0 || static_cast<std::size_t>(index) >= s.slots.size()) return false;
     const ImageSlot& slot = s.slots[static_cast<std::size_t>(index)];
-    return isFrame(slot) || slot.texture;
+    return isFrame(slot) || slot.image;
 }
 
 ImageResult resolvePicture(const ImageSlots& s, int32_t index, ResolvedPicture& picture) {
@@ -90,12 +66,12 @@ ImageResult resolvePicture(const ImageSlots& s, int32_t index, ResolvedPicture& 
     const ImageSlot& slot = s.slots[static_cast<std::size_t>(index)];
     if (!isFrame(slot)) {
         if (!slot.image) return RunError::ImageNotLoaded;
-        picture = {slot.texture, &*slot.image, 0, 0, slot.image->width, slot.image->height};
+        picture = {slot.image.get(), 0, 0, slot.image->width, slot.image->height};
         return std::nullopt;
     }
     if (slot.parent < 0 || static_cast<std::size_t>(slot.parent) >= s.slots.size()) return RunError::OutOfRange;
     const ImageSlot& parent = s.slots[static_cast<std::size_t>(slot.parent)];
     if (!parent.image) return RunError::ImageNotLoaded;
-    picture = {parent.texture, &*parent.image, slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight};
+    picture = {parent.image.get(), slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight};
     return std::nullopt;
 }

@@ -7,19 +7,15 @@
 #include "picture.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace irr::video {
-class ITexture;
-}
-
-using TexturePtr = irr::video::ITexture*;
-
+// The presenter makes the driver's texture of a picture and keeps it while the
+// picture lives; the picture stays at one address as the slots grow.
 struct ImageSlot {
-    TexturePtr texture = nullptr;   // for the driver's drawing of sprites and tiles
-    std::optional<Picture> image;   // for pixel access
+    std::unique_ptr<const Picture> image;  // none for frames after the first and unloaded slots
     // The frame's rectangle inside its parent's picture; all -1 for a whole picture.
     int32_t frameX = -1, frameY = -1, frameWidth = -1, frameHeight = -1;
     int32_t parent = -1;  // the slot holding a frame's picture
@@ -29,13 +25,11 @@ struct ImageSlots {
     std::vector<ImageSlot> slots;
 };
 
-// The video driver's side of loading: pictures as textures and as images.
+// Reads a picture file (PNG, BMP and the other formats the engine reads).
 class PictureFiles {
 public:
     virtual ~PictureFiles() = default;
-    virtual TexturePtr loadTexture(const std::string& file) = 0;
-    virtual std::optional<Picture> loadPicture(const std::string& file) = 0;
-    virtual void removeTexture(TexturePtr texture) = 0;
+    virtual std::optional<Picture> read(const std::string& file) = 0;
 };
 
 using ImageResult = std::optional<RunError>;
@@ -46,13 +40,9 @@ using ImageResult = std::optional<RunError>;
 ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& file, int32_t slot, int32_t frameCount,
                        int32_t frameWidth, int32_t frameHeight);
 
-// Every texture the slots hold goes back to the driver.
-void releaseImages(ImageSlots& s, PictureFiles& files);
-
 // A slot's picture as drawing and pixel access see it: a whole picture, or a
 // frame's rectangle inside its parent's picture.
 struct ResolvedPicture {
-    TexturePtr texture = nullptr;
     const Picture* image = nullptr;
     int32_t x = 0, y = 0, width = 0, height = 0;
 };

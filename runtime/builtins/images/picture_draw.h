@@ -1,5 +1,5 @@
-// One picture the video driver draws over the screen at Update: a sprite or a
-// map tile, taken from a texture's source rectangle and clipped.
+// One picture the presenter draws over the screen at Update: a sprite or a
+// map tile, taken from a source rectangle of a loaded picture and clipped.
 #pragma once
 
 #include "image_slots.h"
@@ -8,7 +8,7 @@
 #include <vector>
 
 struct PictureDraw {
-    TexturePtr texture = nullptr;
+    const Picture* image = nullptr;
     int32_t sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
     int32_t x = 0, y = 0;  // destination in screen coordinates
     ScreenRect clip;

@@ -6,9 +6,9 @@ std::vector<PictureDraw> spriteDraws(const Sprites& sp, const ImageSlots& slots,
     for (const int i : spriteDrawOrder(sp)) {
         const SpriteEntry& s = sp.table[static_cast<std::size_t>(i)];
         ResolvedPicture p;
-        if (!s.on || resolvePicture(slots, s.image, p) || !p.texture) continue;
+        if (!s.on || resolvePicture(slots, s.image, p) ) continue;
         // Sprite positions are screen positions: the screen offset does not move them.
-        draws.push_back({p.texture, p.x, p.y, p.width, p.height, margin + s.x, s.y, clip});
+        draws.push_back({p.image, p.x, p.y, p.width, p.height, margin + s.x, s.y, clip});
     }
     return draws;
 }

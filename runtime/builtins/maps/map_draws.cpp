@@ -35,9 +35,9 @@ std::vector<PictureDraw> mapDraws(TileMap& m, const ImageSlots& slots, const Scr
             const ImageSlot& slot = slots.slots[static_cast<std::size_t>(t - 1)];
             // Only frames are drawn: a whole picture gives an empty source rectangle.
             if (slot.frameX == -1 || slot.parent < 0 || static_cast<std::size_t>(slot.parent) >= slots.slots.size()) continue;
-            const TexturePtr texture = slots.slots[static_cast<std::size_t>(slot.parent)].texture;
-            if (!texture) continue;
-            draws.push_back({texture, slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight,
+            const Picture* picture = slots.slots[static_cast<std::size_t>(slot.parent)].image.get();
+            if (!picture) continue;
+            draws.push_back({picture, slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight,
                              static_cast<int32_t>(int64_t{i - 1} * tw + offsetX + margin), static_cast<int32_t>(int64_t{k - 1} * th + offsetY), clip});
         }
     }
