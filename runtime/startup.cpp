@@ -3,6 +3,7 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "irrlicht_picture_files.h"
 #include "modules.h"
 #include "report.h"
 #include "sdl_sound_backend.h"
@@ -63,7 +64,11 @@ int runRuntime(const RuntimeOptions& options) {
 
     SdlSoundBackend soundDevice;
     Sound sound(soundDevice);
-    Modules modules{sound};
+    Archives archives;
+    TileMap map;
+    IrrlichtPictureFiles pictureFiles(*device);
+    Images images(pictureFiles);
+    Modules modules{sound, archives, map, images};
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);

@@ -18,7 +18,12 @@ ValueKind dispatch(Interp& in, int32_t code) {
         case 206: return returnInt(in, -128);  // TiltMin
         case 207: return returnInt(in, 127);   // TiltMax
         case 220: return returnInt(in, 0);     // ProgramPaused: the desktop never pauses a program
-        case 103 ... 150: case 176 ... 178: case 180 ... 205: case 208 ... 211: case 213 ... 219:
+        case 136 ... 143: return archiveBuiltin(in, code);
+        case 104: case 106: case 107: case 131 ... 135: case 203: case 204: case 209: case 210: case 217: case 218:
+            return mapBuiltin(in, code);
+        case 103: case 110: case 176: case 177: case 198 ... 202: case 205: return imageBuiltin(in, code);
+        case 105: case 108: case 109: case 111 ... 130: case 144 ... 150: case 178: case 180 ... 197: case 208:
+        case 211: case 213 ... 216: case 219:
             return unbuiltModuleBuiltin(in, code);
         default: return ValueKind::None;  // DoubleBuffer and codes without an entry
     }

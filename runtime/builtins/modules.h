@@ -2,8 +2,14 @@
 // `orbrt`'s start-up beside the interpreter and reached through it.
 #pragma once
 
+#include "archives.h"
+#include "images.h"
 #include "sound.h"
+#include "tile_map.h"
 
 struct Modules {
     Sound& sound;
+    Archives& archives;
+    TileMap& map;
+    Images& images;
 };

@@ -1,5 +1,4 @@
 #include "unbuilt.h"
 
 ValueKind unbuiltModuleBuiltin(Interp&, int32_t) { return ValueKind::None; }
-void unbuiltModuleResource(Interp&, char, const int32_t (&)[4], const std::string&) {}
 void unbuiltPrint(Interp&, std::string_view) {}

@@ -10,5 +10,4 @@
 #include <string_view>
 
 ValueKind unbuiltModuleBuiltin(Interp& in, int32_t code);
-void unbuiltModuleResource(Interp& in, char kind, const int32_t (&numbers)[4], const std::string& fileName);
 void unbuiltPrint(Interp& in, std::string_view text);

@@ -1,0 +1,74 @@
+// Pictures read through Irrlicht's loaders: PNG files written here with
+// opaque, transparent and half-transparent pixels come back with the same
+// ARGB values, and a multi-image of them fills its slots.
+#include "device.h"
+#include "irrlicht_picture_files.h"
+#include "media_files.h"
+#include "sprites.h"
+
+#include <gtest/gtest.h>
+#include <irrlicht.h>
+
+namespace {
+
+// Writes a width x height PNG whose pixel (x, y) is pixel(x, y).
+template <typename PixelAt>
+void writePng(irr::IrrlichtDevice& device, const std::string& path, int width, int height, PixelAt pixel) {
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(width * height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels[static_cast<std::size_t>(y * width + x)] = pixel(x, y);
+    irr::video::IVideoDriver* driver = device.getVideoDriver();
+    irr::video::IImage* image = driver->createImageFromData(
+        irr::video::ECF_A8R8G8B8, irr::core::dimension2du(static_cast<irr::u32>(width), static_cast<irr::u32>(height)),
+        pixels.data(), false, false);
+    ASSERT_NE(image, nullptr);
+    ASSERT_TRUE(driver->writeImageToFile(image, path.c_str()));
+    image->drop();
+}
+
+struct PngPicturesTest : testing::Test {
+    irr::IrrlichtDevice* device = createHeadlessDevice(64, 64);
+    void TearDown() override { releaseDevice(device); }
+};
+
+TEST_F(PngPicturesTest, PixelsKeepTheirAlpha) {
+    ASSERT_NE(device, nullptr);
+    const std::string path = testFile("three.png");
+    const uint32_t colours[] = {0xff102030u, 0x00000000u, 0x80ff8000u};
+    writePng(*device, path, 3, 2, [&](int x, int) { return colours[x]; });
+    IrrlichtPictureFiles files(*device);
+    const std::optional<Picture> p = files.read(path);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->width, 3);
+    EXPECT_EQ(p->height, 2);
+    EXPECT_EQ(p->at(0, 1), 0xff102030u);
+    EXPECT_FALSE(isOpaque(p->at(1, 0)));
+    EXPECT_EQ(p->at(2, 0), 0x80ff8000u);
+    EXPECT_FALSE(files.read(testFile("absent.png")));
+}
+
+TEST_F(PngPicturesTest, SpriteSheetFramesCollideByTheirOwnPixels) {
+    ASSERT_NE(device, nullptr);
+    // Two 16 x 16 frames side by side: the first opaque in its left half, the
+    // second opaque in its bottom half.
+    const std::string path = testFile("sheet.png");
+    writePng(*device, path, 32, 16, [](int x, int y) { return (x < 8 || (x >= 16 && y >= 8)) ? 0xff00ff00u : 0u; });
+    IrrlichtPictureFiles files(*device);
+    ImageSlots slots;
+    ASSERT_EQ(loadImages(slots, files, path, 1, 2, 16, 16), std::nullopt);
+    Sprites sp;
+    ASSERT_EQ(sprite(sp, slots, 1, 0, 0, 1), std::nullopt);
+    ASSERT_EQ(sprite(sp, slots, 2, 4, 4, 2), std::nullopt);
+    int32_t result = 0;
+    // b's top-left (4, 4) inside a: b's columns 0..11 and rows 0..11 against
+    // a's columns 4..15 and rows 4..15. a is opaque in its columns 4..7, b in
+    // its rows 8..11: 4 columns x 4 rows.
+    ASSERT_EQ(spriteCol(sp, slots, 2, 1, result), std::nullopt);
+    EXPECT_EQ(result, 16);
+    // a's bottom-right corner lies inside b: a's columns and rows 4..15
+    // against b's 0..11, the same pairs.
+    ASSERT_EQ(spriteCol(sp, slots, 1, 2, result), std::nullopt);
+    EXPECT_EQ(result, 16);
+}
+
+}  // namespace
