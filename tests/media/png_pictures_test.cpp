@@ -4,27 +4,12 @@
 #include "device.h"
 #include "irrlicht_picture_files.h"
 #include "media_files.h"
+#include "png_writer.h"
 #include "sprites.h"
 
 #include <gtest/gtest.h>
-#include <irrlicht.h>
 
 namespace {
-
-// Writes a width x height PNG whose pixel (x, y) is pixel(x, y).
-template <typename PixelAt>
-void writePng(irr::IrrlichtDevice& device, const std::string& path, int width, int height, PixelAt pixel) {
-    std::vector<uint32_t> pixels(static_cast<std::size_t>(width * height));
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels[static_cast<std::size_t>(y * width + x)] = pixel(x, y);
-    irr::video::IVideoDriver* driver = device.getVideoDriver();
-    irr::video::IImage* image = driver->createImageFromData(
-        irr::video::ECF_A8R8G8B8, irr::core::dimension2du(static_cast<irr::u32>(width), static_cast<irr::u32>(height)),
-        pixels.data(), false, false);
-    ASSERT_NE(image, nullptr);
-    ASSERT_TRUE(driver->writeImageToFile(image, path.c_str()));
-    image->drop();
-}
 
 struct PngPicturesTest : testing::Test {
     irr::IrrlichtDevice* device = createHeadlessDevice(64, 64);
@@ -35,7 +20,7 @@ TEST_F(PngPicturesTest, PixelsKeepTheirAlpha) {
     ASSERT_NE(device, nullptr);
     const std::string path = testFile("three.png");
     const uint32_t colours[] = {0xff102030u, 0x00000000u, 0x80ff8000u};
-    writePng(*device, path, 3, 2, [&](int x, int) { return colours[x]; });
+    ASSERT_TRUE(writePng(path, 3, 2, [&](int x, int) { return colours[x]; }));
     IrrlichtPictureFiles files(*device);
     const std::optional<Picture> p = files.read(path);
     ASSERT_TRUE(p);
@@ -49,10 +34,8 @@ TEST_F(PngPicturesTest, PixelsKeepTheirAlpha) {
 
 TEST_F(PngPicturesTest, SpriteSheetFramesCollideByTheirOwnPixels) {
     ASSERT_NE(device, nullptr);
-    // Two 16 x 16 frames side by side: the first opaque in its left half, the
-    // second opaque in its bottom half.
     const std::string path = testFile("sheet.png");
-    writePng(*device, path, 32, 16, [](int x, int y) { return (x < 8 || (x >= 16 && y >= 8)) ? 0xff00ff00u : 0u; });
+    ASSERT_TRUE(writeTwoFrameSheet(path));
     IrrlichtPictureFiles files(*device);
     ImageSlots slots;
     ASSERT_EQ(loadImages(slots, files, path, 1, 2, 16, 16), std::nullopt);
