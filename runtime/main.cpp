@@ -50,6 +50,8 @@ int main(int argc, char** argv) {
     }
     options.programFolder = programFolder();
     options.maxSteps = stepLimit();
+    if (const char* script = std::getenv("ORBRT_INPUT")) options.inputScript = script;
+    if (const char* snapshot = std::getenv("ORBRT_SNAPSHOT")) options.snapshot = snapshot;
     options.stackBudget = interpreterStackBudget();
     return runRuntime(options);
 }

@@ -3,10 +3,12 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
-#include "irrlicht_picture_files.h"
+#include "engine_picture_files.h"
 #include "modules.h"
+#include "phone/emulator.h"
 #include "report.h"
 #include "sdl_sound_backend.h"
+#include "world_layers.h"
 
 #include <algorithm>
 #include <utility>
@@ -49,7 +51,6 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
     settleScreen(in);
-    host.setScreenSize(in.screenWidth, in.screenHeight);
 
     irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
     if (!device) {
@@ -62,19 +63,32 @@ int runRuntime(const RuntimeOptions& options) {
         return -1;
     }
 
+    Emulator emulator;
+    const TrailerSettings& t = in.image.trailer;
+    EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation, t.touchScreen != 0 && t.joypadUsed != 0,
+                              options.programFolder, options.inputScript};
+    if (auto fault = startEmulator(emulator, settings)) {
+        reportStartupFailure(in, *fault);
+        releaseDevice(device);
+        return -1;
+    }
+    host.shownFrame = &emulator.frames.lastFrame();
+
     SdlSoundBackend soundDevice;
     Sound sound(soundDevice);
     Archives archives;
     TileMap map;
-    IrrlichtPictureFiles pictureFiles(*device);
+    EnginePictureFiles pictureFiles;
     Images images(pictureFiles);
-    Modules modules{sound, archives, map, images};
+    Modules modules{sound, archives, map, images, emulator};
+    emulator.drawWorld = [&](Presenter& p, int margin) { drawMapAndSprites(map, images, emulator.screen, p, margin); };
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
 
     runLoadedProgram(in, options.stackBudget);
 
+    if (!options.snapshot.empty()) writeSnapshot(emulator, options.snapshot);
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
     releaseSound(sound);

@@ -9,6 +9,8 @@ struct RuntimeOptions {
     std::string programFolder;  // where `orbrt` and its data files live, with a trailing "/"
     uint64_t maxSteps = 0;      // end the run after this many statements (0: no limit)
     size_t stackBudget = 0;     // native stack the interpreter may use for nesting
+    std::string inputScript;    // ORBRT_INPUT: timed input events, or empty
+    std::string snapshot;       // ORBRT_SNAPSHOT: PNG of the last shown frame at exit, or empty
 };
 
 struct Interp;

@@ -10,7 +10,7 @@ namespace {
 class OnePicture : public PictureFiles {
 public:
     std::optional<Picture> read(const std::string&) override {
-        Picture p{64, 64, std::vector<uint32_t>(64 * 64, 0)};
+        Picture p = makeArgbImage(64, 64);
         for (int y = 4; y < 60; ++y)
             for (int x = 4; x < 60; ++x) p.pixels[static_cast<std::size_t>(y * 64 + x)] = 0xff808080u;
         return p;

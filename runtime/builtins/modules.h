@@ -4,6 +4,7 @@
 
 #include "archives.h"
 #include "images.h"
+#include "phone/emulator.h"
 #include "sound.h"
 #include "tile_map.h"
 
@@ -12,4 +13,5 @@ struct Modules {
     Archives& archives;
     TileMap& map;
     Images& images;
+    Emulator& emulator;  // the phone: its screen, input and frames
 };

@@ -1,6 +1,7 @@
 #include "pump.h"
 
 #include "host.h"
+#include "modules.h"
 #include "report.h"
 
 #include <algorithm>
@@ -10,7 +11,11 @@ bool checkpoint(Interp& in) {
         report(in, RunError::ProgramClosed);
         return false;
     }
-    switch (in.host.pump()) {
+    PumpResult result = in.host.pump();
+    if (result == PumpResult::Continue && in.modules &&
+        pumpEmulator(in.modules->emulator, in.steps) == WindowAction::close)
+        result = PumpResult::Closed;
+    switch (result) {
         case PumpResult::Quit:
             in.stop = true;
             return false;

@@ -3,16 +3,18 @@
 #include "bmp.h"
 
 #include <cstdio>
+#include <vector>
 
 void HeadlessHost::messageBox(std::string_view text, std::string_view caption, bool) {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(), static_cast<int>(text.size()),
                  text.data());
 }
 
-bool HeadlessHost::saveScreenshot(const std::string& path) { return writeBmp(path, width, height, shownFrame); }
-
-void HeadlessHost::setScreenSize(int32_t w, int32_t h) {
-    width = w;
-    height = h;
-    shownFrame.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+bool HeadlessHost::saveScreenshot(const std::string& path) {
+    if (!shownFrame) return false;
+    std::vector<uint32_t> pixels;
+    pixels.reserve(shownFrame->pixels.size());
+    for (int y = 0; y < shownFrame->height; ++y)
+        for (int x = 0; x < shownFrame->width; ++x) pixels.push_back(shownFrame->at(x, y) & 0xFFFFFFu);
+    return writeBmp(path, shownFrame->width, shownFrame->height, pixels);
 }

@@ -4,7 +4,7 @@
 
 #include "host.h"
 
-#include <vector>
+#include "screen/argb_image.h"
 
 struct HeadlessHost : Host {
     PumpResult pump() override { return PumpResult::Continue; }
@@ -12,9 +12,5 @@ struct HeadlessHost : Host {
     bool saveScreenshot(const std::string& path) override;
     void showErrorScreen(RunError, int32_t) override {}
 
-    // Sets the size of the emulated screen; until a frame is presented it shows black.
-    void setScreenSize(int32_t width, int32_t height);
-
-    int32_t width = 0, height = 0;
-    std::vector<uint32_t> shownFrame;  // 0x00RRGGBB, top row first
+    const ArgbImage* shownFrame = nullptr;  // the frame last presented, the size of the screen
 };

@@ -1,7 +1,7 @@
 #include "fake_pictures.h"
 
 Picture filledPicture(int32_t width, int32_t height, uint32_t argb) {
-    return {width, height, std::vector<uint32_t>(static_cast<std::size_t>(width * height), argb)};
+    return makeArgbImage(width, height, argb);
 }
 
 std::optional<Picture> FakePictureFiles::read(const std::string& file) {

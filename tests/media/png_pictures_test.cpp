@@ -1,8 +1,7 @@
 // Pictures read through Irrlicht's loaders: PNG files written here with
 // opaque, transparent and half-transparent pixels come back with the same
 // ARGB values, and a multi-image of them fills its slots.
-#include "device.h"
-#include "irrlicht_picture_files.h"
+#include "engine_picture_files.h"
 #include "media_files.h"
 #include "png_writer.h"
 #include "sprites.h"
@@ -11,17 +10,11 @@
 
 namespace {
 
-struct PngPicturesTest : testing::Test {
-    irr::IrrlichtDevice* device = createHeadlessDevice(64, 64);
-    void TearDown() override { releaseDevice(device); }
-};
-
-TEST_F(PngPicturesTest, PixelsKeepTheirAlpha) {
-    ASSERT_NE(device, nullptr);
+TEST(PngPictures, PixelsKeepTheirAlpha) {
     const std::string path = testFile("three.png");
     const uint32_t colours[] = {0xff102030u, 0x00000000u, 0x80ff8000u};
     ASSERT_TRUE(writePng(path, 3, 2, [&](int x, int) { return colours[x]; }));
-    IrrlichtPictureFiles files(*device);
+    EnginePictureFiles files;
     const std::optional<Picture> p = files.read(path);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->width, 3);
@@ -32,11 +25,10 @@ TEST_F(PngPicturesTest, PixelsKeepTheirAlpha) {
     EXPECT_FALSE(files.read(testFile("absent.png")));
 }
 
-TEST_F(PngPicturesTest, SpriteSheetFramesCollideByTheirOwnPixels) {
-    ASSERT_NE(device, nullptr);
+TEST(PngPictures, SpriteSheetFramesCollideByTheirOwnPixels) {
     const std::string path = testFile("sheet.png");
     ASSERT_TRUE(writeTwoFrameSheet(path));
-    IrrlichtPictureFiles files(*device);
+    EnginePictureFiles files;
     ImageSlots slots;
     ASSERT_EQ(loadImages(slots, files, path, 1, 2, 16, 16), std::nullopt);
     Sprites sp;

@@ -1,5 +1,6 @@
 // Image and sprite built-ins and the `z0`/`z1` loads, handed to the image module.
 #include "arguments.h"
+#include "draw_image.h"
 #include "groups.h"
 #include "images.h"
 #include "modules.h"
@@ -22,11 +23,13 @@ ValueKind returnOrReport(Interp& in, ImageResult result, int32_t value) {
 ValueKind imageBuiltin(Interp& in, int32_t code) {
     Images& images = in.modules->images;
     Sprites& sp = images.sprites;
+    Screen& screen = in.modules->emulator.screen;
     const int32_t a = intArg(in, 0), b = intArg(in, 1);
     int32_t value = 0;
     switch (code) {
         case 103: sp.priority = a > 0; return ValueKind::None;
         case 110: return reportIfFailed(in, sprite(sp, images.slots, a, b, intArg(in, 2), intArg(in, 3)));
+        case 130: return reportIfFailed(in, drawImage(images.slots, screen, a, b, intArg(in, 2)));
         case 176: {
             const ImageResult result = spriteCol(sp, images.slots, a, b, value);
             return returnOrReport(in, result, value);
@@ -44,7 +47,7 @@ ValueKind imageBuiltin(Interp& in, int32_t code) {
         }
         case 202: return reportIfFailed(in, spritePosition(sp, a, b, intArg(in, 2)));
         case 205:
-            spriteClip(sp, a, b, intArg(in, 2), intArg(in, 3), in.screenWidth, in.screenHeight);
+            spriteClip(sp, a, b, intArg(in, 2), intArg(in, 3), screen.width, screen.height);
             return ValueKind::None;
         default: return ValueKind::None;
     }

@@ -33,6 +33,7 @@ ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& fi
             std::optional<Picture> image = files.read(file);
             if (!image) return RunError::FailedToLoadImage;
             target.image = std::make_unique<const Picture>(std::move(*image));
+            target.unseen = true;
             pictureWidth = target.image->width;
             pictureHeight = target.image->height;
             if (frameCount < 1) {
@@ -66,12 +67,19 @@ ImageResult resolvePicture(const ImageSlots& s, int32_t index, ResolvedPicture& 
     const ImageSlot& slot = s.slots[static_cast<std::size_t>(index)];
     if (!isFrame(slot)) {
         if (!slot.image) return RunError::ImageNotLoaded;
-        picture = {slot.image.get(), 0, 0, slot.image->width, slot.image->height};
+        picture = {slot.image.get(), index, 0, 0, slot.image->width, slot.image->height};
         return std::nullopt;
     }
     if (slot.parent < 0 || static_cast<std::size_t>(slot.parent) >= s.slots.size()) return RunError::OutOfRange;
     const ImageSlot& parent = s.slots[static_cast<std::size_t>(slot.parent)];
     if (!parent.image) return RunError::ImageNotLoaded;
-    picture = {parent.image.get(), slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight};
+    picture = {parent.image.get(), slot.parent, slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight};
     return std::nullopt;
+}
+
+bool firstDrawSinceLoad(ImageSlots& s, int32_t holder) {
+    ImageSlot& slot = s.slots[static_cast<std::size_t>(holder)];
+    const bool first = slot.unseen;
+    slot.unseen = false;
+    return first;
 }

@@ -19,6 +19,9 @@ struct ImageSlot {
     // The frame's rectangle inside its parent's picture; all -1 for a whole picture.
     int32_t frameX = -1, frameY = -1, frameWidth = -1, frameHeight = -1;
     int32_t parent = -1;  // the slot holding a frame's picture
+    // Set by a load until the picture is first drawn, so that the presenter
+    // never takes a new picture for an old one that lived at its address.
+    bool unseen = false;
 };
 
 struct ImageSlots {
@@ -44,9 +47,13 @@ ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& fi
 // frame's rectangle inside its parent's picture.
 struct ResolvedPicture {
     const Picture* image = nullptr;
+    int32_t holder = -1;  // the slot holding the picture: the slot itself or a frame's parent
     int32_t x = 0, y = 0, width = 0, height = 0;
 };
 
 bool isLoaded(const ImageSlots& s, int32_t index);
+// Whether the picture of the slot holding it (from 0) is drawn for the first
+// time since its load; from now on it counts as seen.
+bool firstDrawSinceLoad(ImageSlots& s, int32_t holder);
 // A loaded slot's picture with the error DrawImage reports when it cannot be had.
 ImageResult resolvePicture(const ImageSlots& s, int32_t index, ResolvedPicture& picture);

@@ -1,18 +1,17 @@
-// A picture in memory for pixel access: 32-bit ARGB values, row by row.
+// A picture in memory for pixel access and for the presenter: 32-bit ARGB
+// values, row by row.
 #pragma once
 
+#include "screen/argb_image.h"
+
 #include <cstdint>
-#include <vector>
 
-struct Picture {
-    int32_t width = 0, height = 0;
-    std::vector<uint32_t> pixels;
+using Picture = ArgbImage;
 
-    // A position outside the picture reads as transparent.
-    uint32_t at(int32_t x, int32_t y) const {
-        if (x < 0 || y < 0 || x >= width || y >= height) return 0;
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
-    }
-};
+// A position outside the picture reads as transparent.
+inline uint32_t pixelOrTransparent(const Picture& p, int32_t x, int32_t y) {
+    if (x < 0 || y < 0 || x >= p.width || y >= p.height) return 0;
+    return p.at(x, y);
+}
 
 inline bool isOpaque(uint32_t argb) { return (argb >> 24) != 0; }

@@ -9,6 +9,7 @@
 
 struct PictureDraw {
     const Picture* image = nullptr;
+    bool changed = false;  // the picture is drawn for the first time since it was loaded
     int32_t sourceX = 0, sourceY = 0, sourceWidth = 0, sourceHeight = 0;
     int32_t x = 0, y = 0;  // destination in screen coordinates
     ScreenRect clip;

@@ -16,7 +16,7 @@ struct Box {
 // picture; outside the frame it is transparent.
 bool opaqueAt(const ResolvedPicture& p, int64_t column, int64_t row) {
     if (column < 0 || row < 0 || column >= p.width || row >= p.height) return false;
-    return isOpaque(p.image->at(static_cast<int32_t>(p.x + column), static_cast<int32_t>(p.y + row)));
+    return isOpaque(pixelOrTransparent(*p.image, static_cast<int32_t>(p.x + column), static_cast<int32_t>(p.y + row)));
 }
 
 enum class Corner { none, topLeft, topRight, bottomRight, bottomLeft };

@@ -1,6 +1,6 @@
 #include "sprite_draws.h"
 
-std::vector<PictureDraw> spriteDraws(const Sprites& sp, const ImageSlots& slots, const ScreenClip& screen, int32_t margin) {
+std::vector<PictureDraw> spriteDraws(const Sprites& sp, ImageSlots& slots, const ScreenClip& screen, int32_t margin) {
     const ScreenRect clip = layerClip(sp.clipOn, sp.clip, screen, margin);
     std::vector<PictureDraw> draws;
     for (const int i : spriteDrawOrder(sp)) {
@@ -8,7 +8,7 @@ std::vector<PictureDraw> spriteDraws(const Sprites& sp, const ImageSlots& slots,
         ResolvedPicture p;
         if (!s.on || resolvePicture(slots, s.image, p) ) continue;
         // Sprite positions are screen positions: the screen offset does not move them.
-        draws.push_back({p.image, p.x, p.y, p.width, p.height, margin + s.x, s.y, clip});
+        draws.push_back({p.image, firstDrawSinceLoad(slots, p.holder), p.x, p.y, p.width, p.height, margin + s.x, s.y, clip});
     }
     return draws;
 }

@@ -5,4 +5,4 @@
 #include "sprites.h"
 
 // margin is the joypad margin that shifts the screen image to the right.
-std::vector<PictureDraw> spriteDraws(const Sprites& sp, const ImageSlots& slots, const ScreenClip& screen, int32_t margin);
+std::vector<PictureDraw> spriteDraws(const Sprites& sp, ImageSlots& slots, const ScreenClip& screen, int32_t margin);

@@ -16,6 +16,7 @@ ValueKind reportIfFailed(Interp& in, MapResult result) {
 
 ValueKind mapBuiltin(Interp& in, int32_t code) {
     TileMap& m = in.modules->map;
+    const Screen& screen = in.modules->emulator.screen;
     const int32_t a = intArg(in, 0), b = intArg(in, 1);
     switch (code) {
         case 104: return reportIfFailed(in, mapDrawing(m, a));
@@ -32,7 +33,7 @@ ValueKind mapBuiltin(Interp& in, int32_t code) {
         case 135: return returnInt(in, mapSizeY(m));
         case 203: return reportIfFailed(in, replaceTile(m, a, b));
         case 204:
-            mapClip(m, a, b, intArg(in, 2), intArg(in, 3), in.screenWidth, in.screenHeight);
+            mapClip(m, a, b, intArg(in, 2), intArg(in, 3), screen.width, screen.height);
             return ValueKind::None;
         case 209: return returnString(in, m.tileFileName);
         case 210: return returnInt(in, countTile(m, a));

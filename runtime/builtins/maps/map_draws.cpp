@@ -8,7 +8,7 @@ constexpr int32_t defaultTileSize = 32;
 
 }  // namespace
 
-std::vector<PictureDraw> mapDraws(TileMap& m, const ImageSlots& slots, const ScreenClip& screen, int32_t margin) {
+std::vector<PictureDraw> mapDraws(TileMap& m, ImageSlots& slots, const ScreenClip& screen, int32_t margin) {
     std::vector<PictureDraw> draws;
     if (!m.created || !m.drawing) return draws;
     if (m.tileWidth == 0) m.tileWidth = defaultTileSize;
@@ -37,7 +37,7 @@ std::vector<PictureDraw> mapDraws(TileMap& m, const ImageSlots& slots, const Scr
             if (slot.frameX == -1 || slot.parent < 0 || static_cast<std::size_t>(slot.parent) >= slots.slots.size()) continue;
             const Picture* picture = slots.slots[static_cast<std::size_t>(slot.parent)].image.get();
             if (!picture) continue;
-            draws.push_back({picture, slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight,
+            draws.push_back({picture, firstDrawSinceLoad(slots, slot.parent), slot.frameX, slot.frameY, slot.frameWidth, slot.frameHeight,
                              static_cast<int32_t>(int64_t{i - 1} * tw + offsetX + margin), static_cast<int32_t>(int64_t{k - 1} * th + offsetY), clip});
         }
     }

@@ -7,4 +7,4 @@
 
 // Nothing unless a map exists and drawing is on. A tile size still 0 becomes
 // 32 and is kept. margin is the joypad margin that shifts the screen image.
-std::vector<PictureDraw> mapDraws(TileMap& m, const ImageSlots& slots, const ScreenClip& screen, int32_t margin);
+std::vector<PictureDraw> mapDraws(TileMap& m, ImageSlots& slots, const ScreenClip& screen, int32_t margin);

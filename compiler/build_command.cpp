@@ -1,0 +1,84 @@
+#include "build_command.h"
+
+#include "build_pipeline.h"
+#include "error_file.h"
+#include "source_files.h"
+#include "work_folder.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int exitCompileError = 1;
+constexpr int exitRunError = 2;
+constexpr int exitUsage = 64;
+
+int usage() {
+    std::cerr << "usage: orbbasic [--work DIR] (--test | --run) FILE.orb\n";
+    return exitUsage;
+}
+
+// Run-time codes that mean the program ended normally: closed, ran off its end, or End.
+bool endedNormally(int code) { return code == 0 || code == 88 || code == 110; }
+
+int reportRun(const fs::path& workFolder) {
+    std::string content;
+    if (!readWholeFile(workFolder / errorFileName, content)) {
+        std::cerr << "orbbasic: the runtime left no error file\n";
+        return exitRunError;
+    }
+    std::string first = content.substr(0, content.find('\n'));
+    if (!first.empty() && first.back() == '\r') first.pop_back();
+    std::cout << first << '\n';
+    std::size_t dot = first.find('.');
+    int code = dot == std::string::npos ? -1 : std::atoi(first.c_str() + dot + 1);
+    return endedNormally(code) ? 0 : exitRunError;
+}
+
+}  // namespace
+
+int runBuildCommand(int argc, char** argv) {
+    fs::path workFolder;
+    int i = 1;
+    if (i + 1 < argc && std::string(argv[i]) == "--work") {
+        workFolder = argv[i + 1];
+        i += 2;
+    }
+    if (i + 2 != argc) return usage();
+    std::string action = argv[i];
+    if (action != "--test" && action != "--run") return usage();
+    fs::path source = argv[i + 1];
+
+    std::string text;
+    if (!readWholeFile(source, text)) {
+        std::cerr << "orbbasic: cannot read " << source.string() << '\n';
+        return exitCompileError;
+    }
+    BuildRequest request;
+    request.lines = splitSourceLines(text);
+    request.sourceFile = source;
+    request.programFolder = programFolderOfExecutable();
+    request.workFolder = workFolder.empty() ? chooseWorkFolder(request.programFolder) : workFolder;
+    request.mode = action == "--run" ? BuildMode::Run : BuildMode::Test;
+    request.waitForRuntime = true;
+    std::error_code ec;
+    fs::create_directories(request.workFolder, ec);
+
+    BuildResult result = build(request);
+    if (!result.errorLine.empty() && !(result.compiled && request.mode == BuildMode::Run))
+        std::cout << result.errorLine << '\n';
+    if (result.errorCode != 0)
+        std::cerr << result.faultFile.string() << ':' << result.faultLine << ": "
+                  << compileErrorMessage(result.errorCode) << '\n';
+    if (!result.messageBox.empty()) {
+        std::cerr << "orbbasic: " << result.messageBox << '\n';
+        return exitCompileError;
+    }
+    if (!result.compiled) return exitCompileError;
+    if (request.mode == BuildMode::Test) return 0;
+    return reportRun(request.workFolder);
+}

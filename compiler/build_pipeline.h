@@ -1,0 +1,41 @@
+// The Run and Test builds behind the environment's commands and the command
+// line: compile a document into the work folder and, for Run, start orbrt.
+// Nothing here talks to a user; the result says what to show.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class BuildMode { Run, Test };
+
+struct BuildRequest {
+    std::vector<std::string> lines;       // the document as edited, unsaved changes included
+    std::filesystem::path sourceFile;     // empty for an untitled document
+    std::filesystem::path workFolder;
+    std::filesystem::path programFolder;  // orbrt is taken from here, never from PATH
+    BuildMode mode = BuildMode::Test;
+    bool waitForRuntime = false;          // the command line waits; the environment does not
+};
+
+struct BuildResult {
+    bool compiled = false;
+    int errorCode = 0;                    // the compile error code; 0 when compiled
+    std::string errorLine;                // the line written to the error file
+    int lastErrorLine = 0;                // where the caret goes when 1 or more
+    std::filesystem::path faultFile;      // the source or Include file of a compile error
+    int faultLine = 0;
+    std::string messageBox;               // a file or start failure, caption "Error"; empty when none
+    bool runtimeStarted = false;
+    int runtimeExitStatus = -1;           // when waited for
+};
+
+BuildResult build(const BuildRequest& request);
+
+// Splits source text into lines; CR LF and LF line ends read alike.
+std::vector<std::string> splitSourceLines(std::string_view text);
+
+inline constexpr const char* imageFileName = "orb16.tmp";
+inline constexpr const char* screenshotFileName = "orbdump.bmp";
+inline constexpr const char* runtimeFileName = "orbrt";

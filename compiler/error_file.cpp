@@ -1,0 +1,59 @@
+#include "error_file.h"
+
+#include "compile_messages.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+template <class... Args>
+std::string format(std::string_view fmt, Args... args) {
+    std::string f(fmt);
+    int size = std::snprintf(nullptr, 0, f.c_str(), args...);
+    std::string out(std::size_t(size > 0 ? size : 0), '\0');
+    std::snprintf(out.data(), out.size() + 1, f.c_str(), args...);
+    return out;
+}
+
+}  // namespace
+
+std::string compileErrorLine(const Fault& f) {
+    std::string line = format("%d.%d", f.line, f.code);
+    std::string_view fmt = compileErrorFormats[std::size_t(f.code)];
+    const char* text = f.text.c_str();
+    switch (f.code) {
+    case TypeMismatch:
+        if (f.parameter > 0) line += format(fmt, f.line, f.callName.c_str(), f.parameter, text);
+        else line += format(typeMismatchPlainFormat, f.line, text);
+        break;
+    case MissingProcedureArguments:
+        line += format(fmt, 7, f.line, text);  // the format's %c holds the character with code 7
+        break;
+    case IfWithoutEndIf:
+        line += format(fmt, f.line);
+        break;
+    default:
+        line += format(fmt, f.line, text);
+    }
+    if (!f.includeName.empty()) line += "|Using include file: " + f.includeName;
+    return line;
+}
+
+std::string noErrorsLine(int compiledLines) {
+    return format("%d.0", compiledLines) + format(compileErrorFormats[0], compiledLines);
+}
+
+std::string compileErrorMessage(int code) {
+    std::string_view fmt = compileErrorFormats[std::size_t(code)];
+    std::string message(fmt.substr(0, fmt.find('|')));
+    if (auto c = message.find("%c "); c != std::string::npos) message.erase(c, 3);
+    return message;
+}
+
+bool writeErrorFile(const std::filesystem::path& path, const std::string& line) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out << line;
+    return bool(out.flush());
+}

@@ -1,0 +1,18 @@
+// The error file's line for compile results, and writing the error file.
+#pragma once
+
+#include "compiler.h"
+
+#include <filesystem>
+#include <string>
+
+inline constexpr const char* errorFileName = "orberr.tmp";
+
+// "line.code" followed by the code's message, filled in.
+std::string compileErrorLine(const Fault& fault);
+std::string noErrorsLine(int compiledLines);
+// The message alone (the text before the first "|"), for terminals.
+std::string compileErrorMessage(int code);
+
+// Creates the file anew with the one line and no line end; false when it cannot be created.
+bool writeErrorFile(const std::filesystem::path& path, const std::string& line);

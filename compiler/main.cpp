@@ -1,0 +1,3 @@
+#include "build_command.h"
+
+int main(int argc, char** argv) { return runBuildCommand(argc, argv); }
