@@ -1,7 +1,7 @@
 // Archives: the record store's commands and the exact bytes of the file after
 // each sequence.
 #include "archives.h"
-#include "media_files.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // opaque, transparent and half-transparent pixels come back with the same
 // ARGB values, and a multi-image of them fills its slots.
 #include "engine_picture_files.h"
-#include "media_files.h"
+#include "test_files.h"
 #include "png_writer.h"
 #include "sprites.h"
 

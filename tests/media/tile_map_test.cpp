@@ -1,6 +1,6 @@
 // Tile map commands and the map file reader.
 #include "map_file.h"
-#include "media_files.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,11 @@
 //
 // Optional companions: NAME.env holds KEY=VALUE lines for the environment of
 // the run, NAME.status the expected exit status (0 when absent).
+#include "orbrt_runs.h"
+#include "test_files.h"
+
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -18,42 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string withCrLf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
-// Runs an `orbrt` with the given arguments (the folder, possibly in pieces).
-int runProgram(const fs::path& program, const std::vector<std::string>& arguments,
-               const std::vector<std::string>& environment = {}) {
-    std::vector<char*> argv{const_cast<char*>("orbrt")};
-    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("ORBRT_HEADLESS", "1", 1);
-        for (const std::string& assignment : environment) putenv(const_cast<char*>(assignment.c_str()));
-        const int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, STDERR_FILENO);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 class ImageProgram : public testing::TestWithParam<std::string> {};
 
@@ -66,16 +31,16 @@ TEST_P(ImageProgram, LeavesTheExpectedErrorFile) {
 
     std::vector<std::string> environment;
     if (fs::exists(source.string() + ".env")) {
-        std::istringstream lines(readFile(source.string() + ".env"));
+        std::istringstream lines(readWholeFile(source.string() + ".env"));
         for (std::string line; std::getline(lines, line);)
             if (!line.empty()) environment.push_back(line);
     }
     int expectedStatus = 0;
-    if (fs::exists(source.string() + ".status")) expectedStatus = std::stoi(readFile(source.string() + ".status"));
+    if (fs::exists(source.string() + ".status")) expectedStatus = std::stoi(readWholeFile(source.string() + ".status"));
 
-    EXPECT_EQ(runProgram(ORBRT_PATH, {folder.string()}, environment), expectedStatus);
-    const std::string expected = withCrLf(readFile(source.string() + ".expected"));
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), expected);
+    EXPECT_EQ(runOrbrtHeadless(ORBRT_PATH, {folder.string()}, environment), expectedStatus);
+    const std::string expected = withCrLf(readWholeFile(source.string() + ".expected"));
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), expected);
 
     // A screenshot stays only when the reporter ended a run that had started.
     const std::string firstLine = expected.substr(0, expected.find('\r'));
@@ -95,8 +60,8 @@ const char* const endImage = "w01VXB\nL5:1f\nwx0001";
 
 TEST(Startup, MissingImageFailsWithStatusMinusOne) {
     const fs::path folder = freshFolder("orbrt-missing");
-    EXPECT_EQ(runProgram(ORBRT_PATH, {folder.string()}), 255);
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), "0.112Cannot find orb16.tmp|Line 0: [0-0]\r\n");
+    EXPECT_EQ(runOrbrtHeadless(ORBRT_PATH, {folder.string()}), 255);
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), "0.112Cannot find orb16.tmp|Line 0: [0-0]\r\n");
     EXPECT_FALSE(fs::exists(folder / "orbdump.bmp"));
     fs::remove_all(folder);
 }
@@ -106,8 +71,8 @@ TEST(Startup, TheWholeCommandLineIsTheFolder) {
     const fs::path folder = parent / "with two blanks";
     fs::create_directories(folder);
     std::ofstream(folder / "orb16.tmp") << endImage;
-    EXPECT_EQ(runProgram(ORBRT_PATH, {(parent / "with").string(), "two", "blanks"}), 0);
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), "5.110End of program|Line 5: [360-640]\r\n");
+    EXPECT_EQ(runOrbrtHeadless(ORBRT_PATH, {(parent / "with").string(), "two", "blanks"}), 0);
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), "5.110End of program|Line 5: [360-640]\r\n");
     fs::remove_all(parent);
 }
 
@@ -117,8 +82,8 @@ TEST(Startup, WithoutCommandLineTheProgramFolderIsUsed) {
     fs::copy_file(ORBRT_PATH, folder / "orbrt");
     fs::copy_file(programFolder / "mobilefont.png", folder / "mobilefont.png");
     std::ofstream(folder / "orb16.tmp") << endImage;
-    EXPECT_EQ(runProgram(folder / "orbrt", {}), 0);
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), "5.110End of program|Line 5: [360-640]\r\n");
+    EXPECT_EQ(runOrbrtHeadless(folder / "orbrt", {}), 0);
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), "5.110End of program|Line 5: [360-640]\r\n");
     fs::remove_all(folder);
 }
 
@@ -126,8 +91,8 @@ TEST(Startup, MissingSystemFontFails) {
     const fs::path folder = freshFolder("orbrt-nofont");
     fs::copy_file(ORBRT_PATH, folder / "orbrt");
     std::ofstream(folder / "orb16.tmp") << endImage;
-    EXPECT_EQ(runProgram(folder / "orbrt", {}), 255);
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), "0.114Failed to load system font image|Line 0: [360-640]\r\n");
+    EXPECT_EQ(runOrbrtHeadless(folder / "orbrt", {}), 255);
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), "0.114Failed to load system font image|Line 0: [360-640]\r\n");
     fs::remove_all(folder);
 }
 

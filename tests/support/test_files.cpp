@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <unistd.h>
 
 namespace {
 
 std::filesystem::path processFolder() {
-    return std::filesystem::path(testing::TempDir()) / ("orb_sound_tests_" + std::to_string(getpid()));
+    return std::filesystem::path(testing::TempDir()) / ("orb_tests_" + std::to_string(getpid()));
 }
 
 class RemoveTestFiles : public testing::Environment {
@@ -26,4 +28,15 @@ const auto* registered = testing::AddGlobalTestEnvironment(new RemoveTestFiles);
 std::string testFile(const std::string& name) {
     std::filesystem::create_directories(processFolder());
     return (processFolder() / name).string();
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << f.rdbuf();
+    return bytes.str();
+}
+
+void writeWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }

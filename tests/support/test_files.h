@@ -1,6 +1,6 @@
-// Files the media tests write and read. Every test process has a folder of its
-// own, so that tests running in parallel never share a file, and removes it
-// when its tests are done.
+// Files the tests write and read. Every test process has a folder of its own,
+// so that tests running in parallel never share a file, and removes it when
+// its tests are done.
 #pragma once
 
 #include <string>

@@ -1,8 +1,0 @@
-// Paths for files the sound tests write. Every test process has a folder of
-// its own, so that tests running in parallel never share a file, and removes
-// it when its tests are done.
-#pragma once
-
-#include <string>
-
-std::string testFile(const std::string& name);
