@@ -125,8 +125,9 @@ COMMANDS = [
      "Leaves the innermost While loop.",
      "While 1 = 1\nExitWhile\nWend"),
     ("For", "For v = start To end [Step s] ... Next",
-     "Counts v from start to end in steps of s (1 when no Step). The body always runs at least once; after the "
-     "loop v holds the end value. The end and step are worked out again on every pass.",
+     "Counts v from start to end in steps of s (1 when no Step). The body always runs at least once. When the "
+     "step does not land on the end exactly, the last pass runs with the first value past it. The end and "
+     "step are worked out again on every pass.",
      "For i = 1 To 5\nPrint i\nNext"),
     ("Next", "Next",
      "Ends the body of the innermost For loop.",
@@ -156,7 +157,7 @@ COMMANDS = [
     ("LoadMap", 'LoadMap "file"',
      "Reads a tile map file: width, height, tile width, tile height, the tile picture's name in quotes, then the "
      "cells row by row. Sizes below 10 become 10. It does not switch map drawing on: use Map 1 or MapPosition. "
-     "Errors 123 when the file is missing.",
+     "Error 123 (File not found) when the file is missing.",
      'LoadMap "level.map"\nLoadMultiImage "tiles.png", 1, 4, 16, 16\nMapTileSize 16, 16\nMapPosition 0, 0\nUpdate'),
     ("End", "End",
      "Ends the program. The emulator shows \"End of program\" and waits for a key.",
@@ -169,7 +170,7 @@ COMMANDS = [
      "Sorts a one-dimensional array into ascending order (strings by character codes).",
      "Dim a(4)\na(1) = 9 : a(2) = 3 : a(3) = 7 : a(4) = 1\nSort a\nPrint a(1), a(4)"),
     ("LoadImage", 'LoadImage "file.png", n',
-     "Loads a PNG picture into image slot n (1 to 9999) when the program starts. The file must exist beside the "
+     "Loads a PNG picture into image slot n (1 to 9999). The file must exist beside the "
      "source. A .xmg descriptor with X, Y and C lines loads the PNG of the same name cut into frames.",
      'LoadImage "ball.png", 1\nDrawImage 10, 10, 1\nUpdate'),
     ("Rgb", "Rgb(r, g, b)",
@@ -197,7 +198,7 @@ COMMANDS = [
     ("RightKey", "RightKey", "The phone key number -4 (cursor right).",
      "If KeyPressed(RightKey) = 1 Then x = x + 1"),
     ("LoadWav", 'LoadWav "file.wav", slot',
-     "Loads a WAV sample into sound slot 1 to 63 when the program starts (the compiler accepts up to 64, the "
+     "Loads a WAV sample into sound slot 1 to 63 (the compiler accepts up to 64, the "
      "runtime 63). Errors 115 when the file cannot be read.",
      'LoadWav "boom.wav", 1\nPlayWav 1'),
     ("LoadMp3", 'LoadMp3 "file.mp3", slot',
@@ -273,7 +274,8 @@ COMMANDS = [
      "The code of the character at position pos (from 1); 0 past the end.",
      'Print GetChar("abc", 2)'),
     ("Val", "Val(s$) / Val#(s$)",
-     "The number written in s$: Val reads a whole number (an optional minus, then digits), Val# a float.",
+     "The number written in s$: Val reads a whole number (an optional minus, then digits), Val# a float. Careful: when s$ does not start with a "
+     "digit, Val gives the code of its first character.",
      'Print Val("-12"), " ", Val#("2.5")'),
     ("Inline", "Inline(x, y, x1, y1, x2, y2)",
      "Walks the straight line between the two corners and gives the step at which it passes the point (x, y), "
@@ -399,7 +401,7 @@ COMMANDS = [
      'Text 30, 100, "Game over"\nUpdate'),
     ("Center", "Center s$", "Draws text centred on the cursor's row, then moves to the next row.",
      'Center "Menu"\nUpdate'),
-    ("Calc", "Calc(n)", "Returns its argument; a way to use a value as a statement-free expression.",
+    ("Calc", "Calc(n)", "Returns its argument unchanged.",
      "x = Calc(5 + 2)"),
     ("Pause", "Pause ms", "Waits the given number of milliseconds.",
      "Pause 100"),
@@ -444,8 +446,9 @@ COMMANDS = [
     ("FreeMid", "FreeMid slot", "Frees a MIDI slot.",
      'LoadMid "tune.mid", 1\nFreeMid 1'),
     ("SpriteCol", "SpriteCol(a, b)",
-     "Non-zero when sprites a and b overlap. With PixelCollision on (the default) it counts the overlapping "
-     "pixels that are solid in both; with it off, any box overlap gives 1.",
+     "Non-zero when sprites a and b (1 to 64) overlap; 0 when either is off. With PixelCollision on (the "
+     "default) it counts the overlapping pixels that are solid in both, tested from a corner of a, so a "
+     "sprite wholly inside a larger one may give 0; with it off, any overlap of their boxes gives 1.",
      'LoadImage "ball.png", 1\nSprite 1, 10, 10, 1\nSprite 2, 14, 12, 1\nIf SpriteCol(1, 2) > 0 Then Print "hit"'),
     ("PixelCollision", "PixelCollision flag", "Chooses pixel-exact (1) or box (0) collisions for SpriteCol.",
      "PixelCollision Off"),
