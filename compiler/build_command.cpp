@@ -1,5 +1,7 @@
 #include "build_command.h"
 
+#include <string_view>
+
 #include "build_pipeline.h"
 #include "error_file.h"
 #include "source_files.h"
@@ -82,3 +84,5 @@ int runBuildCommand(int argc, char** argv) {
     if (request.mode == BuildMode::Test) return 0;
     return reportRun(request.workFolder);
 }
+
+bool isBuildCommand(int argc, char** argv) { return argc > 1 && std::string_view(argv[1]).starts_with("--"); }

@@ -6,3 +6,7 @@
 #pragma once
 
 int runBuildCommand(int argc, char** argv);
+
+// True when the arguments ask for a build from the command line (they start
+// with an option) rather than for the environment's window.
+bool isBuildCommand(int argc, char** argv);

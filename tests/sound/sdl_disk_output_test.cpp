@@ -3,6 +3,7 @@
 #include "sdl_sound_backend.h"
 #include "sound.h"
 
+#include "disk_output.h"
 #include "test_files.h"
 #include "wave_builder.h"
 
@@ -14,18 +15,6 @@
 #include <thread>
 
 namespace {
-
-constexpr int outputRate = 44100;  // the device opens 16-bit stereo at 44100 Hz
-
-// The left channel of everything the device played.
-std::vector<std::int16_t> leftChannel(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> raw{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::int16_t> left;
-    for (std::size_t at = 0; at + 4 <= raw.size(); at += 4)
-        left.push_back(std::int16_t(std::uint8_t(raw[at]) | std::uint8_t(raw[at + 1]) << 8));
-    return left;
-}
 
 class DiskOutput : public testing::Test {
 protected:
@@ -45,27 +34,13 @@ TEST_F(DiskOutput, BeepA4IsA440HertzSquareWaveFor200Milliseconds) {
     ASSERT_EQ(beep(sound, 69, 200), std::nullopt);
     releaseSound(sound);
 
-    const auto left = leftChannel(output);
-    std::size_t first = left.size(), last = 0;
-    for (std::size_t k = 0; k < left.size(); ++k)
-        if (left[k] != 0) {
-            first = std::min(first, k);
-            last = k;
-        }
-    ASSERT_LT(first, last);
+    const Tone tone = heardTone(leftChannel(output));
     // The disk driver paces its writes by sleeping, so on a busy machine the
     // written tone can gain or lose a few mix buffers of about 23 ms each.
-    const double seconds = double(last + 1 - first) / outputRate;
-    EXPECT_GE(seconds, 0.120);
-    EXPECT_LE(seconds, 0.500);
-
-    int risingEdges = 0, fullAmplitude = 0;
-    for (std::size_t k = first; k <= last; ++k) {
-        if (k > first && left[k - 1] < 0 && left[k] > 0) ++risingEdges;
-        if (left[k] == 3276 || left[k] == -3276) ++fullAmplitude;
-    }
-    EXPECT_NEAR(risingEdges / seconds, 440.0, 440.0 * 0.03);
-    EXPECT_GT(fullAmplitude, int(0.99 * double(last + 1 - first)));
+    EXPECT_GE(tone.seconds, 0.120);
+    EXPECT_LE(tone.seconds, 0.500);
+    EXPECT_NEAR(tone.hertz, 440.0, 440.0 * 0.03);
+    EXPECT_GT(tone.fullAmplitudeShare, 0.99);
 }
 
 TEST_F(DiskOutput, PlayedWavSamplesReachTheOutput) {

@@ -1,0 +1,29 @@
+// The environment's side of Run, Test and Last error: the menu commands hand
+// the active document to a build service and show what it reports.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class BuildCommand { Run, Test };
+
+struct DocumentBuild {
+    const std::vector<std::string>& lines;  // the document in memory, unsaved changes included
+    std::string sourcePath;                 // empty for an untitled document
+    std::string workFolder;
+    std::string programFolder;
+    BuildCommand mode;
+};
+
+struct BuildOutcome {
+    bool compiled = false;
+    bool errorFileWritten = false;  // the error viewer shows it at once
+    int lastErrorLine = 0;          // 1 or more: the caret goes to the start of this line
+    std::string messageBoxText;     // shown with the caption "Error" when not empty
+};
+
+class BuildService {
+public:
+    virtual ~BuildService() = default;
+    virtual BuildOutcome build(const DocumentBuild& request) = 0;
+};

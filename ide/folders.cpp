@@ -1,0 +1,27 @@
+#include "folders.h"
+
+namespace {
+
+std::string inFolder(const std::string& folder, const char* name) {
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+}
+
+}  // namespace
+
+Folders folderLayout(const std::string& programFolder, const std::string& workFolder) {
+    Folders folders;
+    folders.program = programFolder;
+    folders.helpFile = inFolder(programFolder, "orbbasichelp.txt");
+    folders.helpPicture = inFolder(programFolder, "orbbasichelp.png");
+    folders.classTemplate = inFolder(programFolder, "thegc.dat");
+    folders.settingsFallback = inFolder(programFolder, "orbbasic.ini");
+    folders.work = workFolder;
+    folders.patchedClass = inFolder(folders.work, "TheGameCanvas.class");
+    folders.packageData = inFolder(folders.work, "orb16.dat");
+    folders.programImage = inFolder(folders.work, "orb16.tmp");
+    folders.errorFile = inFolder(folders.work, "orberr.tmp");
+    folders.settingsFile = inFolder(folders.work, "orbbasic.ini");
+    folders.screenshot = inFolder(folders.work, "orbdump.bmp");
+    return folders;
+}

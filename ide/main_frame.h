@@ -1,0 +1,114 @@
+// The main frame "ORBbasic": menus, toolbar, status bar and one child window
+// per open document view.
+#pragma once
+
+#include "environment_state.h"
+
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPrinter>
+
+#include <functional>
+#include <memory>
+
+class CEditorDoc;
+class CEditorView;
+class CFindDialog;
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+inline constexpr int recentFileCount = 4;
+
+// A chosen file name without "." gets the document type's extension ".orb".
+QString withDocumentExtension(const QString& path);
+
+// A child window holding one view; closing the last view of a changed document asks to save it.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(CEditorView* view, std::function<bool(CEditorDoc&)> canCloseDocument);
+    CEditorView* view() const { return editor; }
+    // Closes without asking: the document's question was answered already.
+    void closeAnswered();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CEditorView* editor;
+    std::function<bool(CEditorDoc&)> canCloseDocument;
+    bool answered = false;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(Environment& environment);
+    ~CMainFrame() override;
+
+    CEditorView* activeView() const;
+    QList<CChildFrame*> childFrames() const;
+    // Opens a file in a new child window, or activates the one that shows it already.
+    bool openFile(const QString& path);
+    void newDocument();
+    // The exit question; replaced in tests.
+    std::function<bool()> confirmExit;
+    // Asks "Save changes to %1?": Yes saves, No discards, Cancel keeps the document open.
+    std::function<QMessageBox::StandardButton(const QString& title)> askToSave;
+
+    // OK in the preferences: every view takes the settings and the settings file is rewritten.
+    void applyPreferences(const Settings& settings);
+    void run();
+    void test();
+    void lastError();
+    void closeAllDocuments();
+    // File Close: every view of the active document, after one save question.
+    void closeActiveDocument();
+    void bringToFront();
+    // The menu command with this text, or null.
+    QAction* action(const QString& text) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void createMenus();
+    QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& shortcut, std::function<void()> handler);
+    CChildFrame* addView(std::shared_ptr<CEditorDoc> document);
+    bool canCloseDocument(CEditorDoc& doc);
+    bool save(CEditorDoc& doc);
+    bool saveAs(CEditorDoc& doc, const QString& caption, const QString& filter);
+    void saveAll();
+    void build(BuildCommand mode);
+    // The error dialog; Go to Line moves the caret of the active editor.
+    void showErrorDialog();
+    void showHelp(const QString& topic, int errorCode = 0);
+    void showPreferences();
+    void startTool(const QString& program, const QStringList& arguments);
+    void updateCommands();
+    void updateTitles();
+    void addRecentFile(const QString& path);
+    void updateRecentFiles();
+    void arrangeIcons();
+
+    Environment& env;
+    QMdiArea* mdi;
+    CFindDialog* findDialog = nullptr;
+    QLabel* caretPane;
+    QLabel* capsPane;
+    QLabel* numPane;
+    QMenu* fileMenu;
+    QAction* recentSeparator = nullptr;
+    QList<QAction*> recentActions;
+    QList<QAction*> editorCommands;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QPrinter printer;
+    bool exiting = false;
+};
