@@ -3,10 +3,12 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
+#include "engine_picture_files.h"
 #include "modules.h"
 #include "phone/emulator.h"
 #include "report.h"
 #include "sdl_sound_backend.h"
+#include "world_layers.h"
 
 #include <algorithm>
 #include <utility>
@@ -74,7 +76,12 @@ int runRuntime(const RuntimeOptions& options) {
 
     SdlSoundBackend soundDevice;
     Sound sound(soundDevice);
-    Modules modules{sound, emulator};
+    Archives archives;
+    TileMap map;
+    EnginePictureFiles pictureFiles;
+    Images images(pictureFiles);
+    Modules modules{sound, archives, map, images, emulator};
+    emulator.drawWorld = [&](Presenter& p, int margin) { drawMapAndSprites(map, images, emulator.screen, p, margin); };
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);

@@ -4,7 +4,6 @@
 #include "groups.h"
 #include "phone/phone_builtins.h"
 #include "screen/screen_builtins.h"
-#include "unbuilt.h"
 
 ValueKind dispatch(Interp& in, int32_t code) {
     in.result.i = 0;
@@ -23,9 +22,10 @@ ValueKind dispatch(Interp& in, int32_t code) {
         case 105: case 108: case 109: case 113 ... 129: case 144 ... 150: case 219: return screenBuiltin(in, code);
         case 111: case 112: case 178: case 180 ... 197: case 208: case 211: case 213 ... 216:
             return phoneBuiltin(in, code);
-        case 103: case 104: case 106: case 107: case 110: case 130 ... 143: case 176: case 177: case 198 ... 205:
-        case 209: case 210: case 217: case 218:
-            return unbuiltModuleBuiltin(in, code);
+        case 136 ... 143: return archiveBuiltin(in, code);
+        case 104: case 106: case 107: case 131 ... 135: case 203: case 204: case 209: case 210: case 217: case 218:
+            return mapBuiltin(in, code);
+        case 103: case 110: case 130: case 176: case 177: case 198 ... 202: case 205: return imageBuiltin(in, code);
         default: return ValueKind::None;  // DoubleBuffer and codes without an entry
     }
 }

@@ -11,6 +11,14 @@ ValueKind stringBuiltin(Interp& in, int32_t code);
 ValueKind dataBuiltin(Interp& in, int32_t code);
 ValueKind clockBuiltin(Interp& in, int32_t code);
 ValueKind soundBuiltin(Interp& in, int32_t code);
+ValueKind archiveBuiltin(Interp& in, int32_t code);
+ValueKind mapBuiltin(Interp& in, int32_t code);
+ValueKind imageBuiltin(Interp& in, int32_t code);
 
 // The `z2` (WAV), `z3` (MP3) and `z4` (MIDI) loads of a literal file name.
 void loadSoundResource(Interp& in, char kind, int32_t slot, const std::string& fileName);
+// The `z0` (whole picture) and `z1` (multi-image) loads: the slot, then for z1
+// the frame count and the frame size.
+void loadImageResource(Interp& in, char kind, const int32_t (&numbers)[4], const std::string& fileName);
+// The `z5` map load.
+void loadMapResource(Interp& in, const std::string& fileName);

@@ -3,7 +3,6 @@
 #include "numbers.h"
 #include "groups.h"
 #include "report.h"
-#include "unbuilt.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -48,6 +47,7 @@ void loadResourceCode(Interp& in) {
         report(in, RunError::FileNotFound);
         return;
     }
-    if (code.kind >= '2' && code.kind <= '4') loadSoundResource(in, code.kind, code.numbers[0], code.fileName);
-    else unbuiltModuleResource(in, code.kind, code.numbers, code.fileName);
+    if (code.kind == '0' || code.kind == '1') loadImageResource(in, code.kind, code.numbers, code.fileName);
+    else if (code.kind >= '2' && code.kind <= '4') loadSoundResource(in, code.kind, code.numbers[0], code.fileName);
+    else if (code.kind == '5') loadMapResource(in, code.fileName);
 }

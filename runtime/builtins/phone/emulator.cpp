@@ -40,7 +40,10 @@ std::optional<RunError> startEmulator(Emulator& e, const EmulatorSettings& setti
 }
 
 FrameLayers frameLayers(Emulator& e) {
-    return [&e](Presenter& p) { drawJoypadOverlay(e.phone, e.screen, p); };
+    return [&e](Presenter& p) {
+        if (e.drawWorld) e.drawWorld(p, joypadMargin(e.phone, e.screen));
+        drawJoypadOverlay(e.phone, e.screen, p);
+    };
 }
 
 std::optional<RunError> redrawScreen(Emulator& e) {

@@ -2,6 +2,7 @@
 // its input state, what presents its frames and the device timer.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ struct Emulator {
     SoftwarePresenter frames{0, 0};  // the shown frame without a window
     Presenter* presenter = &frames;
     std::optional<InputScript> script;
+    // The tile map and the sprites, drawn between the buffer and the joypad
+    // overlay; set by start-up.
+    std::function<void(Presenter&, int joypadMargin)> drawWorld;
 };
 
 struct EmulatorSettings {

@@ -1,0 +1,64 @@
+package javax.microedition.lcdui;
+
+import java.awt.Color;
+import java.awt.Graphics2D;
+import java.awt.image.BufferedImage;
+
+/** MIDP drawing on a Java 2D image. */
+public class Graphics {
+    public static final int HCENTER = 1, VCENTER = 2, LEFT = 4, RIGHT = 8, TOP = 16, BOTTOM = 32, BASELINE = 64;
+    private final Graphics2D g;
+
+    Graphics(BufferedImage target) {
+        this.g = target.createGraphics();
+    }
+
+    public static Graphics hostGraphics(BufferedImage target) {
+        return new Graphics(target);
+    }
+
+    public void setColor(int rgb) {
+        g.setColor(new Color(rgb & 0xFFFFFF));
+    }
+
+    public void setClip(int x, int y, int w, int h) {
+        g.setClip(x, y, w, h);
+    }
+
+    public void fillRect(int x, int y, int w, int h) {
+        g.fillRect(x, y, w, h);
+    }
+
+    public void drawLine(int x1, int y1, int x2, int y2) {
+        g.drawLine(x1, y1, x2, y2);
+    }
+
+    public void drawImage(Image img, int x, int y, int anchor) {
+        g.drawImage(img.pixels, anchorX(x, img.getWidth(), anchor), anchorY(y, img.getHeight(), anchor), null);
+    }
+
+    public void drawRegion(Image src, int xs, int ys, int w, int h, int transform, int xd, int yd, int anchor) {
+        int x = anchorX(xd, w, anchor), y = anchorY(yd, h, anchor);
+        g.drawImage(src.pixels, x, y, x + w, y + h, xs, ys, xs + w, ys + h, null);
+    }
+
+    public void drawString(String s, int x, int y, int anchor) {
+        int ascent = g.getFontMetrics().getAscent();
+        int width = g.getFontMetrics().stringWidth(s);
+        int left = anchorX(x, width, anchor);
+        int baseline = (anchor & BASELINE) != 0 ? y : anchorY(y, g.getFontMetrics().getHeight(), anchor) + ascent;
+        g.drawString(s, left, baseline);
+    }
+
+    private static int anchorX(int x, int w, int anchor) {
+        if ((anchor & HCENTER) != 0) return x - w / 2;
+        if ((anchor & RIGHT) != 0) return x - w;
+        return x;
+    }
+
+    private static int anchorY(int y, int h, int anchor) {
+        if ((anchor & VCENTER) != 0) return y - h / 2;
+        if ((anchor & BOTTOM) != 0) return y - h;
+        return y;
+    }
+}

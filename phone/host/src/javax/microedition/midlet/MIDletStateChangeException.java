@@ -1,0 +1,5 @@
+package javax.microedition.midlet;
+
+public class MIDletStateChangeException extends Exception {
+    public MIDletStateChangeException() {}
+}

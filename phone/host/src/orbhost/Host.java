@@ -1,0 +1,146 @@
+package orbhost;
+
+import java.io.ByteArrayOutputStream;
+import java.io.IOException;
+import java.io.InputStream;
+import java.io.PrintStream;
+import java.io.PrintWriter;
+import java.lang.reflect.Method;
+import java.net.URL;
+import java.net.URLClassLoader;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.util.ArrayList;
+import java.util.List;
+import java.util.jar.JarFile;
+import javax.imageio.ImageIO;
+import javax.microedition.lcdui.Canvas;
+import javax.microedition.lcdui.Displayable;
+import javax.microedition.midlet.MIDlet;
+
+/**
+ * Runs phone packages on the desktop without a display.
+ *
+ *   run [--events LIST] [--timeout MS] JAR PNG LOG [JAR PNG LOG ...]
+ *       starts each JAR's MIDlet, feeds the events (comma-separated "kCODE"
+ *       key presses, "tX:Y" touches, "x" the Exit command), waits for the
+ *       program to end and writes the final frame and a log: the end line the
+ *       program reported ("message|Line n", or "No end" when it did not end
+ *       in time), then each text it drew, one per line.
+ *   verify JAR...
+ *       loads every class of each JAR with verification on, as it is and
+ *       with its stack maps converted for the type-checking verifier.
+ */
+public final class Host {
+    private Host() {}
+
+    public static void main(String[] args) throws Exception {
+        int status;
+        if (args.length > 0 && args[0].equals("run")) status = run(args);
+        else if (args.length > 0 && args[0].equals("verify")) status = Verify.verify(List.of(args).subList(1, args.length));
+        else {
+            System.err.println("usage: run [--events LIST] [--timeout MS] JAR PNG LOG ... | verify JAR...");
+            status = 2;
+        }
+        System.exit(status);
+    }
+
+    private static int run(String[] args) throws Exception {
+        String events = "";
+        long timeout = 10000;
+        int i = 1;
+        for (; i < args.length && args[i].startsWith("--"); i += 2) {
+            if (args[i].equals("--events")) events = args[i + 1];
+            else if (args[i].equals("--timeout")) timeout = Long.parseLong(args[i + 1]);
+        }
+        if ((args.length - i) % 3 != 0 || i == args.length) throw new IllegalArgumentException("JAR PNG LOG triples expected");
+        int failures = 0;
+        for (; i < args.length; i += 3)
+            if (!runOne(Path.of(args[i]), Path.of(args[i + 1]), Path.of(args[i + 2]), events, timeout)) failures++;
+        return failures == 0 ? 0 : 1;
+    }
+
+    private static boolean runOne(Path jarPath, Path png, Path log, String events, long timeout) throws Exception {
+        PrintStream console = System.out;
+        ByteArrayOutputStream printed = new ByteArrayOutputStream();
+        String endLine;
+        Phone phone;
+        try (JarFile jar = new JarFile(jarPath.toFile());
+             URLClassLoader loader = new URLClassLoader(new URL[] {jarPath.toUri().toURL()}, Host.class.getClassLoader())) {
+            int[] size = screenSize(loader);
+            phone = new Phone(loader, jar, size[0], size[1]);
+            Phone.setCurrent(phone);
+            String midletClass = phone.property("MIDlet-1").split(",")[2].trim();
+            System.setOut(new PrintStream(printed, true, StandardCharsets.ISO_8859_1));
+            MIDlet midlet = (MIDlet) loader.loadClass(midletClass).getDeclaredConstructor().newInstance();
+            Method startApp = MIDlet.class.getDeclaredMethod("startApp");
+            startApp.setAccessible(true);
+            startApp.invoke(midlet);
+            deliver(phone, events);
+            endLine = awaitEndLine(phone, printed, timeout);
+            Displayable shown = phone.shown();
+            if (shown instanceof Canvas) phone.repaint((Canvas) shown);
+            ImageIO.write(phone.frame(), "png", png.toFile());
+            // The end screen waits for a key before the MIDlet ends.
+            if (shown instanceof Canvas) ((Canvas) shown).hostKey(0);
+            phone.awaitEnd(1000);
+        } finally {
+            System.setOut(console);
+        }
+        try (PrintWriter out = new PrintWriter(Files.newBufferedWriter(log, StandardCharsets.ISO_8859_1))) {
+            out.println(endLine == null ? "No end" : endLine);
+            for (String line : consoleLines(printed))
+                if (line.startsWith("print ")) out.println(line.substring(6));
+        }
+        return endLine != null;
+    }
+
+    /** The program's "end" console line, or null when none came in time. */
+    private static String awaitEndLine(Phone phone, ByteArrayOutputStream printed, long timeout) throws InterruptedException {
+        long deadline = System.currentTimeMillis() + timeout;
+        while (true) {
+            for (String line : consoleLines(printed))
+                if (line.startsWith("end ")) return line.substring(4);
+            if (System.currentTimeMillis() > deadline || phone.awaitEnd(10)) return null;
+        }
+    }
+
+    private static List<String> consoleLines(ByteArrayOutputStream printed) {
+        List<String> lines = new ArrayList<>();
+        for (String line : printed.toString(StandardCharsets.ISO_8859_1).split("\n"))
+            lines.add(line.endsWith("\r") ? line.substring(0, line.length() - 1) : line);
+        return lines;
+    }
+
+    private static void deliver(Phone phone, String events) throws InterruptedException {
+        for (String e : events.split(",")) {
+            if (e.isEmpty()) continue;
+            Thread.sleep(20);
+            Displayable d = phone.shown();
+            if (e.equals("x") && d != null) d.hostCommand();
+            if (!(d instanceof Canvas)) continue;
+            Canvas c = (Canvas) d;
+            if (e.charAt(0) == 'k') c.hostKey(Integer.parseInt(e.substring(1)));
+            else if (e.charAt(0) == 't') {
+                String[] xy = e.substring(1).split(":");
+                c.hostTouch(Integer.parseInt(xy[0]), Integer.parseInt(xy[1]));
+            }
+        }
+    }
+
+    /** The screen size from the package data's trailer ("w1" width, "w2" height records); 360 by 640 without. */
+    private static int[] screenSize(ClassLoader jar) throws IOException {
+        int[] size = {360, 640};
+        try (InputStream in = jar.getResourceAsStream("orb16.dat")) {
+            if (in == null) return size;
+            String text = new String(in.readAllBytes(), StandardCharsets.ISO_8859_1);
+            int at = text.lastIndexOf("w1");
+            if (at >= 0 && at + 12 <= text.length() && text.startsWith("w2", at + 6)) {
+                size[0] = Integer.parseInt(text.substring(at + 2, at + 6));
+                size[1] = Integer.parseInt(text.substring(at + 8, at + 12));
+            }
+        }
+        return size;
+    }
+}

@@ -1,0 +1,5 @@
+package java.lang;
+public class ArrayIndexOutOfBoundsException extends IndexOutOfBoundsException {
+    public ArrayIndexOutOfBoundsException() {}
+    public ArrayIndexOutOfBoundsException(String message) {}
+}

@@ -1,0 +1,5 @@
+package java.lang;
+public class ClassCastException extends RuntimeException {
+    public ClassCastException() {}
+    public ClassCastException(String message) {}
+}

@@ -1,0 +1,5 @@
+package java.lang;
+public class IndexOutOfBoundsException extends RuntimeException {
+    public IndexOutOfBoundsException() {}
+    public IndexOutOfBoundsException(String message) {}
+}

@@ -1,0 +1,5 @@
+package java.lang;
+public class NumberFormatException extends IllegalArgumentException {
+    public NumberFormatException() {}
+    public NumberFormatException(String message) {}
+}

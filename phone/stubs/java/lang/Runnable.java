@@ -1,0 +1,4 @@
+package java.lang;
+public interface Runnable {
+    void run();
+}

@@ -1,0 +1,7 @@
+package java.lang;
+public class Throwable extends Object {
+    public Throwable() {}
+    public Throwable(String message) {}
+    public native String getMessage();
+    public native void printStackTrace();
+}

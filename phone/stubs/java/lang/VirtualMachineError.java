@@ -1,0 +1,4 @@
+package java.lang;
+public abstract class VirtualMachineError extends Error {
+    public VirtualMachineError() {}
+}

@@ -1,0 +1,8 @@
+package java.util;
+public class Random {
+    public Random() {}
+    public Random(long seed) {}
+    public native void setSeed(long seed);
+    public native int nextInt();
+    public native int nextInt(int n);
+}

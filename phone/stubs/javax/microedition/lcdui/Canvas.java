@@ -1,0 +1,14 @@
+package javax.microedition.lcdui;
+public abstract class Canvas extends Displayable {
+    protected Canvas() {}
+    public native void setFullScreenMode(boolean mode);
+    public final native void repaint();
+    public final native void serviceRepaints();
+    public native int getGameAction(int keyCode);
+    protected abstract void paint(Graphics g);
+    protected native void keyPressed(int keyCode);
+    protected native void keyReleased(int keyCode);
+    protected native void pointerPressed(int x, int y);
+    protected native void pointerReleased(int x, int y);
+    protected native void pointerDragged(int x, int y);
+}

@@ -1,0 +1,60 @@
+// Image and sprite built-ins and the `z0`/`z1` loads, handed to the image module.
+#include "arguments.h"
+#include "draw_image.h"
+#include "groups.h"
+#include "images.h"
+#include "modules.h"
+#include "report.h"
+
+namespace {
+
+ValueKind reportIfFailed(Interp& in, ImageResult result) {
+    if (result) report(in, *result);
+    return ValueKind::None;
+}
+
+ValueKind returnOrReport(Interp& in, ImageResult result, int32_t value) {
+    if (result) return reportIfFailed(in, result);
+    return returnInt(in, value);
+}
+
+}  // namespace
+
+ValueKind imageBuiltin(Interp& in, int32_t code) {
+    Images& images = in.modules->images;
+    Sprites& sp = images.sprites;
+    Screen& screen = in.modules->emulator.screen;
+    const int32_t a = intArg(in, 0), b = intArg(in, 1);
+    int32_t value = 0;
+    switch (code) {
+        case 103: sp.priority = a > 0; return ValueKind::None;
+        case 110: return reportIfFailed(in, sprite(sp, images.slots, a, b, intArg(in, 2), intArg(in, 3)));
+        case 130: return reportIfFailed(in, drawImage(images.slots, screen, a, b, intArg(in, 2)));
+        case 176: {
+            const ImageResult result = spriteCol(sp, images.slots, a, b, value);
+            return returnOrReport(in, result, value);
+        }
+        case 177: sp.pixelCollision = a > 0; return ValueKind::None;
+        case 198: return reportIfFailed(in, spriteSwitch(sp, a, true));
+        case 199: return reportIfFailed(in, spriteSwitch(sp, a, false));
+        case 200: {
+            const ImageResult result = spriteX(sp, a, value);
+            return returnOrReport(in, result, value);
+        }
+        case 201: {
+            const ImageResult result = spriteY(sp, a, value);
+            return returnOrReport(in, result, value);
+        }
+        case 202: return reportIfFailed(in, spritePosition(sp, a, b, intArg(in, 2)));
+        case 205:
+            spriteClip(sp, a, b, intArg(in, 2), intArg(in, 3), screen.width, screen.height);
+            return ValueKind::None;
+        default: return ValueKind::None;
+    }
+}
+
+void loadImageResource(Interp& in, char kind, const int32_t (&numbers)[4], const std::string& fileName) {
+    Images& images = in.modules->images;
+    const int32_t frames = kind == '1' ? numbers[1] : 0;
+    reportIfFailed(in, loadImages(images.slots, images.files, fileName, numbers[0], frames, numbers[2], numbers[3]));
+}
