@@ -6,7 +6,7 @@ archives they write stay out of the source tree.
 
     run_examples.py ORBBASIC EXAMPLES_DIR STEPS [NAME...]
 
-Without names every .orb file of the folder runs. A run may end by reaching
+Without names every .orb file of the folder and of its subfolders runs. A run may end by reaching
 its step limit (88 "Program closed"), by running off its end (0) or by End
 (110); any other code is a fault.
 """
@@ -21,7 +21,7 @@ CLEAN_ENDS = {0, 88, 110}
 
 
 def run_example(orbbasic, folder, steps, name):
-    work = os.path.join(folder, "work-" + name)
+    work = os.path.join(folder, "work-" + name.replace("/", "-"))
     os.mkdir(work)
     # A machine without a sound card is the usual case for tests; the dummy
     # driver keeps the runs quiet and the same everywhere.
@@ -48,7 +48,8 @@ def main(orbbasic, examples_dir, steps, *names):
     try:
         copy = os.path.join(folder, "examples")
         shutil.copytree(examples_dir, copy, ignore=shutil.ignore_patterns("*.rs", "*.py"))
-        names = names or sorted(f[:-4] for f in os.listdir(copy) if f.endswith(".orb"))
+        names = names or sorted(os.path.relpath(os.path.join(root, f), copy)[:-4]
+                                for root, _, files in os.walk(copy) for f in files if f.endswith(".orb"))
         with ThreadPoolExecutor(max_workers=2) as pool:
             faults = [r for r in pool.map(lambda n: run_example(orbbasic, copy, int(steps), n), names) if r]
     finally:
