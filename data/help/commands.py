@@ -34,8 +34,9 @@ COMMANDS = [
      "Remainder of the division of a by b. Like every operator it works left to right with no precedence.",
      "Print 17 Mod 5"),
     ("Global", "Global name, name$, ... / Global Dim name(n)",
-     "Makes variables (or one array with Dim) global, so that procedures see them. Without Global a variable "
-     "first used inside a procedure is local to it.",
+     "Makes variables (or one array with Dim) global, so that procedures see them. Without Global the main "
+     "program's variables are invisible inside procedures, and a procedure's variables are its own. Declare "
+     "globals before their first use.",
      "Global score\nProcedure AddPoint\nscore = score + 1\nEndProc\nAddPoint\nPrint score"),
     ("Dim", "Dim name(size)(size)...",
      "Declares an array of up to five dimensions. Sizes are whole numbers; indexes count from 1 to the size. "

@@ -68,7 +68,7 @@ Labels are a name and a colon at the start of a line; Goto jumps to one. Several
   EndProc a + b
   Print Add[2, 3]
 
-Procedures take up to eight parameters in square brackets and may return a value with EndProc or ExitProc. A # or $ on the name makes them return a float or a string. Their variables are local; Global makes a variable shared.""",
+Procedures take up to eight parameters in square brackets and may return a value with EndProc or ExitProc. A # or $ on the name makes them return a float or a string. Their variables are local, and they do not see the main program's variables either; Global makes a variable shared by all.""",
     """The language: files and definitions
 
 Include "file" compiles another source file in place.
