@@ -1,0 +1,92 @@
+"""The general entries: index, the user's guide and the variable viewer.
+
+Each entry is a list of pages; each page a list of paragraphs, which
+help_format wraps. Indented lines stay as written.
+"""
+
+INDEX = [
+    """Welcome to OrbBasic, a BASIC for small phone games.
+
+Type a word into Search and press Enter to find it: a command (Print, Sprite) or ERROR and a number (ERROR 12).
+
+General / Editor lists the guides, Errors Msgs every message, Command Ref every command. Copy Code puts an entry's example on the clipboard.
+
+Start with the userguide entry.""",
+]
+
+USERGUIDE = [
+    """Getting started
+
+OrbBasic has two programs: orbbasic, the editor and compiler, and orbrt, which runs a program in a phone emulator. Build them with scripts/build; they land in build/bin together with their data files and this help.
+
+Start the editor with build/bin/orbbasic, type a program and press F1.""",
+    """The editor
+
+  F1  Run: compile, then run in the emulator
+  F2  Test: compile only; No errors or the first fault
+  F4  Last error: the message, caret on its line
+  F9  Help on the word at the caret
+
+Only the first fault is reported. Explain in the error window opens its page here.""",
+    """The phone window
+
+  Arrow keys   Up Down Left Right (-1 to -4)
+  Enter        Select (-5)
+  F1 to F4     GameA to GameD (-6 to -9)
+  Mouse        the touch screen
+
+Rot turns the phone between portrait and landscape. Tilt opens three sliders that stand for the tilt sensors (TiltX, TiltY, TiltZ). JoyPad On shows an on-screen pad; touch its arrows and buttons with the mouse.
+
+After an error or End the screen freezes and the strip below names the message; press a key to close.""",
+    """The variable viewer and packaging
+
+When a run ends, Variable Viewer lists the global variables with their last values. See the variableviewer entry.
+
+Compile in the Program menu builds a phone package (a JAR and a JAD file for MIDP-2.0 phones) from the program, its pictures, sounds and map files. Vendor, Version and SetIcon name the package.""",
+    """The language: values
+
+A name without suffix holds a whole number (32 bits), a name with # a float, a name with $ a string of up to 1024 characters: score, speed#, name$ are three kinds. Case does not matter in names and keywords.
+
+Numbers: 42, 2.5, $FF (hex), 'A' (65). Strings in double quotes, with no way to write a quote inside; use Chr$(34).
+
+Functions that give a string end in $ (Left$, Str$), functions that give a float in # (Sqrt#, Sin#).""",
+    """The language: operators
+
+There is no operator precedence: operators work strictly from left to right. 2 + 3 * 4 is 20, not 14. Brackets group what must be worked out first: 2 + (3 * 4) is 14.
+
+Operators: + - * / and Mod. Strings join with +. Comparisons: = <> < > <= >=; strings only with = and <>.""",
+    """The language: arrays and flow
+
+Dim a(10) makes elements a(1) to a(10): indexes count from 1. Dim m(4)(4) has two dimensions.
+
+If ... Then on one line, or If ... Else ... EndIf as a block. Loops: For ... Next, While ... Wend, Repeat ... Until, Do ... Loop with ExitFor, ExitWhile, ExitRepeat, ExitLoop.
+
+Labels are a name and a colon at the start of a line; Goto jumps to one. Several statements share a line with colons; a semicolon or Rem starts a comment.""",
+    """The language: procedures
+
+  Procedure Add[a, b]
+  EndProc a + b
+  Print Add[2, 3]
+
+Procedures take up to eight parameters in square brackets and may return a value with EndProc or ExitProc. A # or $ on the name makes them return a float or a string. Their variables are local, and they do not see the main program's variables either; Global makes a variable shared by all.""",
+    """The language: files and definitions
+
+Include "file" compiles another source file in place.
+
+Define NAME = text replaces NAME by the text from then on. DefFn NAME(A, B) = text replaces each use with the arguments put in. No brackets are added, so write them in the text.
+
+Pictures, sounds and maps load with LoadImage, LoadMultiImage, LoadWav, LoadMid, LoadMp3 and LoadMap, named relative to the program's folder.""",
+    """Drawing and the screen
+
+Everything is drawn into a screen buffer; Update shows it, then the tile map and the sprites, and paces the program (SetSpeed). A program that draws must call Update.
+
+Colours are Rgb(r, g, b). Text goes where the text cursor stands (Locate, Print) or at a pixel (Text). Print items follow on the same row; Print alone starts a new row.""",
+]
+
+VARIABLE_VIEWER = [
+    """The variable viewer
+
+After a program run ends, the variable viewer lists every named global variable with the value it had at the end: whole numbers, then floats (with #), then strings (with $). Array elements appear one per line, as a(1), a(2) and so on.
+
+Variables local to procedures are not listed. The first line of the error file tells how the run ended; F4 shows it.""",
+]
