@@ -20,6 +20,9 @@ WindowDevice createWindowDevice(uintptr_t surface, int side, const ArgbImage* sc
         releaseWindowDevice(d);
         return d;
     }
+    // Textures carry images of any size pixel for pixel; Burning's Video would
+    // otherwise shrink them to powers of two, smaller than the pixels copied in.
+    d.device->getVideoDriver()->setTextureCreationFlag(irr::video::ETCF_ALLOW_NON_POWER_2, true);
     auto presenter = std::make_unique<IrrlichtPresenter>(d.device->getVideoDriver());
     presenter->setScreenBuffer(screenBuffer);
     d.presenter = std::move(presenter);
