@@ -64,7 +64,10 @@ std::string mainWindow(pid_t pid, int attempts) {
     return "";
 }
 
-bool xdotool(const std::string& arguments) { return std::system(("xdotool " + arguments).c_str()) == 0; }
+// Bounded: xdotool's --sync waits can otherwise wait for ever on a window that went away.
+bool xdotool(const std::string& arguments) {
+    return std::system(("timeout 5 xdotool " + arguments).c_str()) == 0;
+}
 
 int finishRun(pid_t pid, const fs::path& folder) {
     const auto deadline = std::chrono::steady_clock::now() + 30s;
@@ -74,8 +77,8 @@ int finishRun(pid_t pid, const fs::path& folder) {
         if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         if (fs::exists(folder / "orbdump.bmp") && std::chrono::steady_clock::now() >= nextKey) {
             const std::string window = mainWindow(pid, 1);
-            if (!window.empty()) xdotool("windowfocus --sync " + window + " key space");
-            nextKey = std::chrono::steady_clock::now() + 1s;
+            if (!window.empty()) xdotool("windowfocus " + window + " sleep 0.1 key space");
+            nextKey = std::chrono::steady_clock::now() + 500ms;
         }
         std::this_thread::sleep_for(20ms);
     }
