@@ -16,7 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // Gives the program's event pump time to take what X delivered.
-void settle() { std::this_thread::sleep_for(500ms); }
+void settle() { std::this_thread::sleep_for(800ms); }
 
 fs::path compiledProgram(const std::string& name) {
     const fs::path folder = fs::temp_directory_path() / ("orbrt-window-" + name + "-" + std::to_string(getpid()));
