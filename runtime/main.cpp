@@ -39,6 +39,13 @@ uint64_t stepLimit() {
     return text ? std::strtoull(text, nullptr, 10) : 0;
 }
 
+// The phone window needs a display and is not wanted when ORBRT_HEADLESS=1.
+bool windowWanted() {
+    const char* headless = std::getenv("ORBRT_HEADLESS");
+    if (headless && std::string(headless) == "1") return false;
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,5 +60,8 @@ int main(int argc, char** argv) {
     if (const char* script = std::getenv("ORBRT_INPUT")) options.inputScript = script;
     if (const char* snapshot = std::getenv("ORBRT_SNAPSHOT")) options.snapshot = snapshot;
     options.stackBudget = interpreterStackBudget();
+    options.windowed = windowWanted();
+    // The drawing device renders into an X window, so Qt must use X too (XWayland on Wayland).
+    if (options.windowed) setenv("QT_QPA_PLATFORM", "xcb", 0);
     return runRuntime(options);
 }

@@ -9,6 +9,7 @@
 #include "report.h"
 #include "sdl_sound_backend.h"
 #include "world_layers.h"
+#include "window_host.h"
 
 #include <algorithm>
 #include <utility>
@@ -39,8 +40,11 @@ void runLoadedProgram(Interp& in, size_t stackBudget) {
     runMainProgram(in);
 }
 
-int runRuntime(const RuntimeOptions& options) {
-    HeadlessHost host;
+namespace {
+
+// Start-up steps from the loaded image on, the run and shutdown. `window` is
+// the phone window's host, or null when running headless.
+int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const RuntimeOptions& options) {
     Interp in(host);
     in.errorFilePath = pathInFolder(options, "orberr.tmp");
     in.screenshotPath = pathInFolder(options, "orbdump.bmp");
@@ -52,19 +56,30 @@ int runRuntime(const RuntimeOptions& options) {
     }
     settleScreen(in);
 
-    irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
-    if (!device) {
-        reportStartupFailure(in, RunError::CannotCreateGfxWindow);
-        return -1;
-    }
-    if (!loadSystemFont(*device, options.programFolder + "mobilefont.png")) {
-        reportStartupFailure(in, RunError::FailedToLoadSystemFont);
-        releaseDevice(device);
-        return -1;
-    }
-
     Emulator emulator;
     const TrailerSettings& t = in.image.trailer;
+    emulator.screen.width = in.screenWidth;
+    emulator.screen.height = in.screenHeight;
+    emulator.phone.orientation = t.orientation;
+    irr::IrrlichtDevice* device = nullptr;
+    if (window) {
+        if (auto fault = window->openPhone(emulator)) {
+            reportStartupFailure(in, *fault);
+            return -1;
+        }
+    } else {
+        device = createHeadlessDevice(in.screenWidth, in.screenHeight);
+        if (!device) {
+            reportStartupFailure(in, RunError::CannotCreateGfxWindow);
+            return -1;
+        }
+        if (!loadSystemFont(*device, options.programFolder + "mobilefont.png")) {
+            reportStartupFailure(in, RunError::FailedToLoadSystemFont);
+            releaseDevice(device);
+            return -1;
+        }
+    }
+
     EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation, t.touchScreen != 0 && t.joypadUsed != 0,
                               options.programFolder, options.inputScript};
     if (auto fault = startEmulator(emulator, settings)) {
@@ -72,7 +87,8 @@ int runRuntime(const RuntimeOptions& options) {
         releaseDevice(device);
         return -1;
     }
-    host.shownFrame = &emulator.frames.lastFrame();
+    if (headless) headless->shownFrame = &emulator.frames.lastFrame();
+    if (window) window->show();
 
     SdlSoundBackend soundDevice;
     Sound sound(soundDevice);
@@ -85,13 +101,30 @@ int runRuntime(const RuntimeOptions& options) {
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+    if (window) window->drawFirstFrame();
 
     runLoadedProgram(in, options.stackBudget);
 
-    if (!options.snapshot.empty()) writeSnapshot(emulator, options.snapshot);
+    if (!options.snapshot.empty()) {
+        if (window)
+            window->writeSnapshot(options.snapshot);
+        else
+            writeSnapshot(emulator, options.snapshot);
+    }
     if (in.noError) setNormalEndLine(in);
     writeErrorFile(in);
     releaseSound(sound);
     releaseDevice(device);
     return 0;
+}
+
+}  // namespace
+
+int runRuntime(const RuntimeOptions& options) {
+    if (options.windowed) {
+        WindowHost host(options.programFolder);
+        return runWithHost(host, nullptr, &host, options);
+    }
+    HeadlessHost host;
+    return runWithHost(host, &host, nullptr, options);
 }

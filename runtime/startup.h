@@ -11,6 +11,7 @@ struct RuntimeOptions {
     size_t stackBudget = 0;     // native stack the interpreter may use for nesting
     std::string inputScript;    // ORBRT_INPUT: timed input events, or empty
     std::string snapshot;       // ORBRT_SNAPSHOT: PNG of the last shown frame at exit, or empty
+    bool windowed = false;      // show the phone window; else run headless
 };
 
 struct Interp;
