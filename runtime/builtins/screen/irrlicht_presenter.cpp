@@ -20,6 +20,13 @@ bool inside(Rect inner, Rect outer) {
 }
 
 void upload(video::ITexture* texture, const ArgbImage& image, Rect area) {
+    // A driver may make the texture smaller than asked (its largest size):
+    // copy only what it holds.
+    const core::dimension2du size = texture->getSize();
+    area.x1 = std::max(area.x1, 0);
+    area.y1 = std::max(area.y1, 0);
+    area.x2 = std::min(area.x2, static_cast<int>(std::min<u32>(size.Width, static_cast<u32>(image.width))));
+    area.y2 = std::min(area.y2, static_cast<int>(std::min<u32>(size.Height, static_cast<u32>(image.height))));
     if (area.x1 >= area.x2 || area.y1 >= area.y2) return;
     auto* to = static_cast<uint8_t*>(texture->lock());
     if (!to) return;
