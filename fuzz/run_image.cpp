@@ -34,7 +34,7 @@ void runImageText(std::string_view text) {
     const EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation,
                                     t.touchScreen != 0 && t.joypadUsed != 0, dataFolder, ""};
     if (startEmulator(emulator, settings)) return;
-    host.shownFrame = &emulator.frames.lastFrame();
+    // No shown frame: a screenshot file is not an input, and writing one costs more than the run.
 
     Sound sound(silentBackend());
     Modules modules{sound, emulator};
