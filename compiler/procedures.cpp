@@ -80,14 +80,17 @@ int compileProcedure(Compiler& c) {
 int compileEndProc(Compiler& c, bool isEndProc) {
     if (c.scope == mainScope) return fail(c, NotInProcedure);
     if (isEndProc && anyBlockOpen(c)) return fail(c, EndProcNotAllowedHere);
-    const ProcedureRecord& p = c.symbols.procedures[c.scope - 1];
+    const Kind kind = c.symbols.procedures[c.scope - 1].kind;
     if (!c.cur->atEnd()) {
-        c.out.returnValueStart(p.kind);
-        if (int e = compileExpression(c, p.kind, endOfStatement)) return e;
+        c.out.returnValueStart(kind);
+        if (int e = compileExpression(c, kind, endOfStatement)) return e;
         c.out.returnValueEnd();
     }
     c.out.procedureExit(c.scope);
     if (!isEndProc) return NoError;
+    // Taken only now: the return value may call procedures not yet defined,
+    // whose new records move the table.
+    const ProcedureRecord& p = c.symbols.procedures[c.scope - 1];
     c.out.setupBlock(p.setupLabel, tableSizes(c.symbols, c.scope));
     c.out.labelMark(p.skipLabel);
     c.scope = mainScope;

@@ -22,7 +22,8 @@ std::string pathInFolder(const RuntimeOptions& options, const char* file) {
     return options.folder.empty() ? options.programFolder + file : options.folder + "/" + file;
 }
 
-// The trailer's screen size, raised to the minimum and turned for landscape.
+}  // namespace
+
 void settleScreen(Interp& in) {
     const TrailerSettings& t = in.image.trailer;
     int32_t width = std::max(t.width, minimumWidth), height = std::max(t.height, minimumHeight);
@@ -30,8 +31,6 @@ void settleScreen(Interp& in) {
     in.screenWidth = width;
     in.screenHeight = height;
 }
-
-}  // namespace
 
 void runLoadedProgram(Interp& in, size_t stackBudget) {
     in.dataPointer = in.image.dataPointer;

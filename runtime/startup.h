@@ -16,6 +16,9 @@ struct RuntimeOptions {
 
 struct Interp;
 
+// The trailer's screen size, raised to the minimum and turned for landscape.
+void settleScreen(Interp& in);
+
 // Runs a loaded image's main program to its end (start-up done, shutdown not).
 void runLoadedProgram(Interp& in, size_t stackBudget);
 

@@ -2,6 +2,7 @@
 // Second and Day.
 #include "arguments.h"
 #include "groups.h"
+#include "waits.h"
 
 #include <chrono>
 #include <cstdio>
@@ -31,7 +32,7 @@ constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "S
 
 ValueKind clockBuiltin(Interp& in, int32_t code) {
     if (code == 152) {
-        if (intArg(in, 0) >= 1) std::this_thread::sleep_for(std::chrono::milliseconds(intArg(in, 0)));
+        if (intArg(in, 0) >= 1 && !instantWaits) std::this_thread::sleep_for(std::chrono::milliseconds(intArg(in, 0)));
         return ValueKind::None;
     }
     const LocalTime t = now();

@@ -16,4 +16,7 @@ class SystemClock final : public Clock {
 public:
     uint32_t realTimeMs() override;
     void sleepMs(int ms) override;
+
+private:
+    uint32_t skippedMs = 0;  // waits passed at once (instantWaits)
 };
