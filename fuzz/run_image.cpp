@@ -1,5 +1,6 @@
 #include "run_image.h"
 
+#include "engine_picture_files.h"
 #include "eval.h"
 #include "headless_host.h"
 #include "modules.h"
@@ -8,6 +9,7 @@
 #include "silent_backend.h"
 #include "startup.h"
 #include "waits.h"
+#include "world_layers.h"
 
 #include <cstdlib>
 
@@ -37,7 +39,12 @@ void runImageText(std::string_view text) {
     // No shown frame: a screenshot file is not an input, and writing one costs more than the run.
 
     Sound sound(silentBackend());
-    Modules modules{sound, emulator};
+    Archives archives;
+    TileMap map;
+    EnginePictureFiles pictureFiles;
+    Images images(pictureFiles);
+    Modules modules{sound, archives, map, images, emulator};
+    emulator.drawWorld = [&](Presenter& p, int margin) { drawMapAndSprites(map, images, emulator.screen, p, margin); };
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) std::abort();  // the silent device always opens
