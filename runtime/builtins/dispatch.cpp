@@ -2,10 +2,27 @@
 
 #include "arguments.h"
 #include "groups.h"
+#include "pump.h"
 #include "phone/phone_builtins.h"
 #include "screen/screen_builtins.h"
 
+namespace {
+
+bool waits(int32_t code) { return code == 109 || code == 152 || code == 163 || (code >= 188 && code <= 190) || code == 213; }
+
+ValueKind carryOut(Interp& in, int32_t code);
+
+}  // namespace
+
 ValueKind dispatch(Interp& in, int32_t code) {
+    const ValueKind kind = carryOut(in, code);
+    if (waits(code) && !in.stop) pumpAfterWait(in);
+    return kind;
+}
+
+namespace {
+
+ValueKind carryOut(Interp& in, int32_t code) {
     in.result.i = 0;
     in.result.f = 0.0f;
     in.result.s.clear();
@@ -29,5 +46,7 @@ ValueKind dispatch(Interp& in, int32_t code) {
         default: return ValueKind::None;  // DoubleBuffer and codes without an entry
     }
 }
+
+}  // namespace
 
 void printText(Interp& in, std::string_view text) { printOnScreen(in, text); }

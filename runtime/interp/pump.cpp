@@ -28,3 +28,11 @@ bool checkpoint(Interp& in) {
     if (in.maxSteps != 0) in.nextCheckpoint = std::min(in.nextCheckpoint, in.maxSteps + 1);
     return true;
 }
+
+void pumpAfterWait(Interp& in) {
+    switch (in.host.pump()) {
+        case PumpResult::Quit: in.stop = true; break;
+        case PumpResult::Closed: report(in, RunError::ProgramClosed); break;
+        case PumpResult::Continue: break;
+    }
+}

@@ -11,3 +11,8 @@ inline constexpr uint64_t pumpInterval = 64;
 // Called when the step counter reaches its checkpoint; false ends the running
 // statement loop (the program was closed or is quitting).
 bool checkpoint(Interp& in);
+
+// After a built-in that waited (Update's pacing, Pause, Beep, the tilt reads):
+// the window takes the input that came in meanwhile at once, so that a program
+// that mostly waits still sees its keys within a frame.
+void pumpAfterWait(Interp& in);
