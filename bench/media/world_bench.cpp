@@ -7,6 +7,7 @@
 
 #include <irrlicht/irrlicht.h>
 
+#include "device.h"
 #include "screen/irrlicht_presenter.h"
 #include "screen/update.h"
 #include "tile_map.h"
@@ -66,17 +67,13 @@ double timeFrames(irr::IrrlichtDevice* device) {
 }  // namespace
 
 int main() {
-    irr::SIrrlichtCreationParameters params;
-    params.DriverType = irr::video::EDT_BURNINGSVIDEO;
-    params.WindowSize = irr::core::dimension2du(360, 640);
-    params.LoggingLevel = irr::ELL_NONE;
-    irr::IrrlichtDevice* device = irr::createDeviceEx(params);
+    irr::IrrlichtDevice* device = createBurningsWindowDevice(360, 640);
     if (!device) {
         std::printf("Map and sprites benchmark: no display for Burning's Video, nothing measured\n");
         return 0;
     }
     const double seconds = timeFrames(device);
-    device->drop();
+    releaseDevice(device);
     if (seconds <= 0) return 1;
     std::printf("Update with a scrolling 360 x 640 tile map and 64 moving sprites, Burning's Video: %.0f frames per second\n",
                 frames / seconds);

@@ -13,6 +13,10 @@ class IrrlichtDevice;
 // textures and images from files. Null when it cannot be created.
 irr::IrrlichtDevice* createHeadlessDevice(int32_t width, int32_t height);
 
+// A device with an X window of its own, drawn by Burning's Video, as the
+// benchmarks measure frames; null when there is no display.
+irr::IrrlichtDevice* createBurningsWindowDevice(int32_t width, int32_t height);
+
 void releaseDevice(irr::IrrlichtDevice* device);
 
 // Loads the system font as a texture; false when the file is missing or unreadable.
