@@ -21,10 +21,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     private final GameMidlet midlet;
     private final GameDesign design = new GameDesign();
-    private Image screen;
-    private Graphics g;
-    private int textX, textY;
-    private int ink = 0xFFFFFF;
     private int[] font;
     private int fontWidth, fontHeight;
 
@@ -53,14 +49,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     public void run() {
         try {
-            InputStream in = getClass().getResourceAsStream("/orb16.dat");
-            if (in != null) design.load(in);
-            screen = Image.createImage(design.width, design.height);
-            g = screen.getGraphics();
-            // A new MIDP image is white; the program's screen starts black.
-            g.setColor(0);
-            g.fillRect(0, 0, design.width, design.height);
-            loadFont();
+            startUp();
             runMain();
             endMessage = MESSAGE_END_OF_PROGRAM;
         } catch (Throwable t) {
@@ -344,7 +333,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
     public void print(String text) {
         if (text.length() == 0) {
             textX = 0;
-            textY += LINE_HEIGHT;
+            textY = saturated((long) textY + LINE_HEIGHT);
         } else {
             drawText(text, textX, textY, true);
             console("print ", text);
@@ -354,50 +343,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
     public void printInt(int n) { print(intText(n)); }
 
     public void printFloat(float f) { print(floatText(f)); }
-
-    /** Text at a place of its own; the cursor stays where it was. */
-    public void text(int x, int y, String s) {
-        drawText(s, x, y, false);
-        console("print ", s);
-    }
-
-    public void locate(int column, int row) {
-        textX = column * CHARACTER_WIDTH;
-        textY = row * LINE_HEIGHT;
-    }
-
-    public void ink(int colour) { ink = colour < 0 ? 0 : colour; }
-
-    /**
-     * Draws characters from the system font's cells in the ink colour and
-     * wraps at the right edge of the screen; with moveCursor the text cursor
-     * ends where the next character would go.
-     */
-    private void drawText(String s, int x, int y, boolean moveCursor) {
-        g.setColor(ink);
-        int last = font == null ? 0 : font[0];
-        for (int i = 0; i < s.length(); i++) {
-            int c = s.charAt(i);
-            if (c >= 128) break;
-            int cellX = (c % 20) * 10, cellY = (c / 20) * 15;
-            for (int j = 0; j < 13; j++) {
-                for (int k = 0; k < 10; k++) {
-                    int fx = cellX + k, fy = cellY + j;
-                    if (font != null && fx < fontWidth && fy < fontHeight) last = font[fy * fontWidth + fx];
-                    if ((last >>> 24) != 0) g.fillRect(x + k, y + j, 1, 1);
-                }
-            }
-            x += CHARACTER_WIDTH;
-            if (x > design.width - CHARACTER_WIDTH) {
-                x = 0;
-                y += LINE_HEIGHT;
-            }
-        }
-        if (moveCursor) {
-            textX = x;
-            textY = y;
-        }
-    }
 
     private void loadFont() {
         try {
@@ -467,7 +412,10 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     protected void paint(Graphics target) {
-        if (screen != null) target.drawImage(screen, 0, 0, Graphics.TOP | Graphics.LEFT);
+        synchronized (shownFrameLock) {
+            if (shownFrame != null)
+                target.drawRGB(shownFrame, 0, screenWidth, 0, 0, screenWidth, screenHeight, false);
+        }
         String message = endText;
         if (message != null) {
             int y = getHeight() - LINE_HEIGHT - 4;
@@ -477,4 +425,413 @@ public class TheGameCanvas extends Canvas implements Runnable {
             target.drawString(message, 2, y + 2, Graphics.TOP | Graphics.LEFT);
         }
     }
+
+    // ---- screen buffer ----
+    //
+    // Every drawing built-in writes into the screen buffer, an int array of
+    // 0xAARRGGBB words; nothing reaches the display until Update copies the
+    // visible part into the frame and presents it with drawRGB, so the
+    // pixels are the same on every phone and equal to the desktop runtime's.
+
+    static final int MESSAGE_SCREEN_OUT_OF_BOUNDS = 36;
+    static final int SMALLEST_SCREEN_WIDTH = 96, SMALLEST_SCREEN_HEIGHT = 54;
+    /** Largest logical buffer side, as on the desktop, whose buffer textures stop at 2048. */
+    static final int LARGEST_BUFFER_SIDE = 2047;
+
+    private int screenWidth, screenHeight;
+    /** Logical buffer size: coordinates 0..bufferX and 0..bufferY are drawable, so rows hold bufferX + 1 words. */
+    private int bufferX, bufferY, bufferPitch;
+    private int[] buffer = new int[0];
+    /** The frame last presented, screenWidth by screenHeight; paint shows it. */
+    private int[] shownFrame;
+    private final Object shownFrameLock = new Object();
+    private int ink = 0xFFFFFF, paper = 0;
+    /** Inclusive bounds, checked only while clipOn. */
+    private int clipX1, clipY1, clipX2, clipY2;
+    private boolean clipOn;
+    private int offsetX, offsetY;
+
+    /**
+     * Start of a run: the package data, the font and the screen of the
+     * program's size (raised to the smallest screen, turned for a landscape
+     * orientation), a buffer of that size in paper and a first black frame.
+     */
+    private void startUp() throws java.io.IOException {
+        InputStream in = getClass().getResourceAsStream("/orb16.dat");
+        if (in != null) design.load(in);
+        loadFont();
+        int w = Math.max(design.width, SMALLEST_SCREEN_WIDTH);
+        int h = Math.max(design.height, SMALLEST_SCREEN_HEIGHT);
+        screenWidth = design.orientation == 1 ? h : w;
+        screenHeight = design.orientation == 1 ? w : h;
+        clipX2 = screenWidth;
+        clipY2 = screenHeight;
+        shownFrame = new int[screenWidth * screenHeight];
+        lastUpdateMs = fpsStartMs = System.currentTimeMillis();
+        bSetBufferSize(screenWidth, screenHeight);
+        present();
+    }
+
+    /** Never smaller than the larger screen side in either direction; the new buffer is all paper, clip or not. */
+    public void bSetBufferSize(int w, int h) {
+        int larger = Math.max(screenWidth, screenHeight);
+        int logicalX = Math.min(Math.max(w, larger), LARGEST_BUFFER_SIDE);
+        int logicalY = Math.min(Math.max(h, larger), LARGEST_BUFFER_SIDE);
+        buffer = new int[0];
+        try {
+            buffer = new int[(logicalX + 1) * (logicalY + 1)];
+        } catch (OutOfMemoryError e) {
+            bufferX = bufferY = -1;   // nothing is drawable without a buffer
+            fail(MESSAGE_OUT_OF_MEMORY);
+        }
+        for (int i = 0; i < buffer.length; i++) buffer[i] = paper;
+        bufferX = logicalX;
+        bufferY = logicalY;
+        bufferPitch = logicalX + 1;
+    }
+
+    public int bBufferX() { return bufferX; }
+
+    public int bBufferY() { return bufferY; }
+
+    public int bScreenX() { return screenWidth; }
+
+    public int bScreenY() { return screenHeight; }
+
+    public void bScreenOffset(int x, int y) {
+        offsetX = x;
+        offsetY = y;
+    }
+
+    /** Colour arguments: negative values become 0, others are kept whole, alpha byte included. */
+    public void bPaper(int colour) { paper = colour < 0 ? 0 : colour; }
+
+    public void bInk(int colour) { ink = colour < 0 ? 0 : colour; }
+
+    public void bDoubleBuffer(int on) {}
+
+    private boolean insideBuffer(int x, int y) {
+        return x >= 0 && x <= bufferX && y >= 0 && y <= bufferY;
+    }
+
+    private void putPixel(int x, int y, int colour) {
+        if (insideBuffer(x, y) && (!clipOn || (x >= clipX1 && x <= clipX2 && y >= clipY1 && y <= clipY2)))
+            buffer[y * bufferPitch + x] = colour;
+    }
+
+    // ---- drawing primitives ----
+
+    /** Rows 0..BufferY-1 but columns 0..BufferX: programs see this edge on the desktop too. */
+    public void bCls() {
+        fillArea(0, 0, bufferX, bufferY - 1, paper);
+        textX = 0;
+        textY = 0;
+    }
+
+    public void bPixel(int x, int y) { putPixel(x, y, ink); }
+
+    /** Negative coordinates count as 0; both ends are drawn. */
+    public void bLine(int x1, int y1, int x2, int y2) {
+        walkInk(Math.max(x1, 0), Math.max(y1, 0), Math.max(x2, 0), Math.max(y2, 0));
+    }
+
+    /** Columns x1..x2-1 of rows y1..y2-1, after ordering and limiting the corners. */
+    public void bSolidBox(int x1, int y1, int x2, int y2) {
+        int[] c = boxCorners(x1, y1, x2, y2);
+        fillArea(c[0], c[1], c[2] - 1, c[3] - 1, ink);
+    }
+
+    /** The outline of the solid box's area, with its sides at columns x1 and x2. */
+    public void bBox(int x1, int y1, int x2, int y2) {
+        int[] c = boxCorners(x1, y1, x2, y2);
+        if (c[1] > c[3] - 1) return;
+        fillArea(c[0], c[1], c[2] - 1, c[1], ink);
+        fillArea(c[0], c[3] - 1, c[2] - 1, c[3] - 1, ink);
+        fillArea(c[0], c[1], c[0], c[3] - 1, ink);
+        fillArea(c[2], c[1], c[2], c[3] - 1, ink);
+    }
+
+    public void bCircle(int x, int y, float r) { bEllipse(x, y, r, r); }
+
+    /** A closed polygon of 64 points, clockwise from straight above the centre. */
+    public void bEllipse(int x, int y, float rx, float ry) {
+        int firstX = 0, firstY = 0, lastX = 0, lastY = 0;
+        for (int k = 0; k < ELLIPSE_POINTS; k++) {
+            double a = k / (double) ELLIPSE_POINTS * 2 * Math.PI;
+            int px = pointCoordinate(x + 0.99 + rx * Math.sin(a));
+            int py = pointCoordinate(y - ry * Math.cos(a) + 0.99);
+            if (k == 0) {
+                firstX = px;
+                firstY = py;
+            } else {
+                walkInk(lastX, lastY, px, py);
+            }
+            lastX = px;
+            lastY = py;
+        }
+        walkInk(lastX, lastY, firstX, firstY);
+    }
+
+    static final int ELLIPSE_POINTS = 64;
+    static final double FAR_OFF = 1e9;
+
+    /** Points of absurd ellipses stay far outside the buffer but inside int; NaN counts as far left. */
+    private static int pointCoordinate(double v) {
+        if (!(v > -FAR_OFF)) return (int) -FAR_OFF;
+        if (!(v < FAR_OFF)) return (int) FAR_OFF;
+        return (int) v;
+    }
+
+    /** Orders the corners, limits the far corner to the screen and switches clipping on. */
+    public void bClip(int x1, int y1, int x2, int y2) {
+        clipX1 = Math.min(x1, x2);
+        clipY1 = Math.min(y1, y2);
+        clipX2 = Math.min(Math.max(x1, x2), screenWidth);
+        clipY2 = Math.min(Math.max(y1, y2), screenHeight);
+        clipOn = true;
+    }
+
+    public void bClipOn() { clipOn = true; }
+
+    public void bClipOff() { clipOn = false; }
+
+    /** Fills columns x1..x2 and rows y1..y2 (inclusive), cut to the buffer and the clip. */
+    private void fillArea(int x1, int y1, int x2, int y2, int colour) {
+        x1 = Math.max(x1, 0);
+        y1 = Math.max(y1, 0);
+        x2 = Math.min(x2, bufferX);
+        y2 = Math.min(y2, bufferY);
+        if (clipOn) {
+            x1 = Math.max(x1, clipX1);
+            y1 = Math.max(y1, clipY1);
+            x2 = Math.min(x2, clipX2);
+            y2 = Math.min(y2, clipY2);
+        }
+        for (int y = y1; y <= y2; y++)
+            for (int at = y * bufferPitch + x1, end = y * bufferPitch + x2; at <= end; at++) buffer[at] = colour;
+    }
+
+    /** Box corners: ordered per axis, the near one raised to 0, all lowered to the buffer size. */
+    private int[] boxCorners(int x1, int y1, int x2, int y2) {
+        int left = Math.min(x1, x2), top = Math.min(y1, y2);
+        int right = Math.max(x1, x2), bottom = Math.max(y1, y2);
+        return new int[] {Math.min(Math.max(left, 0), bufferX), Math.min(Math.max(top, 0), bufferY),
+                Math.min(right, bufferX), Math.min(bottom, bufferY)};
+    }
+
+    /**
+     * The line walk in the ink colour: Bresenham with the error term doubled,
+     * along the major axis (x on a tie) from the end that lies first on it.
+     * Only the steps inside the buffer are walked; the walk starts at the
+     * first of them through the closed form of the error rule, so lines that
+     * reach far outside cost no more than their part inside.
+     */
+    private void walkInk(int x1, int y1, int x2, int y2) {
+        if (Math.max(x1, x2) < 0 || Math.min(x1, x2) > bufferX || Math.max(y1, y2) < 0
+                || Math.min(y1, y2) > bufferY)
+            return;
+        long dx = Math.abs((long) x2 - x1), dy = Math.abs((long) y2 - y1);
+        boolean alongX = dx >= dy;
+        if (alongX ? x2 < x1 : y2 < y1) {
+            int t = x1;
+            x1 = x2;
+            x2 = t;
+            t = y1;
+            y1 = y2;
+            y2 = t;
+        }
+        long major = alongX ? dx : dy, minor = alongX ? dy : dx;
+        int minorStep = alongX ? (y2 < y1 ? -1 : 1) : (x2 < x1 ? -1 : 1);
+        long majorStart = alongX ? x1 : y1, minorStart = alongX ? y1 : x1;
+        long majorLast = alongX ? bufferX : bufferY;
+        long firstStep = majorStart < 0 ? -majorStart : 0;
+        long lastStep = majorLast < majorStart + major ? majorLast - majorStart : major;
+        if (firstStep > lastStep) return;
+        // Callers keep the extents below 2^31 and far-off points within 10^9, so these products fit a long.
+        long moved = major == 0 ? 0 : (2 * minor * firstStep + major) / (2 * major);
+        long error = 2 * minor - major + 2 * firstStep * minor - 2 * major * moved;
+        long m = majorStart + firstStep, n = minorStart + minorStep * moved;
+        for (long k = firstStep;; k++) {
+            if (alongX) putPixel((int) m, (int) n, ink);
+            else putPixel((int) n, (int) m, ink);
+            if (k == lastStep) break;
+            if (error >= 0) {
+                n += minorStep;
+                error += 2 * (minor - major);
+            } else {
+                error += 2 * minor;
+            }
+            m++;
+        }
+    }
+
+    // ---- text on the screen ----
+    //
+    // Characters come from the cells of the system font image, 20 cells of
+    // 10 by 15 pixels to a row, of which 10 by 13 are drawn; text steps 8
+    // pixels (9 in bold) and wraps to the next 12-pixel line before the
+    // right edge of the screen. Text ignores the clip.
+
+    static final int BOLD_CHARACTER_WIDTH = 9;
+    static final int FONT_CELL_WIDTH = 10, FONT_CELL_HEIGHT = 15, FONT_CELLS_PER_ROW = 20;
+    static final int GLYPH_WIDTH = 10, GLYPH_HEIGHT = 13, UNDERLINE_ROW = 12;
+
+    private int textX, textY;
+    private boolean bold, underline;
+    /** The font pixel read last: a position outside the font image repeats it. */
+    private int fontPixel;
+
+    public void bLocate(int column, int row) {
+        textX = saturated((long) column * CHARACTER_WIDTH);
+        textY = saturated((long) row * LINE_HEIGHT);
+    }
+
+    public int bCursx() { return textX / CHARACTER_WIDTH; }
+
+    public int bCursy() { return textY / LINE_HEIGHT; }
+
+    public void bUnderline(int on) { underline = on > 0; }
+
+    public void bBold(int on) { bold = on > 0; }
+
+    /** Text at a place of its own; the cursor stays where it was. */
+    public void bText(int x, int y, String s) {
+        drawText(s, x, y, false);
+        console("print ", s);
+    }
+
+    /** Centred on the cursor row; the cursor then goes to the start of the next row. */
+    public void bCenter(String s) {
+        drawText(s, screenWidth / 2 - (s.length() * CHARACTER_WIDTH + 16) / 2, textY, false);
+        console("print ", s);
+        textX = 0;
+        textY = saturated((long) textY + LINE_HEIGHT);
+    }
+
+    /**
+     * Draws s at (x, y) up to its first character of code 0 or 128 and more;
+     * with moveCursor the text cursor ends where the next character would go.
+     */
+    private void drawText(String s, int x, int y, boolean moveCursor) {
+        fontPixel = font != null && font.length > 0 ? font[0] : 0;
+        int step = bold ? BOLD_CHARACTER_WIDTH : CHARACTER_WIDTH;
+        long atX = x, atY = y;
+        for (int i = 0; i < s.length(); i++) {
+            int c = s.charAt(i);
+            if (c == 0 || c >= 128) break;
+            if (atX > -GLYPH_WIDTH - 1 && atX <= bufferX && atY > -GLYPH_HEIGHT && atY <= bufferY) {
+                drawGlyph((int) atX, (int) atY, c);
+                if (bold) drawGlyph((int) atX + 1, (int) atY, c);
+            }
+            atX += step;
+            if (atX > screenWidth - CHARACTER_WIDTH) {
+                atX = 0;
+                atY += LINE_HEIGHT;
+            }
+        }
+        if (moveCursor) {
+            textX = saturated(atX);
+            textY = saturated(atY);
+        }
+    }
+
+    /** Column by column, as the font pixel read last depends on the order. */
+    private void drawGlyph(int x, int y, int c) {
+        int cellX = (c % FONT_CELLS_PER_ROW) * FONT_CELL_WIDTH, cellY = (c / FONT_CELLS_PER_ROW) * FONT_CELL_HEIGHT;
+        for (int k = 0; k < GLYPH_WIDTH; k++) {
+            for (int j = 0; j < GLYPH_HEIGHT; j++) {
+                int fx = cellX + k, fy = cellY + j;
+                if (font != null && fx < fontWidth && fy < fontHeight) fontPixel = font[fy * fontWidth + fx];
+                if (((fontPixel >>> 24) != 0 || (underline && j == UNDERLINE_ROW)) && insideBuffer(x + k, y + j))
+                    buffer[(y + j) * bufferPitch + x + k] = ink;
+            }
+        }
+    }
+
+    /** Cursor arithmetic saturates, so that far-off positions stay far off. */
+    private static int saturated(long v) {
+        return v > Integer.MAX_VALUE ? Integer.MAX_VALUE : v < Integer.MIN_VALUE ? Integer.MIN_VALUE : (int) v;
+    }
+
+    // ---- Update and its pacing ----
+
+    private int targetRate = 16;
+    private int intervalMs = 20;
+    private long lastUpdateMs, fpsStartMs;
+    private int frameCount;
+    private float measuredRate;
+
+    /**
+     * Shows the part of the buffer at the screen offset (only the clip
+     * rectangle of it while clipping is on, black around it), sleeps the
+     * frame interval, then waits until more than 1 / target rate seconds
+     * have passed since the last Update.
+     */
+    public void bUpdate() {
+        int right = clipOn ? clipX2 : screenWidth, bottom = clipOn ? clipY2 : screenHeight;
+        // A negative offset would show what lies before the buffer.
+        if (offsetX < 0 || offsetY < 0 || bufferX < (long) offsetX + right || bufferY < (long) offsetY + bottom)
+            fail(MESSAGE_SCREEN_OUT_OF_BOUNDS);
+        present();
+        frameCount++;
+        pause(intervalMs);
+        long rate = targetRate;
+        while (true) {
+            long now = System.currentTimeMillis();
+            long elapsed = now - lastUpdateMs;
+            if (elapsed * rate > 1000) {
+                lastUpdateMs = now;
+                return;
+            }
+            // Sleep through most of the wait and read the clock closely for the last millisecond.
+            long remaining = 1000 / rate - elapsed;
+            pause(remaining >= 2 ? (int) (remaining - 1) : 0);
+        }
+    }
+
+    /** Copies the visible part of the buffer into the frame and has it painted. */
+    private void present() {
+        int left = clipOn ? Math.max(clipX1, 0) : 0, top = clipOn ? Math.max(clipY1, 0) : 0;
+        int right = Math.min(clipOn ? clipX2 : screenWidth, screenWidth);
+        int bottom = Math.min(clipOn ? clipY2 : screenHeight, screenHeight);
+        synchronized (shownFrameLock) {
+            for (int i = 0; i < shownFrame.length; i++) shownFrame[i] = 0;
+            for (int y = top; y < bottom; y++) {
+                int from = (offsetY + y) * bufferPitch + offsetX;
+                for (int x = left; x < right; x++) shownFrame[y * screenWidth + x] = buffer[from + x];
+            }
+        }
+        repaint();
+        serviceRepaints();
+    }
+
+    /** A sleep of 0 or less only lets other threads run. */
+    private static void pause(int ms) {
+        try {
+            if (ms > 0) Thread.sleep(ms);
+            else Thread.yield();
+        } catch (InterruptedException e) {
+            // the wait ends early; pacing reads the clock again
+        }
+    }
+
+    /** Frames per second, measured again when more than a second has passed. */
+    public float bFps() {
+        long now = System.currentTimeMillis();
+        long elapsed = now - fpsStartMs;
+        if (elapsed > 1000) {
+            measuredRate = (float) frameCount / ((float) elapsed / 1000.0f);
+            frameCount = 0;
+            fpsStartMs = now;
+        }
+        return measuredRate;
+    }
+
+    public void bSetSpeed(int framesPerSecond) {
+        if (framesPerSecond < 1) fail(MESSAGE_OUT_OF_RANGE);
+        targetRate = framesPerSecond;
+    }
+
+    /** Stored unchecked: a value of 0 or less only yields after every frame. */
+    public void bSetInterval(int ms) { intervalMs = ms; }
 }

@@ -109,7 +109,7 @@ Program recursion() {
 }
 
 // The same prints as text.image: "Hello", 42, 2.5, an empty string (next
-// line) and a line that wraps; texts come from the package data's pool.
+// line) and a line that wraps, then Update; texts come from the package data's pool.
 Program text() {
     auto printString = [&](int n) {
         const std::string iconst = "$0" + std::to_string(3 + n);   // iconst_0 to iconst_5
@@ -119,7 +119,7 @@ Program text() {
     Program p;
     p.main = step(1) + printString(0) + step(2) + "$2A $10 $2A " + call("printInt", "(I)V") + step(3) +
              "$2A $08 $86 $0D $6E " + call("printFloat", "(F)V") + step(4) + printString(1) + step(5) +
-             printString(2) + step(6) + ":L0000\n$09 $40\n";
+             printString(2) + step(6) + "$2A " + call("bUpdate", "()V") + ":L0000\n$09 $40\n";
     p.data = "\n@s=3:\nsHello\ns\nsNext line, long enough to wrap at the right edge of the screen!\n";
     return p;
 }

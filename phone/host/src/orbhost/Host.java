@@ -31,6 +31,10 @@ import javax.microedition.midlet.MIDlet;
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
+ *   draw PROGRAM_FOLDER SCRIPT PNG [SCRIPT PNG ...]
+ *       starts the game class of the folder's templates on its own and
+ *       calls its built-in methods as each script says (see Draw), then
+ *       writes the last presented frame.
  */
 public final class Host {
     private Host() {}
@@ -39,8 +43,10 @@ public final class Host {
         int status;
         if (args.length > 0 && args[0].equals("run")) status = run(args);
         else if (args.length > 0 && args[0].equals("verify")) status = Verify.verify(List.of(args).subList(1, args.length));
+        else if (args.length > 0 && args[0].equals("draw")) status = Draw.draw(List.of(args).subList(1, args.length));
         else {
-            System.err.println("usage: run [--events LIST] [--timeout MS] JAR PNG LOG ... | verify JAR...");
+            System.err.println("usage: run [--events LIST] [--timeout MS] JAR PNG LOG ... | verify JAR..."
+                    + " | draw PROGRAM_FOLDER SCRIPT PNG ...");
             status = 2;
         }
         System.exit(status);
@@ -68,8 +74,8 @@ public final class Host {
         Phone phone;
         try (JarFile jar = new JarFile(jarPath.toFile());
              URLClassLoader loader = new URLClassLoader(new URL[] {jarPath.toUri().toURL()}, Host.class.getClassLoader())) {
-            int[] size = screenSize(loader);
-            phone = new Phone(loader, jar, size[0], size[1]);
+            int[] size = screenSize(packageData(loader));
+            phone = new Phone(loader, jar.getManifest().getMainAttributes(), size[0], size[1]);
             Phone.setCurrent(phone);
             String midletClass = phone.property("MIDlet-1").split(",")[2].trim();
             System.setOut(new PrintStream(printed, true, StandardCharsets.ISO_8859_1));
@@ -129,18 +135,30 @@ public final class Host {
         }
     }
 
-    /** The screen size from the package data's trailer ("w1" width, "w2" height records); 360 by 640 without. */
-    private static int[] screenSize(ClassLoader jar) throws IOException {
-        int[] size = {360, 640};
+    /** The package data of a JAR as text, or "" when it has none. */
+    private static String packageData(ClassLoader jar) throws IOException {
         try (InputStream in = jar.getResourceAsStream("orb16.dat")) {
-            if (in == null) return size;
-            String text = new String(in.readAllBytes(), StandardCharsets.ISO_8859_1);
-            int at = text.lastIndexOf("w1");
-            if (at >= 0 && at + 12 <= text.length() && text.startsWith("w2", at + 6)) {
-                size[0] = Integer.parseInt(text.substring(at + 2, at + 6));
-                size[1] = Integer.parseInt(text.substring(at + 8, at + 12));
-            }
+            return in == null ? "" : new String(in.readAllBytes(), StandardCharsets.ISO_8859_1);
         }
-        return size;
+    }
+
+    /**
+     * The screen size from the package data's trailer ("w1" width, "w2"
+     * height and "w3" orientation records), 360 by 640 without: at least 96
+     * by 54, width and height swapped for orientation 1, as the game class
+     * settles it.
+     */
+    static int[] screenSize(String packageData) {
+        int width = 360, height = 640, orientation = 0;
+        int at = packageData.lastIndexOf("w1");
+        if (at >= 0 && at + 12 <= packageData.length() && packageData.startsWith("w2", at + 6)) {
+            width = Integer.parseInt(packageData.substring(at + 2, at + 6));
+            height = Integer.parseInt(packageData.substring(at + 8, at + 12));
+            if (at + 18 <= packageData.length() && packageData.startsWith("w3", at + 12))
+                orientation = Integer.parseInt(packageData.substring(at + 14, at + 18));
+        }
+        width = Math.max(width, 96);
+        height = Math.max(height, 54);
+        return orientation == 1 ? new int[] {height, width} : new int[] {width, height};
     }
 }

@@ -1,12 +1,10 @@
 package orbhost;
 
 import java.awt.image.BufferedImage;
-import java.io.IOException;
 import java.io.InputStream;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
 import java.util.jar.Attributes;
-import java.util.jar.JarFile;
 import javax.microedition.lcdui.Canvas;
 import javax.microedition.lcdui.Displayable;
 import javax.microedition.lcdui.Graphics;
@@ -21,9 +19,9 @@ public final class Phone {
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
 
-    Phone(ClassLoader jar, JarFile file, int width, int height) throws IOException {
+    Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
-        this.manifest = file.getManifest().getMainAttributes();
+        this.manifest = manifest;
         this.frame = new BufferedImage(width, height, BufferedImage.TYPE_INT_RGB);
     }
 

@@ -9,4 +9,6 @@ public class Graphics {
     public native void drawImage(Image img, int x, int y, int anchor);
     public native void drawRegion(Image src, int xs, int ys, int w, int h, int transform, int xd, int yd, int anchor);
     public native void drawString(String s, int x, int y, int anchor);
+    public native void drawRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width, int height,
+            boolean processAlpha);
 }

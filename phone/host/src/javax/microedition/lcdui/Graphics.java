@@ -50,6 +50,19 @@ public class Graphics {
         g.drawString(s, left, baseline);
     }
 
+    public void drawRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width, int height,
+            boolean processAlpha) {
+        if (width <= 0 || height <= 0) return;
+        BufferedImage pixels = new BufferedImage(width, height, BufferedImage.TYPE_INT_ARGB);
+        for (int row = 0; row < height; row++) {
+            for (int column = 0; column < width; column++) {
+                int argb = rgbData[offset + row * scanlength + column];
+                pixels.setRGB(column, row, processAlpha ? argb : argb | 0xFF000000);
+            }
+        }
+        g.drawImage(pixels, x, y, null);
+    }
+
     private static int anchorX(int x, int w, int anchor) {
         if ((anchor & HCENTER) != 0) return x - w / 2;
         if ((anchor & RIGHT) != 0) return x - w;
