@@ -116,7 +116,10 @@ TEST(ClassPatch, FailsOnUnknownLabelOrMissingMarkers) {
     std::vector<std::uint8_t> t = templateBytes(), out;
     EXPECT_FALSE(patchGameClass(t, "$A7 _NOWHERE\n", "", out));
     EXPECT_FALSE(patchGameClass(t, "", "$A7 _NOWHERE\n", out));
-    std::vector<std::uint8_t> cut(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(t.size() / 2));
+    // Cut inside the procedure method, wherever the template's growth has put it.
+    auto marker = std::search(t.begin(), t.end(), layout::procInsertMarker.begin(), layout::procInsertMarker.end());
+    ASSERT_NE(marker, t.end());
+    std::vector<std::uint8_t> cut(t.begin(), marker + layout::procInsertMarker.size());
     EXPECT_FALSE(patchGameClass(cut, "", "", out));
 }
 
