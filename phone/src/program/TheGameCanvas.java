@@ -477,7 +477,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
         int larger = Math.max(screenWidth, screenHeight);
         int logicalX = Math.min(Math.max(w, larger), LARGEST_BUFFER_SIDE);
         int logicalY = Math.min(Math.max(h, larger), LARGEST_BUFFER_SIDE);
-        buffer = new int[0];
+        buffer = new int[0];   // the old buffer can go before the new one is made
         try {
             buffer = new int[(logicalX + 1) * (logicalY + 1)];
         } catch (OutOfMemoryError e) {
@@ -537,18 +537,18 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /** Columns x1..x2-1 of rows y1..y2-1, after ordering and limiting the corners. */
     public void bSolidBox(int x1, int y1, int x2, int y2) {
-        int[] c = boxCorners(x1, y1, x2, y2);
-        fillArea(c[0], c[1], c[2] - 1, c[3] - 1, ink);
+        setBoxCorners(x1, y1, x2, y2);
+        fillArea(boxLeft, boxTop, boxRight - 1, boxBottom - 1, ink);
     }
 
     /** The outline of the solid box's area, with its sides at columns x1 and x2. */
     public void bBox(int x1, int y1, int x2, int y2) {
-        int[] c = boxCorners(x1, y1, x2, y2);
-        if (c[1] > c[3] - 1) return;
-        fillArea(c[0], c[1], c[2] - 1, c[1], ink);
-        fillArea(c[0], c[3] - 1, c[2] - 1, c[3] - 1, ink);
-        fillArea(c[0], c[1], c[0], c[3] - 1, ink);
-        fillArea(c[2], c[1], c[2], c[3] - 1, ink);
+        setBoxCorners(x1, y1, x2, y2);
+        if (boxTop > boxBottom - 1) return;
+        fillArea(boxLeft, boxTop, boxRight - 1, boxTop, ink);
+        fillArea(boxLeft, boxBottom - 1, boxRight - 1, boxBottom - 1, ink);
+        fillArea(boxLeft, boxTop, boxLeft, boxBottom - 1, ink);
+        fillArea(boxRight, boxTop, boxRight, boxBottom - 1, ink);
     }
 
     public void bCircle(int x, int y, float r) { bEllipse(x, y, r, r); }
@@ -611,12 +611,15 @@ public class TheGameCanvas extends Canvas implements Runnable {
             for (int at = y * bufferPitch + x1, end = y * bufferPitch + x2; at <= end; at++) buffer[at] = colour;
     }
 
+    /** Corners of the box being drawn; fields, so that boxes in a game loop leave no garbage. */
+    private int boxLeft, boxTop, boxRight, boxBottom;
+
     /** Box corners: ordered per axis, the near one raised to 0, all lowered to the buffer size. */
-    private int[] boxCorners(int x1, int y1, int x2, int y2) {
-        int left = Math.min(x1, x2), top = Math.min(y1, y2);
-        int right = Math.max(x1, x2), bottom = Math.max(y1, y2);
-        return new int[] {Math.min(Math.max(left, 0), bufferX), Math.min(Math.max(top, 0), bufferY),
-                Math.min(right, bufferX), Math.min(bottom, bufferY)};
+    private void setBoxCorners(int x1, int y1, int x2, int y2) {
+        boxLeft = Math.min(Math.max(Math.min(x1, x2), 0), bufferX);
+        boxTop = Math.min(Math.max(Math.min(y1, y2), 0), bufferY);
+        boxRight = Math.min(Math.max(x1, x2), bufferX);
+        boxBottom = Math.min(Math.max(y1, y2), bufferY);
     }
 
     /**
