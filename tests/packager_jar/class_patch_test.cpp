@@ -116,10 +116,11 @@ TEST(ClassPatch, FailsOnUnknownLabelOrMissingMarkers) {
     std::vector<std::uint8_t> t = templateBytes(), out;
     EXPECT_FALSE(patchGameClass(t, "$A7 _NOWHERE\n", "", out));
     EXPECT_FALSE(patchGameClass(t, "", "$A7 _NOWHERE\n", out));
-    // Cut inside the procedure method, wherever the template's growth has put it.
-    auto marker = std::search(t.begin(), t.end(), layout::procInsertMarker.begin(), layout::procInsertMarker.end());
-    ASSERT_NE(marker, t.end());
-    std::vector<std::uint8_t> cut(t.begin(), marker + layout::procInsertMarker.size());
+    // A template that ends before the procedure method's recognition bytes.
+    const std::uint8_t procedureMethod[] = {0x14, 0x01, 0x15, 0x00, 0x01, 0x00, 0xE2};
+    auto at = std::search(t.begin(), t.end(), std::begin(procedureMethod), std::end(procedureMethod));
+    ASSERT_NE(at, t.end());
+    std::vector<std::uint8_t> cut(t.begin(), at);
     EXPECT_FALSE(patchGameClass(cut, "", "", out));
 }
 
