@@ -118,11 +118,13 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /**
      * Called before each statement: notes its source line for the end
-     * message, and stops the program when the user chose Exit.
+     * message, stops the program when the user chose Exit, and turns the
+     * screen when the phone has turned.
      */
     public void step(int sourceLine) {
         line = sourceLine;
         if (closing) fail(MESSAGE_PROGRAM_CLOSED);
+        turnIfDue();
     }
 
     // ---- arithmetic that can fail ----
@@ -664,7 +666,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     private boolean largeScreen() { return screenWidth > 600 || screenHeight > 600; }
 
-    private boolean landscape() { return design.orientation == 1; }
+    private boolean landscape() { return orientation == 1; }
 
     /** The joypad images ship only with programs that use the joypad on a touch screen. */
     private void loadJoypadImages() {
@@ -853,11 +855,55 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     // ---- orientation, vibration, tilt and pausing ----
+    //
+    // When the phone turns its display, a program that did not fix its
+    // orientation turns with it as with the desktop's Rot button: the screen's
+    // width and height and the clip's limits are swapped, the buffer stays.
+    // The turn is made by the program's thread before its next statement.
 
-    /** The screen keeps the orientation the program set; the phone does not turn it. */
-    public int bOrientation() { return design.orientation; }
+    private int orientation;
+    private boolean orientationChanged;
+    /** Turns the display reported, and turns made; they differ while one is due. */
+    private volatile int turnsReported;
+    private int turnsMade;
+    private boolean canvasLandscape;
 
-    public int bOrientationChanged() { return 0; }
+    protected void sizeChanged(int w, int h) {
+        if (design.orientationNotFixed == 0 || w == h || (w > h) == canvasLandscape) return;
+        canvasLandscape = w > h;
+        turnsReported++;
+    }
+
+    private void turnIfDue() {
+        if (turnsMade == turnsReported) return;
+        turnsMade++;
+        orientation ^= 1;
+        orientationChanged = true;
+        int t = screenWidth;
+        screenWidth = screenHeight;
+        screenHeight = t;
+        // The clip turns with the screen, so a full-screen clip stays full-screen.
+        t = clipX1;
+        clipX1 = clipY1;
+        clipY1 = t;
+        t = clipX2;
+        clipX2 = clipY2;
+        clipY2 = t;
+        synchronized (shownFrameLock) {
+            shownFrame = new int[screenWidth * screenHeight];
+        }
+        // The turned frame is shown at once when the buffer holds it, as Update would show it.
+        if (shownPartInBuffer()) present();
+    }
+
+    public int bOrientation() { return orientation; }
+
+    /** 1 once after a turn. */
+    public int bOrientationChanged() {
+        int changed = orientationChanged ? 1 : 0;
+        orientationChanged = false;
+        return changed;
+    }
 
     public void bVibrate(int ms) {
         if (ms < 1) fail(MESSAGE_OUT_OF_RANGE);
@@ -1143,6 +1189,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
         if (in != null) design.load(in);
         loadFont();
         loadJoypadImages();
+        orientation = design.orientation;
+        canvasLandscape = getWidth() > getHeight();
         int w = Math.max(design.width, SMALLEST_SCREEN_WIDTH);
         int h = Math.max(design.height, SMALLEST_SCREEN_HEIGHT);
         screenWidth = design.orientation == 1 ? h : w;
@@ -1459,11 +1507,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
      * have passed since the last Update.
      */
     public void bUpdate() {
-        int right = clipOn ? clipX2 : screenWidth, bottom = clipOn ? clipY2 : screenHeight;
-        // A negative offset would show what lies before the buffer.
-        if (offsetX < 0 || offsetY < 0 || bufferX < (long) offsetX + right - joypadMargin()
-                || bufferY < (long) offsetY + bottom)
-            fail(MESSAGE_SCREEN_OUT_OF_BOUNDS);
+        if (!shownPartInBuffer()) fail(MESSAGE_SCREEN_OUT_OF_BOUNDS);
         present();
         frameCount++;
         pause(intervalMs);
@@ -1479,6 +1523,13 @@ public class TheGameCanvas extends Canvas implements Runnable {
             long remaining = 1000 / rate - elapsed;
             pause(remaining >= 2 ? (int) (remaining - 1) : 0);
         }
+    }
+
+    private boolean shownPartInBuffer() {
+        int right = clipOn ? clipX2 : screenWidth, bottom = clipOn ? clipY2 : screenHeight;
+        // A negative offset would show what lies before the buffer.
+        return offsetX >= 0 && offsetY >= 0 && bufferX >= (long) offsetX + right - joypadMargin()
+                && bufferY >= (long) offsetY + bottom;
     }
 
     /** Copies the visible part of the buffer into the frame and has it painted. */

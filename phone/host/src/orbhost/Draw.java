@@ -42,6 +42,8 @@ import javax.microedition.lcdui.Canvas;
  *   press 100 200
  *   drag 110 210
  *   release 110 210
+ *   turn                      the display turns (the game class turns its
+ *                             screen at its next step)
  *
  * Blank lines and lines starting with "#" are skipped. A call that stops
  * the program (a run-time error) ends the script. For each script one line
@@ -98,7 +100,7 @@ final class Draw {
             String outcome = "completed";
             for (List<String> call : calls) {
                 try {
-                    if (!deliver(canvas, call)) invoke(game, canvas, call);
+                    if (!deliver(phone, canvas, call)) invoke(game, canvas, call);
                 } catch (InvocationTargetException e) {
                     outcome = endMessage(templates, game, canvas);
                     break;
@@ -122,8 +124,12 @@ final class Draw {
     }
 
     /** The input events a script can send, with their number of values. */
-    private static boolean deliver(Canvas canvas, List<String> call) {
+    private static boolean deliver(Phone phone, Canvas canvas, List<String> call) {
         String event = call.get(0);
+        if (event.equals("turn")) {
+            phone.turn();
+            return true;
+        }
         int arguments = event.equals("keydown") || event.equals("keyup") ? 1
                 : event.equals("press") || event.equals("drag") || event.equals("release") ? 2 : -1;
         if (arguments < 0) return false;

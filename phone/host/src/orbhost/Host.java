@@ -26,7 +26,7 @@ import javax.microedition.midlet.MIDlet;
  *       starts each JAR's MIDlet, feeds the events (comma-separated: "kCODE"
  *       a key pressed and let go, "dCODE" / "uCODE" a key down / up, "tX:Y"
  *       a touch, "pX:Y" / "mX:Y" / "rX:Y" the pointer pressed / dragged /
- *       released, "x" the Exit command), waits for the
+ *       released, "o" the display turned, "x" the Exit command), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
  *       in time), then each text it drew, one per line.
@@ -127,6 +127,7 @@ public final class Host {
             Thread.sleep(20);
             Displayable d = phone.shown();
             if (e.equals("x") && d != null) d.hostCommand();
+            if (e.equals("o")) phone.turn();
             if (!(d instanceof Canvas)) continue;
             Canvas c = (Canvas) d;
             char kind = e.charAt(0);

@@ -22,7 +22,7 @@ public final class Phone {
 
     private final ClassLoader jar;
     private final Attributes manifest;
-    private final BufferedImage frame;
+    private volatile BufferedImage frame;
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
     /** The record stores of this run by name: the records, a deleted one as null. */
@@ -41,6 +41,12 @@ public final class Phone {
 
     static void setCurrent(Phone p) {
         current = p;
+    }
+
+    /** The display turns: width and height swap; the canvas hears of it through sizeChanged. */
+    synchronized void turn() {
+        frame = new BufferedImage(frame.getHeight(), frame.getWidth(), BufferedImage.TYPE_INT_RGB);
+        if (shown instanceof Canvas) ((Canvas) shown).hostSizeChanged(frame.getWidth(), frame.getHeight());
     }
 
     public int width() {

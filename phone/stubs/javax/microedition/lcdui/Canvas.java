@@ -14,4 +14,5 @@ public abstract class Canvas extends Displayable {
     protected native void pointerDragged(int x, int y);
     protected native void showNotify();
     protected native void hideNotify();
+    protected native void sizeChanged(int w, int h);
 }

@@ -36,6 +36,8 @@ public abstract class Canvas extends Displayable {
 
     protected void hideNotify() {}
 
+    protected void sizeChanged(int w, int h) {}
+
     public void hostPaint(Graphics g) {
         paint(g);
     }
@@ -69,5 +71,9 @@ public abstract class Canvas extends Displayable {
 
     public void hostPointerReleased(int x, int y) {
         pointerReleased(x, y);
+    }
+
+    public void hostSizeChanged(int w, int h) {
+        sizeChanged(w, h);
     }
 }
