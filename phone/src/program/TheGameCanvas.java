@@ -1212,6 +1212,12 @@ public class TheGameCanvas extends Canvas implements Runnable {
             int to = (int) row * screenWidth;
             for (int column = (int) x1; column < x2; column++) {
                 int source = pixels[(int) (from + column)], alpha = source >>> 24;
+                // The rule gives the frame's pixel at alpha 0 and the picture's at 255.
+                if (alpha == 0) continue;
+                if (alpha == 255) {
+                    shownFrame[to + column] = source;
+                    continue;
+                }
                 int target = shownFrame[to + column];
                 int blended = 0xFF000000;
                 for (int shift = 0; shift < 24; shift += 8) {
