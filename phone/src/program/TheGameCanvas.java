@@ -882,8 +882,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
         int base = slot - 1;
         int x = 0, y = 0, pictureWidth = 0, pictureHeight = 0;
         for (int i = 0;; i++) {
-            int index = base + i;
-            growSlotsFor(index);
+            int index = growSlotsFor((long) base + i);
             slotPixels[index] = null;
             if (i == 0) {
                 Image image = null;
@@ -927,10 +926,15 @@ public class TheGameCanvas extends Canvas implements Runnable {
         }
     }
 
-    /** Unless the index lies below the last slot, the slots grow to hold index + 10; new slots are empty. */
-    private void growSlotsFor(int index) {
-        if (index < slotPixels.length - 1) return;
-        long size = (long) index + SLOT_GROWTH;
+    /**
+     * Unless the index lies below the last slot, the slots grow to hold at
+     * least index + 10, and at least twice as many as before, so that loading
+     * many frames takes time in proportion. New slots are empty, which is all
+     * a program can tell of slots beyond those it loaded. Returns the index.
+     */
+    private int growSlotsFor(long index) {
+        if (index < slotPixels.length - 1) return (int) index;
+        long size = Math.max(index + SLOT_GROWTH, 2L * slotPixels.length);
         if (size > Integer.MAX_VALUE) fail(MESSAGE_OUT_OF_MEMORY);
         try {
             int n = (int) size, old = slotPixels.length;
@@ -947,6 +951,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
         } catch (OutOfMemoryError e) {
             fail(MESSAGE_OUT_OF_MEMORY);
         }
+        return (int) index;
     }
 
     private static int[] grown(int[] old, int size, int fill) {
