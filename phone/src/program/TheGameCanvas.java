@@ -1532,7 +1532,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
                 && bufferY >= (long) offsetY + bottom;
     }
 
-    /** Copies the visible part of the buffer into the frame and has it painted. */
+    /** Copies the visible part of the buffer into the frame, draws the map, the sprites and the joypad over it and has it painted. */
     private void present() {
         int left = clipOn ? Math.max(clipX1, 0) : 0, top = clipOn ? Math.max(clipY1, 0) : 0;
         int right = Math.min(clipOn ? clipX2 : screenWidth, screenWidth);
@@ -1547,6 +1547,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
                 int from = (offsetY + y) * bufferPitch + offsetX;
                 for (int x = left; x < right; x++) shownFrame[y * screenWidth + margin + x] = buffer[from + x];
             }
+            drawLayers();
             drawJoypad(shownFrame);
         }
         repaint();
@@ -1582,4 +1583,657 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /** Stored unchecked: a value of 0 or less only yields after every frame. */
     public void bSetInterval(int ms) { intervalMs = ms; }
+
+    // ---- image slots ----
+    //
+    // Pictures come from the JAR's resources through Image.getRGB and are
+    // kept as ARGB arrays, which DrawImage, the collision test and the
+    // drawing of sprites and tiles at Update read. A slot holds a whole
+    // picture, or a frame: a rectangle inside the picture of its parent slot
+    // (the first slot of its multi-image). Slots count from 1 in the
+    // language and from 0 here; all frame fields are -1 for a whole picture.
+
+    static final int MESSAGE_FILE_IO_ERROR = 1, MESSAGE_IMAGE_NOT_LOADED = 10, MESSAGE_FAILED_TO_LOAD_IMAGE = 11,
+            MESSAGE_MAP_NOT_CREATED = 18, MESSAGE_FILE_NOT_FOUND = 35;
+    /** Slots grow this far beyond the one asked for. */
+    static final int SLOT_GROWTH = 11;
+
+    private int[][] slotPixels = new int[0][];
+    private int[] slotWidth = new int[0], slotHeight = new int[0];
+    private int[] frameX = new int[0], frameY = new int[0], frameWidth = new int[0], frameHeight = new int[0];
+    private int[] frameParent = new int[0];
+
+    /** A resolved picture: the slot holding its pixels, then the rectangle inside them. */
+    static final int HOLDER = 0, LEFT = 1, TOP = 2, WIDTH = 3, HEIGHT = 4;
+    private final int[] pictureA = new int[5], pictureB = new int[5];
+
+    public void bLoadImage(int slot, String resource) { loadImages(slot, 0, 0, 0, resource); }
+
+    public void bLoadMultiImage(int slot, int count, int width, int height, String resource) {
+        loadImages(slot, count, width, height, resource);
+    }
+
+    /**
+     * Loads a whole picture (frameCount below 1) or cuts it into frames for
+     * slots slot .. slot + frameCount - 1, left to right and down, stopping
+     * at the picture's bottom edge. A slot being loaded loses its picture
+     * first, so a picture that fails to load leaves it empty.
+     */
+    private void loadImages(int slot, int frameCount, int width, int height, String resource) {
+        InputStream in = getClass().getResourceAsStream(resource);
+        if (in == null) fail(MESSAGE_FILE_NOT_FOUND);
+        closeQuietly(in);
+        if (slot < 1) fail(MESSAGE_OUT_OF_RANGE);
+        int base = slot - 1;
+        int x = 0, y = 0, pictureWidth = 0, pictureHeight = 0;
+        for (int i = 0;; i++) {
+            int index = growSlotsFor((long) base + i);
+            slotPixels[index] = null;
+            if (i == 0) {
+                Image image = null;
+                try {
+                    image = Image.createImage(resource);
+                } catch (java.io.IOException e) {
+                    fail(MESSAGE_FAILED_TO_LOAD_IMAGE);
+                }
+                pictureWidth = image.getWidth();
+                pictureHeight = image.getHeight();
+                int[] pixels = new int[pictureWidth * pictureHeight];
+                image.getRGB(pixels, 0, pictureWidth, 0, 0, pictureWidth, pictureHeight);
+                slotPixels[index] = pixels;
+                slotWidth[index] = pictureWidth;
+                slotHeight[index] = pictureHeight;
+                if (frameCount < 1) {
+                    // Old frame fields would make the whole picture read as a frame.
+                    frameX[index] = frameY[index] = frameWidth[index] = frameHeight[index] = frameParent[index] = -1;
+                    return;
+                }
+            }
+            frameParent[index] = base;
+            frameX[index] = x;
+            frameY[index] = y;
+            frameWidth[index] = width;
+            frameHeight[index] = height;
+            x += width;
+            if (x >= pictureWidth) {
+                x = 0;
+                y += height;
+            }
+            if (i + 1 >= frameCount || y >= pictureHeight) return;
+        }
+    }
+
+    private static void closeQuietly(InputStream in) {
+        try {
+            in.close();
+        } catch (java.io.IOException e) {
+            // only opened to see that the resource is there
+        }
+    }
+
+    /**
+     * Unless the index lies below the last slot, the slots grow to hold at
+     * least index + 10, and at least twice as many as before, so that loading
+     * many frames takes time in proportion. New slots are empty, which is all
+     * a program can tell of slots beyond those it loaded. Returns the index.
+     */
+    private int growSlotsFor(long index) {
+        if (index < slotPixels.length - 1) return (int) index;
+        long size = Math.max(index + SLOT_GROWTH, 2L * slotPixels.length);
+        if (size > Integer.MAX_VALUE) fail(MESSAGE_OUT_OF_MEMORY);
+        try {
+            int n = (int) size, old = slotPixels.length;
+            int[][] pixels = new int[n][];
+            System.arraycopy(slotPixels, 0, pixels, 0, old);
+            slotPixels = pixels;
+            slotWidth = grown(slotWidth, n, 0);
+            slotHeight = grown(slotHeight, n, 0);
+            frameX = grown(frameX, n, -1);
+            frameY = grown(frameY, n, -1);
+            frameWidth = grown(frameWidth, n, -1);
+            frameHeight = grown(frameHeight, n, -1);
+            frameParent = grown(frameParent, n, -1);
+        } catch (OutOfMemoryError e) {
+            fail(MESSAGE_OUT_OF_MEMORY);
+        }
+        return (int) index;
+    }
+
+    private static int[] grown(int[] old, int size, int fill) {
+        int[] table = new int[size];
+        System.arraycopy(old, 0, table, 0, old.length);
+        for (int i = old.length; i < size; i++) table[i] = fill;
+        return table;
+    }
+
+    private boolean isFrame(int index) { return frameX[index] != -1; }
+
+    private boolean isLoaded(int index) {
+        return index >= 0 && index < slotPixels.length && (isFrame(index) || slotPixels[index] != null);
+    }
+
+    /** Fills picture with the slot's picture; returns -1, or the message DrawImage stops with. */
+    private int resolvePicture(int index, int[] picture) {
+        if (!isLoaded(index)) return MESSAGE_IMAGE_NOT_LOADED;
+        int holder = index;
+        if (isFrame(index)) {
+            holder = frameParent[index];
+            if (holder < 0 || holder >= slotPixels.length) return MESSAGE_OUT_OF_RANGE;
+        }
+        if (slotPixels[holder] == null) return MESSAGE_IMAGE_NOT_LOADED;
+        picture[HOLDER] = holder;
+        picture[LEFT] = isFrame(index) ? frameX[index] : 0;
+        picture[TOP] = isFrame(index) ? frameY[index] : 0;
+        picture[WIDTH] = isFrame(index) ? frameWidth[index] : slotWidth[holder];
+        picture[HEIGHT] = isFrame(index) ? frameHeight[index] : slotHeight[holder];
+        return -1;
+    }
+
+    /** A pixel of the picture held in a slot; outside the picture it is transparent. */
+    private int pictureArgb(int holder, long x, long y) {
+        if (x < 0 || y < 0 || x >= slotWidth[holder] || y >= slotHeight[holder]) return 0;
+        return slotPixels[holder][(int) y * slotWidth[holder] + (int) x];
+    }
+
+    /** Copies the picture into the buffer without blending: a pixel with any alpha replaces the buffer's. */
+    public void bDrawImage(int x, int y, int slot) {
+        if (slot < 1) fail(MESSAGE_OUT_OF_RANGE);
+        int failed = resolvePicture(slot - 1, pictureA);
+        if (failed >= 0) fail(failed);
+        int holder = pictureA[HOLDER];
+        for (int j = 0; j < pictureA[HEIGHT]; j++) {
+            long ty = (long) y + j;
+            if (ty < 0 || ty > bufferY) continue;
+            for (int i = 0; i < pictureA[WIDTH]; i++) {
+                long tx = (long) x + i;
+                if (tx < 0 || tx > bufferX) continue;
+                int argb = pictureArgb(holder, (long) pictureA[LEFT] + i, (long) pictureA[TOP] + j);
+                if ((argb >>> 24) != 0) putPixel((int) tx, (int) ty, argb);
+            }
+        }
+    }
+
+    // ---- sprites ----
+    //
+    // 64 sprites drawn over the screen at every Update, after the map, at
+    // screen positions (the screen offset does not move them).
+
+    static final int SPRITE_COUNT = 64;
+    /** With Priority on, sprites at this depth or below are never drawn. */
+    static final int HIDDEN_DEPTH = 10000;
+
+    private final int[] spriteX = new int[SPRITE_COUNT], spriteY = new int[SPRITE_COUNT];
+    private final int[] spriteImage = new int[SPRITE_COUNT];
+    private final boolean[] spriteOn = new boolean[SPRITE_COUNT];
+    private final boolean[] spritePicked = new boolean[SPRITE_COUNT];
+    private boolean priority, pixelCollision = true, spriteClipOn;
+    private int spriteClipX1, spriteClipY1, spriteClipX2, spriteClipY2;
+
+    private void checkSprite(int n) {
+        if (n < 1 || n > SPRITE_COUNT) fail(MESSAGE_OUT_OF_RANGE);
+    }
+
+    public void bSprite(int n, int x, int y, int slot) {
+        checkSprite(n);
+        if (slot < 1) fail(MESSAGE_OUT_OF_RANGE);
+        if (!isLoaded(slot - 1)) fail(MESSAGE_IMAGE_NOT_LOADED);
+        spriteX[n - 1] = x;
+        spriteY[n - 1] = y;
+        spriteImage[n - 1] = slot - 1;
+        spriteOn[n - 1] = true;
+    }
+
+    /** Moves the sprite without switching it on. */
+    public void bSpritePosition(int n, int x, int y) {
+        checkSprite(n);
+        spriteX[n - 1] = x;
+        spriteY[n - 1] = y;
+    }
+
+    public void bSpriteOn(int n) {
+        checkSprite(n);
+        spriteOn[n - 1] = true;
+    }
+
+    public void bSpriteOff(int n) {
+        checkSprite(n);
+        spriteOn[n - 1] = false;
+    }
+
+    public int bSpriteX(int n) {
+        checkSprite(n);
+        return spriteX[n - 1];
+    }
+
+    public int bSpriteY(int n) {
+        checkSprite(n);
+        return spriteY[n - 1];
+    }
+
+    public void bPriority(int on) { priority = on > 0; }
+
+    public void bPixelCollision(int on) { pixelCollision = on > 0; }
+
+    /** Orders the corners, limits the far corner to the screen and switches the sprite clip on for good. */
+    public void bSpriteClip(int x1, int y1, int x2, int y2) {
+        spriteClipX1 = Math.min(x1, x2);
+        spriteClipY1 = Math.min(y1, y2);
+        spriteClipX2 = Math.min(Math.max(x1, x2), screenWidth);
+        spriteClipY2 = Math.min(Math.max(y1, y2), screenHeight);
+        spriteClipOn = true;
+    }
+
+    /**
+     * Sprites in number order, or with Priority in order of y (the lower
+     * number first on equal y), so that sprites further down are drawn over
+     * the others.
+     */
+    private void drawSprites() {
+        setLayerClip(spriteClipOn, spriteClipX1, spriteClipY1, spriteClipX2, spriteClipY2);
+        for (int i = 0; i < SPRITE_COUNT; i++) spritePicked[i] = false;
+        for (int round = 0; round < SPRITE_COUNT; round++) {
+            int next = round;
+            if (priority) {
+                next = -1;
+                for (int i = 0; i < SPRITE_COUNT; i++) {
+                    if (spritePicked[i] || spriteY[i] >= HIDDEN_DEPTH) continue;
+                    if (next < 0 || spriteY[i] < spriteY[next]) next = i;
+                }
+                if (next < 0) return;
+                spritePicked[next] = true;
+            }
+            if (spriteOn[next] && resolvePicture(spriteImage[next], pictureA) < 0)
+                drawPicture(pictureA[HOLDER], pictureA[LEFT], pictureA[TOP], pictureA[WIDTH], pictureA[HEIGHT],
+                        spriteX[next], spriteY[next]);
+        }
+    }
+
+    /**
+     * SpriteCol: 0 unless both sprites are on with loaded pictures and their
+     * boxes overlap (touching edges do not); then 1, or with pixel
+     * collisions the count of opaque pixel pairs over the part of b that a
+     * corner of a reaches into. The count starts from a's corner, so
+     * SpriteCol a, b and b, a can differ.
+     */
+    public int bSpriteCol(int a, int b) {
+        checkSprite(a);
+        checkSprite(b);
+        if (!spriteOn[a - 1] || !spriteOn[b - 1]) return 0;
+        if (resolvePicture(spriteImage[a - 1], pictureA) >= 0 || resolvePicture(spriteImage[b - 1], pictureB) >= 0) return 0;
+        long xA = spriteX[a - 1], yA = spriteY[a - 1], wA = pictureA[WIDTH], hA = pictureA[HEIGHT];
+        long xB = spriteX[b - 1], yB = spriteY[b - 1], wB = pictureB[WIDTH], hB = pictureB[HEIGHT];
+        if (!(xA < xB + wB && yA < yB + hB && xB < xA + wA && yB < yA + hA)) return 0;
+        if (!pixelCollision) return 1;
+
+        boolean rightEdgeInside = xB <= xA + wA && xA + wA <= xB + wB;
+        boolean left, top;
+        if (yA >= yB && xB <= xA && xA < xB + wB && yA <= yB + hB) {
+            left = true;
+            top = true;
+        } else if (yA >= yB && rightEdgeInside && yA <= yB + hB) {
+            left = false;
+            top = true;
+        } else if (yA + hA >= yB && rightEdgeInside && yA + hA <= yB + hB) {
+            left = false;
+            top = false;
+        } else if (yA + hA >= yB && xB <= xA && xA <= xB + wB && yA + hA <= yB + hB) {
+            left = true;
+            top = false;
+        } else {
+            return 0;   // no corner of a inside b, as when b lies wholly inside a
+        }
+        // Where the compared strip starts in a and in b, and its size: from a's
+        // near edge when that lies inside b, else up to a's far edge.
+        long columnA = 0, columnB = xA - xB, columns = wA;
+        if (left) columns = Math.min(wA, wB - (xA - xB));
+        else if (xA < xB) {
+            columnA = xB - xA;
+            columnB = 0;
+            columns = xA + wA - xB;
+        }
+        long rowA = 0, rowB = yA - yB, rows = hA;
+        if (top) rows = Math.min(hA, hB - (yA - yB));
+        else if (yA < yB) {
+            rowA = yB - yA;
+            rowB = 0;
+            rows = yA + hA - yB;
+        }
+        int pairs = 0;
+        for (long r = 0; r < rows; r++)
+            for (long c = 0; c < columns; c++)
+                if (opaqueAt(pictureA, columnA + c, rowA + r) && opaqueAt(pictureB, columnB + c, rowB + r)) pairs++;
+        return pairs;
+    }
+
+    /** A pixel of the resolved picture at (column, row) of its rectangle; outside the rectangle it is transparent. */
+    private boolean opaqueAt(int[] picture, long column, long row) {
+        if (column < 0 || row < 0 || column >= picture[WIDTH] || row >= picture[HEIGHT]) return false;
+        return (pictureArgb(picture[HOLDER], picture[LEFT] + column, picture[TOP] + row) >>> 24) != 0;
+    }
+
+    // ---- pictures over the frame ----
+    //
+    // Update draws the map's tiles and then the sprites over the frame it
+    // has copied from the buffer, blended by their alpha and limited to the
+    // layer's clip rectangle (exclusive at the right and bottom) and to the
+    // screen, as the desktop runtime composes its frame.
+
+    private int layerX1, layerY1, layerX2, layerY2;
+    /** The landscape joypad's shift of the screen image, which the layers share. */
+    private int layerMargin;
+
+    /** The layer's own clip when it is on, else the drawing clip when clipping is on, else the screen. */
+    private void setLayerClip(boolean ownOn, int x1, int y1, int x2, int y2) {
+        if (!ownOn && clipOn) {
+            x1 = clipX1;
+            y1 = clipY1;
+            x2 = clipX2;
+            y2 = clipY2;
+        } else if (!ownOn) {
+            x1 = 0;
+            y1 = 0;
+            x2 = screenWidth;
+            y2 = screenHeight;
+        }
+        layerX1 = x1 + layerMargin;
+        layerY1 = y1;
+        layerX2 = x2 + layerMargin;
+        layerY2 = y2;
+    }
+
+    private void drawLayers() {
+        layerMargin = joypadMargin();
+        drawMap();
+        drawSprites();
+    }
+
+    /**
+     * Blends the rectangle (left, top, width, height) of the picture held in
+     * slot holder into the frame with its top-left at (x, y): each colour
+     * channel source * alpha + frame * (255 - alpha), divided by 255 and
+     * rounded; the frame stays opaque.
+     */
+    private void drawPicture(int holder, int left, int top, int width, int height, long x, long y) {
+        x += layerMargin;
+        int pictureWidth = slotWidth[holder];
+        int[] pixels = slotPixels[holder];
+        long x1 = Math.max(Math.max(0, layerX1), Math.max(x, x - left));
+        long y1 = Math.max(Math.max(0, layerY1), Math.max(y, y - top));
+        long x2 = Math.min(Math.min(screenWidth, layerX2), Math.min(x + width, x + ((long) pictureWidth - left)));
+        long y2 = Math.min(Math.min(screenHeight, layerY2), Math.min(y + height, y + ((long) slotHeight[holder] - top)));
+        for (long row = y1; row < y2; row++) {
+            long from = (row - y + top) * pictureWidth + (left - x);
+            int to = (int) row * screenWidth;
+            for (int column = (int) x1; column < x2; column++) {
+                int source = pixels[(int) (from + column)], alpha = source >>> 24;
+                // The rule gives the frame's pixel at alpha 0 and the picture's at 255.
+                if (alpha == 0) continue;
+                if (alpha == 255) {
+                    shownFrame[to + column] = source;
+                    continue;
+                }
+                int target = shownFrame[to + column];
+                int blended = 0xFF000000;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    int s = (source >> shift) & 0xFF, d = (target >> shift) & 0xFF;
+                    blended |= ((s * alpha + d * (255 - alpha) + 127) / 255) << shift;
+                }
+                shownFrame[to + column] = blended;
+            }
+        }
+    }
+
+    // ---- tile map ----
+    //
+    // One grid of slot numbers whose frames are drawn as tiles at every
+    // Update, before the sprites. Cell (x, y) is at x + y * mapWidth.
+
+    /** A bound on the cells a map may hold, so huge sizes fail with "Out of memory". */
+    static final int LARGEST_MAP = 1 << 26;
+    static final int DEFAULT_TILE_SIZE = 32;
+    /** Sizes in a map file below this are raised to it. */
+    static final int SMALLEST_MAP_VALUE = 10;
+
+    private boolean mapCreated, mapDrawing, mapClipOn;
+    private int mapWidth, mapHeight;
+    private int[] mapCells = new int[0];
+    /** 0 until set or until the first drawing of the map makes them 32. */
+    private int tileWidth, tileHeight;
+    private int mapX, mapY;
+    private int mapClipX1, mapClipY1, mapClipX2, mapClipY2;
+    private String mapTileFilename = "";
+
+    /** Replaces the map with width x height zeroed cells; "Out of memory" when they cannot be had. */
+    private void allocateMap(long width, long height) {
+        mapCreated = false;
+        mapWidth = mapHeight = 0;
+        mapCells = new int[0];
+        if (width < 0 || height < 0 || width * height > LARGEST_MAP) fail(MESSAGE_OUT_OF_MEMORY);
+        try {
+            mapCells = new int[(int) (width * height)];
+        } catch (OutOfMemoryError e) {
+            fail(MESSAGE_OUT_OF_MEMORY);
+        }
+        mapCreated = true;
+        mapWidth = (int) width;
+        mapHeight = (int) height;
+    }
+
+    private void checkMap() {
+        if (!mapCreated) fail(MESSAGE_MAP_NOT_CREATED);
+    }
+
+    private int cellIndex(int x, int y) {
+        if (x < 0 || y < 0 || x >= mapWidth || y >= mapHeight) fail(MESSAGE_OUT_OF_RANGE);
+        return x + y * mapWidth;
+    }
+
+    /** A map of (w + 1) x (h + 1) cells; tile size, position and drawing stay as they were. */
+    public void bCreateMap(int w, int h) {
+        if (w < 0 || h < 0) fail(MESSAGE_OUT_OF_RANGE);
+        allocateMap((long) w + 1, (long) h + 1);
+    }
+
+    public void bSetTile(int x, int y, int t) {
+        checkMap();
+        if (t < 0) fail(MESSAGE_OUT_OF_RANGE);
+        mapCells[cellIndex(x, y)] = t;
+    }
+
+    public int bTile(int x, int y) {
+        checkMap();
+        return mapCells[cellIndex(x, y)];
+    }
+
+    public int bMapSizeX() { return mapWidth - 1; }
+
+    public int bMapSizeY() { return mapHeight - 1; }
+
+    public void bMapTileSize(int w, int h) {
+        if (w < 1 || h < 1) fail(MESSAGE_OUT_OF_RANGE);
+        tileWidth = w;
+        tileHeight = h;
+    }
+
+    public int bMapTileX() { return tileWidth; }
+
+    public int bMapTileY() { return tileHeight; }
+
+    /** The map pixel at the screen's top-left; switches map drawing on. */
+    public void bMapPosition(int x, int y) {
+        checkMap();
+        if (x < 0 || y < 0) fail(MESSAGE_OUT_OF_RANGE);
+        mapX = x;
+        mapY = y;
+        mapDrawing = true;
+    }
+
+    public void bMap(int on) {
+        checkMap();
+        mapDrawing = on > 0;
+    }
+
+    /** Needs no map; orders the corners, limits the far one to the screen and stays on for good. */
+    public void bMapClip(int x1, int y1, int x2, int y2) {
+        mapClipX1 = Math.min(x1, x2);
+        mapClipY1 = Math.min(y1, y2);
+        mapClipX2 = Math.min(Math.max(x1, x2), screenWidth);
+        mapClipY2 = Math.min(Math.max(y1, y2), screenHeight);
+        mapClipOn = true;
+    }
+
+    public void bReplaceTile(int from, int to) {
+        checkMap();
+        if (from < 0 || to < 0) fail(MESSAGE_OUT_OF_RANGE);
+        for (int i = 0; i < mapCells.length; i++)
+            if (mapCells[i] == from) mapCells[i] = to;
+    }
+
+    /** 0 without a map. */
+    public int bCountTile(int t) {
+        int count = 0;
+        for (int i = 0; i < mapCells.length; i++)
+            if (mapCells[i] == t) count++;
+        return count;
+    }
+
+    public String bMapTileFilename() { return mapTileFilename; }
+
+    /**
+     * Draws the tiles that reach the screen, from the cell at the map
+     * position; the first column and row start one tile further up and left,
+     * partly off the screen when the position lies between tiles. Only frames
+     * of multi-images are drawn: a whole picture has no tile rectangle.
+     */
+    private void drawMap() {
+        if (!mapCreated || !mapDrawing) return;
+        if (tileWidth == 0) tileWidth = DEFAULT_TILE_SIZE;
+        if (tileHeight == 0) tileHeight = DEFAULT_TILE_SIZE;
+        int tw = tileWidth, th = tileHeight;
+        setLayerClip(mapClipOn, mapClipX1, mapClipY1, mapClipX2, mapClipY2);
+        int firstColumn = mapX / tw, firstRow = mapY / th;
+        long offsetX = (long) tw * (firstColumn + 1) - mapX, offsetY = (long) th * (firstRow + 1) - mapY;
+        int columns = Math.min(screenWidth / tw + 1, mapWidth) + 1;
+        int rows = Math.min(screenHeight / th + 1, mapHeight);
+        for (int k = 0; k <= rows; k++) {
+            long row = (long) firstRow + k;
+            if (row >= mapHeight) break;
+            for (int i = 0; i < columns; i++) {
+                long column = (long) firstColumn + i;
+                if (column >= mapWidth) break;
+                int t = mapCells[(int) (column + row * mapWidth)];
+                if (t < 1 || t > slotPixels.length) continue;
+                int slot = t - 1, holder = frameParent[slot];
+                if (!isFrame(slot) || holder < 0 || holder >= slotPixels.length || slotPixels[holder] == null) continue;
+                // Positions wrap to 32 bits as the desktop's do.
+                drawPicture(holder, frameX[slot], frameY[slot], frameWidth[slot], frameHeight[slot],
+                        (int) ((long) (i - 1) * tw + offsetX), (int) ((long) (k - 1) * th + offsetY));
+            }
+        }
+    }
+
+    // ---- map files ----
+    //
+    // A map file is a stream of tokens: the size in cells, the tile size, the
+    // tile picture's file name in double quotes, then the cells row by row.
+    // Blanks, commas and the letters of "Data" separate tokens, so files with
+    // "Data" lines read like bare values.
+
+    private byte[] mapFile;
+    private int mapFileAt;
+    private String tokenText;
+    private boolean tokenAtEnd;
+
+    /** Replaces the map with the file's; neither switches drawing on nor loads the tile picture. */
+    public void bLoadMap(String resource) {
+        InputStream in = getClass().getResourceAsStream(resource);
+        if (in == null) fail(MESSAGE_FILE_NOT_FOUND);
+        mapFile = readAll(in);
+        mapFileAt = 0;
+        int width = Math.max(nextToken(), SMALLEST_MAP_VALUE);
+        int height = Math.max(nextToken(), SMALLEST_MAP_VALUE);
+        int tw = Math.max(nextToken(), SMALLEST_MAP_VALUE);
+        int th = Math.max(nextToken(), SMALLEST_MAP_VALUE);
+        nextToken();
+        String name = tokenText;
+        allocateMap(width, height);
+        tileWidth = tw;
+        tileHeight = th;
+        mapTileFilename = name;
+        // Cells the file leaves out stay 0.
+        for (int i = 0; i < mapCells.length; i++) {
+            int value = nextToken();
+            if (tokenAtEnd) break;
+            mapCells[i] = value;
+        }
+        mapFile = null;
+    }
+
+    /** The whole resource; "File I/O error" when it cannot be read. */
+    private byte[] readAll(InputStream in) {
+        byte[] all = new byte[4096];
+        int length = 0;
+        try {
+            for (int n; (n = in.read(all, length, all.length - length)) > 0;) {
+                length += n;
+                if (length == all.length) {
+                    byte[] more = new byte[all.length * 2];
+                    System.arraycopy(all, 0, more, 0, length);
+                    all = more;
+                }
+            }
+            in.close();
+        } catch (java.io.IOException e) {
+            fail(MESSAGE_FILE_IO_ERROR);
+        }
+        byte[] file = new byte[length];
+        System.arraycopy(all, 0, file, 0, length);
+        return file;
+    }
+
+    /** The next byte of the map file, -1 at its end. */
+    private int mapByte() {
+        return mapFileAt < mapFile.length ? mapFile[mapFileAt++] & 0xFF : -1;
+    }
+
+    private static boolean isMapSeparator(int c) {
+        return c == '\t' || c == '\n' || c == '\r' || c == ' ' || c == ',' || c == 'A' || c == 'D' || c == 'T'
+                || c == 'a' || c == 'd' || c == 't';
+    }
+
+    /**
+     * Reads a token: a string in double quotes (tokenText, up to the next
+     * quote or the end), or a number with an optional minus, kept within 32
+     * bits; any other character is a token of value 0. Returns the number.
+     */
+    private int nextToken() {
+        tokenText = "";
+        tokenAtEnd = false;
+        int c = mapByte();
+        while (isMapSeparator(c)) c = mapByte();
+        if (c < 0) {
+            tokenAtEnd = true;
+            return 0;
+        }
+        if (c == '"') {
+            int start = mapFileAt;
+            while (mapFileAt < mapFile.length && mapFile[mapFileAt] != '"') mapFileAt++;
+            StringBuffer text = new StringBuffer();
+            for (int i = start; i < mapFileAt; i++) text.append((char) (mapFile[i] & 0xFF));
+            tokenText = text.toString();
+            if (mapFileAt < mapFile.length) mapFileAt++;
+            return 0;
+        }
+        boolean negative = c == '-';
+        if (negative) c = mapByte();
+        if (c < '0' || c > '9') {
+            // A character after a lone minus starts the next token.
+            if (negative && c >= 0) mapFileAt--;
+            return 0;
+        }
+        long value = 0;
+        for (; c >= '0' && c <= '9'; c = mapByte()) value = Math.min(value * 10 + (c - '0'), Integer.MAX_VALUE);
+        if (c >= 0) mapFileAt--;
+        return (int) (negative ? -value : value);
+    }
 }

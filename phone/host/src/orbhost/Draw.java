@@ -45,6 +45,9 @@ import javax.microedition.lcdui.Canvas;
  *   turn                      the display turns (the game class turns its
  *                             screen at its next step)
  *
+ * Resources the calls load ("/tiles.png") come from the folder given with
+ * --resources, as if it were the JAR's root.
+ *
  * Blank lines and lines starting with "#" are skipped. A call that stops
  * the program (a run-time error) ends the script. For each script one line
  * goes to standard output: the script's path, ": " and "completed" or the
@@ -56,13 +59,19 @@ final class Draw {
     private Draw() {}
 
     static int draw(List<String> args) throws Exception {
-        if (args.size() < 3 || args.size() % 2 != 1) throw new IllegalArgumentException("PROGRAM_FOLDER SCRIPT PNG ... expected");
+        Path resources = null;
+        if (args.size() > 1 && args.get(0).equals("--resources")) {
+            resources = Path.of(args.get(1));
+            args = args.subList(2, args.size());
+        }
+        if (args.size() < 3 || args.size() % 2 != 1)
+            throw new IllegalArgumentException("[--resources FOLDER] PROGRAM_FOLDER SCRIPT PNG ... expected");
         Path folder = Path.of(args.get(0));
         int failures = 0;
         for (int i = 1; i < args.size(); i += 2) {
             Path script = Path.of(args.get(i));
             try {
-                System.out.println(script + ": " + drawScene(folder, script, Path.of(args.get(i + 1))));
+                System.out.println(script + ": " + drawScene(folder, resources, script, Path.of(args.get(i + 1))));
             } catch (IllegalArgumentException e) {
                 System.out.println(script + ": " + e.getMessage());
                 failures++;
@@ -72,7 +81,7 @@ final class Draw {
     }
 
     /** Runs one script and writes its frame; returns "completed" or the message that stopped it. */
-    private static String drawScene(Path folder, Path script, Path png) throws Exception {
+    private static String drawScene(Path folder, Path resources, Path script, Path png) throws Exception {
         List<String> lines = Files.readAllLines(script, StandardCharsets.ISO_8859_1);
         String trailer = "w10360w20640w30000";
         List<List<String>> calls = new ArrayList<>();
@@ -82,7 +91,7 @@ final class Draw {
             if (words.get(0).equals("screen") && calls.isEmpty()) trailer = trailer(words);
             else calls.add(words);
         }
-        ClassLoader templates = new TemplateLoader(folder, trailer.getBytes(StandardCharsets.ISO_8859_1));
+        ClassLoader templates = new TemplateLoader(folder, resources, trailer.getBytes(StandardCharsets.ISO_8859_1));
         int[] size = Host.screenSize(trailer);
         Phone phone = new Phone(templates, new Attributes(), size[0], size[1]);
         Phone.setCurrent(phone);
@@ -211,14 +220,20 @@ final class Draw {
         return words;
     }
 
-    /** The phone classes from the program folder's templates, the folder's files and the scene's package data. */
+    /**
+     * The phone classes from the program folder's templates, the scene's
+     * package data, and as the JAR's other files those of the resource
+     * folder (the pictures and maps a scene loads), then the program folder's.
+     */
     private static final class TemplateLoader extends ClassLoader {
         private final Path folder;
+        private final Path resources;
         private final byte[] packageData;
 
-        TemplateLoader(Path folder, byte[] packageData) {
+        TemplateLoader(Path folder, Path resources, byte[] packageData) {
             super(Draw.class.getClassLoader());
             this.folder = folder;
+            this.resources = resources;
             this.packageData = packageData;
         }
 
@@ -240,7 +255,9 @@ final class Draw {
         public InputStream getResourceAsStream(String name) {
             if (name.equals("orb16.dat")) return new ByteArrayInputStream(packageData);
             try {
-                Path file = folder.resolve(packagedFrom(name));
+                String packaged = packagedFrom(name);
+                Path file = resources != null ? resources.resolve(name) : folder.resolve(packaged);
+                if (!Files.isRegularFile(file)) file = folder.resolve(packaged);
                 return Files.isRegularFile(file) ? Files.newInputStream(file) : null;
             } catch (IOException e) {
                 return null;

@@ -33,7 +33,7 @@ import javax.microedition.midlet.MIDlet;
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
- *   draw PROGRAM_FOLDER SCRIPT PNG [SCRIPT PNG ...]
+ *   draw [--resources FOLDER] PROGRAM_FOLDER SCRIPT PNG [SCRIPT PNG ...]
  *       starts the game class of the folder's templates on its own and
  *       calls its built-in methods as each script says (see Draw), then
  *       writes the last presented frame.
@@ -48,7 +48,7 @@ public final class Host {
         else if (args.length > 0 && args[0].equals("draw")) status = Draw.draw(List.of(args).subList(1, args.length));
         else {
             System.err.println("usage: run [--events LIST] [--timeout MS] JAR PNG LOG ... | verify JAR..."
-                    + " | draw PROGRAM_FOLDER SCRIPT PNG ...");
+                    + " | draw [--resources FOLDER] PROGRAM_FOLDER SCRIPT PNG ...");
             status = 2;
         }
         System.exit(status);

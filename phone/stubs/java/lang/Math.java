@@ -7,6 +7,8 @@ public final class Math {
     public static native double abs(double a);
     public static native int max(int a, int b);
     public static native int min(int a, int b);
+    public static native long max(long a, long b);
+    public static native long min(long a, long b);
     public static native float max(float a, float b);
     public static native float min(float a, float b);
     public static native double sin(double a);
