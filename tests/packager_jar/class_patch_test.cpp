@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace layout = templateLayout;
 
 namespace {
@@ -116,7 +118,11 @@ TEST(ClassPatch, FailsOnUnknownLabelOrMissingMarkers) {
     std::vector<std::uint8_t> t = templateBytes(), out;
     EXPECT_FALSE(patchGameClass(t, "$A7 _NOWHERE\n", "", out));
     EXPECT_FALSE(patchGameClass(t, "", "$A7 _NOWHERE\n", out));
-    std::vector<std::uint8_t> cut(t.begin(), t.begin() + static_cast<std::ptrdiff_t>(t.size() / 2));
+    // A template that ends before the procedure method's recognition bytes.
+    const std::uint8_t procedureMethod[] = {0x14, 0x01, 0x15, 0x00, 0x01, 0x00, 0xE2};
+    auto at = std::search(t.begin(), t.end(), std::begin(procedureMethod), std::end(procedureMethod));
+    ASSERT_NE(at, t.end());
+    std::vector<std::uint8_t> cut(t.begin(), at);
     EXPECT_FALSE(patchGameClass(cut, "", "", out));
 }
 
