@@ -51,6 +51,11 @@ std::string_view javaType(Kind kind) {
     return kind == Kind::Integer ? "I" : kind == Kind::Float ? "F" : "Ljava/lang/String;";
 }
 
+// The operators that call the game class, which must then stand below both sides.
+bool callsGame(char op, Kind mode) {
+    return mode == Kind::String ? op == '+' : op == '%' || (op == '/' && mode == Kind::Integer);
+}
+
 // A table of a set-up block as the number of entries it needs: up to its highest slot.
 int tableLength(const TableSize& size, int base) { return size.count == 0 ? 0 : size.highestSlot - base + 1; }
 
@@ -209,6 +214,21 @@ void PackageWriter::operand(Kind kind) {
     convert(kind, e.mode);
     Level& level = e.levels.back();
     if (level.hasValue) combine(level.op, e.mode);
+    level.hasValue = true;
+    level.op = 0;
+}
+
+// A call that gives no value leaves the value of its level as it was and
+// drops the pending operator; at the start of a level the value is 0, 0.0 or
+// the empty text.
+void PackageWriter::nothing() {
+    Evaluation& e = evaluations.back();
+    Level& level = e.levels.back();
+    if (!level.hasValue) {
+        pushDefault(e.mode);
+    } else if (callsGame(level.op, e.mode)) {
+        code({Swap, Pop});  // the game class, put below the value for the operator
+    }
     level.hasValue = true;
     level.op = 0;
 }
@@ -387,6 +407,7 @@ void PackageWriter::parameterCopy(Kind kind, int slot, int position) {
 }
 
 void PackageWriter::returnValueStart(Kind kind) {
+    if (!writing()) layout.procedures[procedure - 1].returnsValue = true;
     code({ALoad0});
     begin(kind, Purpose::ReturnValue);
 }
@@ -472,12 +493,10 @@ void PackageWriter::groupClose() {
     level.op = 0;
 }
 
-// The operators that call the game class need it below both sides.
 void PackageWriter::arithmetic(char op) {
     Evaluation& e = evaluations.back();
     e.levels.back().op = op;
-    bool callsGame = e.mode == Kind::String ? op == '+' : op == '%' || (op == '/' && e.mode == Kind::Integer);
-    if (callsGame) code({ALoad0, Swap});
+    if (callsGame(op, e.mode)) code({ALoad0, Swap});
 }
 
 void PackageWriter::variableRead(Kind kind, int slot) {
@@ -584,6 +603,12 @@ void PackageWriter::callEnd() {
     if (!call.builtin) {
         pushInt(call.number);
         invoke("call", callDescriptor);
+        const ProcedureLayout* p = writing() ? knownProcedure(call.number) : nullptr;
+        if (p && !p->returnsValue) {
+            code({Pop});
+            if (!call.statement) nothing();
+            return;
+        }
         // Float and text results wait in the game class; the integer is returned.
         if (call.result == Kind::Float) {
             code({Pop, ALoad0});

@@ -25,6 +25,7 @@
 
 struct ProcedureLayout {
     bool defined = false;
+    bool returnsValue = false;  // some EndProc or ExitProc gives a value
     std::array<TableSize, 3> sizes;
     std::vector<std::pair<Kind, int>> parameters;  // kind and slot, by position
 };
@@ -159,6 +160,7 @@ private:
     void pushDefault(Kind kind);
     void convert(Kind from, Kind to);
     void operand(Kind kind);
+    void nothing();
     void combine(char op, Kind mode);
     void begin(Kind mode, Purpose purpose);
     Evaluation end();

@@ -140,10 +140,14 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /**
      * Runs a procedure with its frame, the arguments already in it; the
-     * caller's line is back afterwards, for the messages of later errors.
+     * caller's line is back afterwards, for the messages of later errors. A
+     * way out that gives no value leaves the results 0, 0.0 and empty.
      */
     public int call(locals procedureFrame, int proc) {
         int callerLine = line;
+        intResult = 0;
+        floatResult = 0f;
+        stringResult = "";
         int result = runProc(procedureFrame, proc);
         line = callerLine;
         return result;
