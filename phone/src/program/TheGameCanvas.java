@@ -632,12 +632,24 @@ public class TheGameCanvas extends Canvas implements Runnable {
         return negative ? -v : v;
     }
 
-    /** The longest decimal number at the start (after white space), as C's strtod reads it; else 0. */
+    /**
+     * The longest number at the start (after white space) as C's strtod reads
+     * it: decimal with an exponent, hexadecimal after "0x", "inf", "infinity"
+     * or "nan"; 0 when there is none.
+     */
     public float bValFloat(String s) {
         int i = 0;
         while (i < s.length() && (s.charAt(i) == ' ' || (s.charAt(i) >= '\t' && s.charAt(i) <= '\r'))) i++;
         int start = i;
+        boolean negative = i < s.length() && s.charAt(i) == '-';
         if (i < s.length() && (s.charAt(i) == '-' || s.charAt(i) == '+')) i++;
+        String rest = s.substring(i).toLowerCase();
+        if (rest.startsWith("inf")) return negative ? Float.NEGATIVE_INFINITY : Float.POSITIVE_INFINITY;
+        if (rest.startsWith("nan")) return Float.NaN;
+        if (rest.startsWith("0x") && rest.length() > 2 && hexDigit(rest.charAt(2)) >= 0) {
+            float v = (float) hexValue(rest.substring(2));
+            return negative ? -v : v;
+        }
         int digits = 0;
         for (; i < s.length() && isDigit(s.charAt(i)); i++) digits++;
         if (i < s.length() && s.charAt(i) == '.') {
@@ -655,6 +667,37 @@ public class TheGameCanvas extends Canvas implements Runnable {
             }
         }
         return (float) Double.parseDouble(s.substring(start, end));
+    }
+
+    /** Hexadecimal digits, a fraction after "." and a binary exponent after "p". */
+    private static double hexValue(String s) {
+        double value = 0;
+        int i = 0, exponent = 0;
+        for (; i < s.length() && hexDigit(s.charAt(i)) >= 0; i++) value = value * 16 + hexDigit(s.charAt(i));
+        if (i < s.length() && s.charAt(i) == '.') {
+            for (i++; i < s.length() && hexDigit(s.charAt(i)) >= 0; i++) {
+                value = value * 16 + hexDigit(s.charAt(i));
+                exponent -= 4;
+            }
+        }
+        if (i + 1 < s.length() && s.charAt(i) == 'p') {
+            int j = i + 1;
+            boolean down = s.charAt(j) == '-';
+            if (s.charAt(j) == '-' || s.charAt(j) == '+') j++;
+            int power = 0;
+            boolean any = false;
+            for (; j < s.length() && isDigit(s.charAt(j)) && power < 100000; j++, any = true) power = power * 10 + (s.charAt(j) - '0');
+            if (any) exponent += down ? -power : power;
+        }
+        for (; exponent > 0; exponent--) value *= 2;
+        for (; exponent < 0 && value != 0; exponent++) value /= 2;
+        return value;
+    }
+
+    private static int hexDigit(char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
     }
 
     private static boolean isDigit(char c) { return c >= '0' && c <= '9'; }

@@ -106,6 +106,11 @@ public final class ValueRules {
         same("Val# of a word", 0f, c.bValFloat("abc"));
         same("Val# point first", -0.5f, c.bValFloat("-.5"));
         same("Val# bare exponent", 1f, c.bValFloat("1e"));
+        same("Val# hexadecimal", 26.5f, c.bValFloat("0x1A.8"));
+        same("Val# hexadecimal exponent", -12f, c.bValFloat(" -0x3p2"));
+        same("Val# infinity", Float.NEGATIVE_INFINITY, c.bValFloat("-Infinity"));
+        same("Val# nan", true, Float.isNaN(c.bValFloat("nan")));
+        same("Val# 0x alone", 0f, c.bValFloat("0xg"));
         same("String", "ababab", c.bString("ab", 3));
         same("GetChar 0 is the first", 97, c.bGetChar("abc", 0));
         same("GetChar past the end", 0, c.bGetChar("abc", 4));
