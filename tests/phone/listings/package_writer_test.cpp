@@ -2,6 +2,7 @@
 // hand from the back end's rules; the frames pass 3 gives compiled programs;
 // a pass 2 that does not match pass 1.
 #include "class_patch.h"
+#include "build_pipeline.h"
 #include "compile_program.h"
 #include "listing.h"
 #include "package_writer.h"
@@ -9,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -167,6 +172,50 @@ TEST(PackageListing, CompiledProgramsPatchWithOneFramePerLabel) {
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), out;
     ASSERT_TRUE(patchGameClass(bytes, l.main, l.procedures, out));
     EXPECT_EQ(out.size(), bytes.size() + listingSize(l.main) + listingSize(l.procedures) + 22 * 6 + 23 * 5);
+}
+
+}  // namespace
+
+namespace {
+
+// The compiler fuzzer's corpus in package mode: whatever compiles passes both
+// passes alike, names only members the template has, and patches into the
+// game class unless the code outgrows one method.
+TEST(PackageCorpus, CompilerCorpusPackagesWithoutFault) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::temp_directory_path() / ("orb-package-corpus-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    std::ifstream in(std::string(ORB_PROGRAM_FOLDER) + "/thegc.dat", std::ios::binary);
+    std::vector<std::uint8_t> gameClass((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    int compiled = 0;
+    for (const auto& entry : fs::directory_iterator(ORB_COMPILER_CORPUS)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::string input((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        // The document, then the two Include files, cut at NUL bytes.
+        std::vector<std::string> parts(3);
+        for (std::size_t start = 0, part = 0; part < 3 && start <= input.size(); ++part) {
+            std::size_t end = std::min(input.find('\0', start), input.size());
+            parts[part] = input.substr(start, end - start);
+            start = end + 1;
+        }
+        std::ofstream(folder / "a.inc", std::ios::binary) << parts[1];
+        std::ofstream(folder / "b.inc", std::ios::binary) << parts[2];
+        std::vector<std::string> lines = splitSourceLines(parts[0]);
+        PackageWriter first(nullptr);
+        if (compileProgram(first, lines, folder).fault.code != 0) continue;
+        PackageWriter second(&first.layout);
+        ASSERT_EQ(compileProgram(second, lines, folder).fault.code, 0) << entry.path();
+        EXPECT_FALSE(second.procedureMismatch) << entry.path();
+        EXPECT_EQ(second.missingMember, "") << entry.path();
+        std::vector<std::uint8_t> out;
+        std::string main = second.mainListing, procedures = second.procedureListing();
+        if (listingSize(main) < 60000 && listingSize(procedures) < 60000) {
+            EXPECT_TRUE(patchGameClass(gameClass, main, procedures, out)) << entry.path();
+        }
+        ++compiled;
+    }
+    fs::remove_all(folder);
+    EXPECT_GT(compiled, 0);
 }
 
 }  // namespace
