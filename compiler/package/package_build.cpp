@@ -58,6 +58,9 @@ bool compilePass(const BuildRequest& request, const fs::path& folder, PackageWri
         return false;
     }
     if (writer.procedureMismatch) return stages.message("Compiler Failed to match procedure", true);
+    if (writer.tooDeepLine != 0)
+        return stages.message("Expression too complex for the phone|Line " + std::to_string(writer.tooDeepLine), true);
+    if (writer.stackAtLabel) return stages.message("The package back end left values on the stack at a label", true);
     // The template must offer every member the listings call; its absence is a fault of the build.
     if (!writer.missingMember.empty())
         return stages.message("The game class template has no " + writer.missingMember, true);

@@ -51,6 +51,50 @@ std::string_view javaType(Kind kind) {
     return kind == Kind::Integer ? "I" : kind == Kind::Float ? "F" : "Ljava/lang/String;";
 }
 
+int operandBytes(int op) {
+    switch (op) {
+        case BiPush: return 1;
+        case SiPush: case GetField: case PutField: case InvokeVirtual: case InvokeSpecial: case InvokeStatic:
+        case New: return 2;
+        default: return 0;
+    }
+}
+
+// Stack slots taken by the arguments of a method descriptor, and 1 when it returns a value.
+std::pair<int, int> descriptorSlots(std::string_view descriptor) {
+    int arguments = 0;
+    std::size_t i = 1;
+    for (; i < descriptor.size() && descriptor[i] != ')'; ++i, ++arguments) {
+        while (descriptor[i] == '[') ++i;
+        if (descriptor[i] == 'L') i = descriptor.find(';', i);
+    }
+    return {arguments, descriptor.substr(i + 1) == "V" ? 0 : 1};
+}
+
+std::string_view entryDescriptor(int index) {
+    for (const TemplatePoolEntry& e : templatePool)
+        if (e.index == index) return e.descriptor;
+    return "()V";
+}
+
+// What an instruction of the listings does to the depth of the operand stack.
+int stackEffect(int op, int entry) {
+    switch (op) {
+        case ALoad0: case ALoad1: case BiPush: case SiPush: case Dup: case New: case FConst0: return 1;
+        case IALoad: case FALoad: case AALoad: case Pop: case IAdd: case FAdd: case ISub: case FSub: case IMul:
+        case FMul: case FDiv: case FCmpL: case FCmpG: case IReturn: case IfEq: case IfNe: case IfLt: case IfGe:
+        case IfGt: case IfLe: return -1;
+        case Pop2: case PutField: case IfICmpEq: case IfICmpNe: case IfICmpLt: case IfICmpGe: case IfICmpGt:
+        case IfICmpLe: return -2;
+        case IAStore: case FAStore: case AAStore: return -3;
+        case InvokeVirtual: case InvokeSpecial: case InvokeStatic: {
+            auto [arguments, result] = descriptorSlots(entryDescriptor(entry));
+            return result - arguments - (op == InvokeStatic ? 0 : 1);
+        }
+        default: return op >= IConst0 - 1 && op <= IConst0 + 5 ? 1 : 0;  // iconst, or swap, i2f, getfield, goto
+    }
+}
+
 // The operators that call the game class, which must then stand below both sides.
 bool callsGame(char op, Kind mode) {
     return mode == Kind::String ? op == '+' : op == '%' || (op == '/' && mode == Kind::Integer);
@@ -103,6 +147,20 @@ void PackageWriter::code(std::initializer_list<int> bytes) {
     std::string& out = listing();
     for (int b : bytes) out += byteText(b);
     out.back() = '\n';
+    std::vector<int> code(bytes);
+    for (std::size_t at = 0; at < code.size(); at += 1 + operandBytes(code[at])) {
+        int op = code[at];
+        int entry = operandBytes(op) == 2 ? (code[at + 1] & 0xFF) << 8 | (code[at + 2] & 0xFF) : 0;
+        track(stackEffect(op, entry));
+    }
+}
+
+// The operand stack must fit the methods' max_stack; a deeper expression is
+// refused rather than packaged into a class no phone would load.
+void PackageWriter::track(int effect) {
+    int& depth = inProcedure ? procedureDepth : mainDepth;
+    depth += effect;
+    if (depth > maxStack && tooDeepLine == 0) tooDeepLine = line;
 }
 
 int PackageWriter::member(PoolKind kind, std::string_view owner, std::string_view name, std::string_view descriptor) {
@@ -161,6 +219,10 @@ void PackageWriter::poolConstant(std::string_view method, std::string_view descr
 void PackageWriter::labelLine(std::string_view prefix, int number) {
     if (!writing()) return;
     listing() += ":" + numbered(prefix, number) + (inProcedure ? "\n$09 $42\n" : "\n$09 $40\n");
+    // The frames declare an empty stack; code that reaches a label does so with nothing on it.
+    int& depth = inProcedure ? procedureDepth : mainDepth;
+    if (depth != 0 && !muted()) stackAtLabel = true;
+    depth = 0;
     muted() = false;
     code({ALoad0});
     invoke("poll", "()V");
@@ -169,6 +231,7 @@ void PackageWriter::labelLine(std::string_view prefix, int number) {
 void PackageWriter::branch(int opcode, std::string_view prefix, int number) {
     if (!writing() || muted()) return;
     listing() += byteText(opcode) + "_" + numbered(prefix, number) + "\n";
+    track(stackEffect(opcode, 0));
 }
 
 // Code after an unconditional jump is unreachable and has no frame: the
@@ -290,9 +353,10 @@ void PackageWriter::programStart() {
     invoke("setUp", "(III)V");
 }
 
-void PackageWriter::lineMark(int line) {
+void PackageWriter::lineMark(int sourceLine) {
+    line = sourceLine;
     code({ALoad0});
-    pushInt(line);
+    pushInt(sourceLine);
     invoke("step", "(I)V");
 }
 

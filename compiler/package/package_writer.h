@@ -45,6 +45,9 @@ public:
     std::string dataFile;
     bool procedureMismatch = false;     // pass 2 met a procedure unlike pass 1's
     std::string missingMember;          // a game-class member the template lacks
+    int tooDeepLine = 0;                // a line whose values outgrow the operand stack
+    bool stackAtLabel = false;          // code reached a label with values on the stack: a fault of ours
+    static constexpr int maxStack = 128;  // the methods' max_stack
 
     // The procedure listing, opened by the dispatch on the procedure number.
     std::string procedureListing() const;
@@ -133,6 +136,8 @@ private:
     int procedure = 0;          // the procedure being compiled
     int skipLabel = -1;         // its skip label, which closes it
     bool mainMuted = false, procedureMuted = false;
+    int mainDepth = 0, procedureDepth = 0;  // operand stack depth at the end of each listing
+    int line = 0;               // the source line being compiled
     std::vector<Evaluation> evaluations;
     std::vector<Call> calls;
     std::vector<std::int32_t> intPool;
@@ -144,6 +149,7 @@ private:
     std::string& listing() { return inProcedure ? procedureCode : mainListing; }
     bool& muted() { return inProcedure ? procedureMuted : mainMuted; }
     void code(std::initializer_list<int> bytes);
+    void track(int effect);
     void index16(int index);
     void pushInt(std::int32_t value);
     void pushPooledInt(std::int32_t value);

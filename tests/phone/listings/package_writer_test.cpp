@@ -33,6 +33,7 @@ Listings compile(const std::vector<std::string>& lines) {
     PackageWriter second(&first.layout);
     CompileOutcome outcome = compileProgram(second, lines, ".");
     EXPECT_TRUE(second.missingMember.empty()) << second.missingMember;
+    EXPECT_FALSE(second.stackAtLabel);
     return {second.mainListing, second.procedureListing(), second.dataFile, outcome.fault.code,
             second.procedureMismatch};
 }
@@ -158,6 +159,25 @@ TEST(PackageListing, ProcedureNotMatchingPassOneFails) {
     EXPECT_TRUE(third.procedureMismatch);
 }
 
+TEST(PackageListing, ValuesBeyondTheOperandStackAreRefused) {
+    // Each argument of a nested procedure call keeps four values below it.
+    auto nested = [](int depth) {
+        std::string call = "1";
+        for (int i = 0; i < depth; ++i) call = "P[" + call + "]";
+        return std::vector<std::string>{"x = 1", "x = " + call, "Procedure P[n]", "EndProc n"};
+    };
+    auto tooDeep = [](const std::vector<std::string>& lines) {
+        PackageWriter first(nullptr);
+        compileProgram(first, lines, ".");
+        PackageWriter second(&first.layout);
+        compileProgram(second, lines, ".");
+        EXPECT_FALSE(second.stackAtLabel);
+        return second.tooDeepLine;
+    };
+    EXPECT_EQ(tooDeep(nested(30)), 0);   // 2 + 4 * 30 + 1 values at most
+    EXPECT_EQ(tooDeep(nested(32)), 2);   // 2 + 4 * 32 + 1
+}
+
 // Pass 3 adds one frame per label of each listing; the patched class grows by
 // the listings and 22 or 23 bytes per frame.
 TEST(PackageListing, CompiledProgramsPatchWithOneFramePerLabel) {
@@ -207,6 +227,7 @@ TEST(PackageCorpus, CompilerCorpusPackagesWithoutFault) {
         ASSERT_EQ(compileProgram(second, lines, folder).fault.code, 0) << entry.path();
         EXPECT_FALSE(second.procedureMismatch) << entry.path();
         EXPECT_EQ(second.missingMember, "") << entry.path();
+        EXPECT_FALSE(second.stackAtLabel) << entry.path();
         std::vector<std::uint8_t> out;
         std::string main = second.mainListing, procedures = second.procedureListing();
         if (listingSize(main) < 60000 && listingSize(procedures) < 60000) {
