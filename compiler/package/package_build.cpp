@@ -89,6 +89,8 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
     PatchResult patch = patchGameClassFile(request.programFolder, request.workFolder, second.mainListing,
                                            second.procedureListing());
     if (patch.message != PatchMessage::None) stages.message(patchMessageText(patch.message), true);
+    // Otherwise the listings did not fit: a method holds 64 KiB of code and branches reach 32 KiB.
+    else if (!patch.ok) stages.message("The program is too large for the phone", true);
     if (!stages.pass("Pass 3", patch.ok)) return false;
 
     std::string name = stages.progress.outputName ? stages.progress.outputName() : std::string();

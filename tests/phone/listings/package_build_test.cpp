@@ -87,6 +87,15 @@ TEST_F(PackageBuild, AMissingTemplateFailsPassThree) {
     EXPECT_EQ(askedForName, 0);
 }
 
+TEST_F(PackageBuild, AProgramBeyondOneMethodFailsPassThreeWithAMessage) {
+    // A line "x = 1" takes about 14 bytes (step and assignment): 6000 lines pass 64 KiB.
+    std::vector<std::string> lines(6000, "x = 1");
+    BuildResult r = run(lines, (dir / "game.jar").string());
+    EXPECT_EQ(statuses.back(), "Pass 3 ..... Fail");
+    EXPECT_EQ(r.messageBox, "The program is too large for the phone");
+    EXPECT_EQ(askedForName, 0);
+}
+
 TEST_F(PackageBuild, AnUncreatableJarIsReported) {
     BuildResult r = run({"x = 5"}, (dir / "no-such-folder" / "game.jar").string());
     EXPECT_EQ(statuses.back(), "Pass 3 ..... Ok");
