@@ -5,8 +5,9 @@
 //
 // Pass 1 writes nothing and collects what pass 2 must know before it meets
 // it: the variable table sizes of the main program and of each procedure,
-// which size the tables when the program starts or a procedure is called, and
-// each procedure's parameter slots, where a call puts its arguments.
+// which size the tables when the program starts or a procedure is called,
+// each procedure's parameter slots, where a call puts its arguments, and
+// whether it ever gives a value (a call of one that never does gives nothing).
 //
 // The code keeps the operand stack empty at every label and never stores into
 // the method's locals, so the frames pass 3 adds hold everywhere. Values are
