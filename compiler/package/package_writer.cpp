@@ -1,6 +1,7 @@
 #include "package_writer.h"
 
 #include "keyword_table.h"
+#include "package_settings.h"
 #include "phone_methods.h"
 #include "statement_keywords.h"
 #include "template_pool.h"
@@ -726,8 +727,25 @@ void PackageWriter::sortArray(Kind kind, int firstSlot, int lastSlot) {
     else invoke("sortStrings", "([Ljava/lang/String;II)V");
 }
 
-// Resource loading is not in the phone runtime yet: the statement stops the program.
-void PackageWriter::loadImage(int, std::string_view) { unavailable(KwLoadImage); }
-void PackageWriter::loadMultiImage(int, int, int, int, std::string_view) { unavailable(KwLoadMultiImage); }
-void PackageWriter::loadSound(int keyword, int, std::string_view) { unavailable(keyword); }
-void PackageWriter::loadMap(std::string_view) { unavailable(KwLoadMap); }
+// A loading statement calls "b" and its keyword with its numbers and the
+// file's name in the JAR, which stores every loaded file at its root by its
+// bare name. A statement the phone runtime lacks stops the program there.
+void PackageWriter::loadResource(int keyword, std::initializer_list<int> numbers, std::string_view file) {
+    const std::string name = "b" + std::string(keywordTable[keyword].name);
+    const std::string descriptor = "(" + std::string(numbers.size(), 'I') + "Ljava/lang/String;)V";
+    if (templatePoolIndex(PoolKind::Method, game, name, descriptor) == 0) {
+        unavailable(keyword);
+        return;
+    }
+    code({ALoad0});
+    for (int n : numbers) pushInt(n);
+    pushText("/" + std::string(bareFileName(file)));
+    invoke(name, descriptor);
+}
+
+void PackageWriter::loadImage(int slot, std::string_view name) { loadResource(KwLoadImage, {slot}, name); }
+void PackageWriter::loadMultiImage(int slot, int count, int width, int height, std::string_view name) {
+    loadResource(KwLoadMultiImage, {slot, count, width, height}, name);
+}
+void PackageWriter::loadSound(int keyword, int slot, std::string_view name) { loadResource(keyword, {slot}, name); }
+void PackageWriter::loadMap(std::string_view name) { loadResource(KwLoadMap, {}, name); }

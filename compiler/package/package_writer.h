@@ -169,6 +169,7 @@ private:
     void operand(Kind kind);
     void nothing();
     void combine(char op, Kind mode);
+    void loadResource(int keyword, std::initializer_list<int> numbers, std::string_view file);
     void begin(Kind mode, Purpose purpose);
     Evaluation end();
     void test(bool jumpWhenTrue, std::string_view prefix, int number);

@@ -27,11 +27,11 @@ struct Listings {
     bool mismatch = false;
 };
 
-Listings compile(const std::vector<std::string>& lines) {
+Listings compile(const std::vector<std::string>& lines, const std::filesystem::path& folder = ".") {
     PackageWriter first(nullptr);
-    compileProgram(first, lines, ".");
+    compileProgram(first, lines, folder);
     PackageWriter second(&first.layout);
-    CompileOutcome outcome = compileProgram(second, lines, ".");
+    CompileOutcome outcome = compileProgram(second, lines, folder);
     EXPECT_TRUE(second.missingMember.empty()) << second.missingMember;
     EXPECT_FALSE(second.stackAtLabel);
     return {second.mainListing, second.procedureListing(), second.dataFile, outcome.fault.code,
@@ -141,6 +141,21 @@ TEST(PackageListing, BuiltinsCallTheGameClassOrStopTheProgram) {
     if (templatePoolIndex(PoolKind::Method, "program/TheGameCanvas", "bVibrate", "(I)V") == 0) {
         EXPECT_NE(later.main.find(expand("$10 $64\n$57\n$2A\n$11 $00 $B2\n$B6 {M unavailable (I)V}\n")), std::string::npos);
     }
+}
+
+TEST(PackageListing, LoadingStatementsNameTheirFileInTheJar) {
+    // The package keeps each loaded file at its root under its bare name.
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orb_listing_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "gfx");
+    std::ofstream(folder / "gfx" / "ship.png") << "picture";
+    Listings l = compile({"LoadImage \"gfx/ship.png\", 3"}, folder);
+    std::filesystem::remove_all(folder);
+    ASSERT_EQ(l.faultCode, 0);
+    EXPECT_NE(l.main.find(expand("$2A\n$06\n$2A\n$03\n$B6 {M stringConstant (I)Ljava/lang/String;}\n"
+                                 "$B6 {M bLoadImage (ILjava/lang/String;)V}\n")),
+              std::string::npos);
+    EXPECT_NE(l.data.find("@s=1:\ns/ship.png\n"), std::string::npos);
 }
 
 TEST(PackageListing, ProcedureNotMatchingPassOneFails) {
