@@ -25,9 +25,9 @@ struct BuildOutcome {
 // What the Compile command shows while the phone package is built: each
 // stage's status text as it happens, and the question for the output name,
 // asked only when the program compiled and the game class was patched.
-class PackageProgress {
+class CompileProgress {
 public:
-    virtual ~PackageProgress() = default;
+    virtual ~CompileProgress() = default;
     virtual void status(const std::string& text) = 0;
     virtual std::string outputName() = 0;  // empty: the user cancelled
 };
@@ -37,5 +37,5 @@ public:
     virtual ~BuildService() = default;
     virtual BuildOutcome build(const DocumentBuild& request) = 0;
     // The Compile command; the request's mode is not used.
-    virtual BuildOutcome compilePackage(const DocumentBuild& request, PackageProgress& progress) = 0;
+    virtual BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) = 0;
 };

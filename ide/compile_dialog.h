@@ -12,7 +12,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-class CompileDialog : public QDialog, public PackageProgress {
+class CompileDialog : public QDialog, public CompileProgress {
     Q_OBJECT
 public:
     // askOutputName shows the save dialog; tests answer in its place.

@@ -38,7 +38,7 @@ public:
         return outcome;
     }
     // Stands in for a package build whose stages all succeed; nothing is written.
-    BuildOutcome compilePackage(const DocumentBuild&, PackageProgress& progress) override {
+    BuildOutcome compilePackage(const DocumentBuild&, CompileProgress& progress) override {
         for (const char* stage : {"Pass 1 ..... Ok", "Pass 2 ..... Ok", "Pass 3 ..... Ok"}) progress.status(stage);
         progress.status(progress.outputName().empty() ? "Operation Cancelled" : "Operation Complete");
         BuildOutcome outcome;

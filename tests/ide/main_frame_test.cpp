@@ -28,7 +28,7 @@ struct RecordingBuilds : BuildService {
         return outcome;
     }
     // Reports the given stages, asking for the output name where the real build does.
-    BuildOutcome compilePackage(const DocumentBuild& request, PackageProgress& progress) override {
+    BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) override {
         lines = request.lines;
         for (const std::string& stage : stages) {
             if (stage == "?") outputName = progress.outputName();
