@@ -4,6 +4,7 @@
 
 #include "build_pipeline.h"
 #include "error_file.h"
+#include "package/package_build.h"
 #include "source_files.h"
 #include "work_folder.h"
 
@@ -20,7 +21,8 @@ constexpr int exitRunError = 2;
 constexpr int exitUsage = 64;
 
 int usage() {
-    std::cerr << "usage: orbbasic [--work DIR] (--test | --run) FILE.orb\n";
+    std::cerr << "usage: orbbasic [--work DIR] (--test | --run) FILE.orb\n"
+                 "       orbbasic [--work DIR] --compile FILE.orb -o OUT.jar\n";
     return exitUsage;
 }
 
@@ -41,6 +43,25 @@ int reportRun(const fs::path& workFolder) {
     return endedNormally(code) ? 0 : exitRunError;
 }
 
+// A compile error shows as in --test; a message box's text goes to stderr.
+void reportProblems(const BuildResult& result) {
+    if (result.errorCode != 0) {
+        std::cout << result.errorLine << '\n';
+        std::cerr << result.faultFile.string() << ':' << result.faultLine << ": "
+                  << compileErrorMessage(result.errorCode) << '\n';
+    }
+    if (!result.messageBox.empty()) std::cerr << "orbbasic: " << result.messageBox << '\n';
+}
+
+int compilePackage(const BuildRequest& request, const std::string& output) {
+    PackageProgress progress;
+    progress.status = [](std::string_view text) { std::cout << text << std::endl; };
+    progress.outputName = [&] { return output; };
+    BuildResult result = buildPackage(request, progress);
+    reportProblems(result);
+    return result.packaged ? 0 : exitCompileError;
+}
+
 }  // namespace
 
 int runBuildCommand(int argc, char** argv) {
@@ -50,9 +71,15 @@ int runBuildCommand(int argc, char** argv) {
         workFolder = argv[i + 1];
         i += 2;
     }
-    if (i + 2 != argc) return usage();
+    if (i + 2 > argc) return usage();
     std::string action = argv[i];
-    if (action != "--test" && action != "--run") return usage();
+    std::string output;
+    if (action == "--compile") {
+        if (i + 4 != argc || std::string(argv[i + 2]) != "-o") return usage();
+        output = argv[i + 3];
+    } else if ((action != "--test" && action != "--run") || i + 2 != argc) {
+        return usage();
+    }
     fs::path source = argv[i + 1];
 
     std::string text;
@@ -70,16 +97,11 @@ int runBuildCommand(int argc, char** argv) {
     std::error_code ec;
     fs::create_directories(request.workFolder, ec);
 
+    if (action == "--compile") return compilePackage(request, output);
     BuildResult result = build(request);
-    if (!result.errorLine.empty() && !(result.compiled && request.mode == BuildMode::Run))
-        std::cout << result.errorLine << '\n';
-    if (result.errorCode != 0)
-        std::cerr << result.faultFile.string() << ':' << result.faultLine << ": "
-                  << compileErrorMessage(result.errorCode) << '\n';
-    if (!result.messageBox.empty()) {
-        std::cerr << "orbbasic: " << result.messageBox << '\n';
-        return exitCompileError;
-    }
+    if (result.compiled && request.mode == BuildMode::Test) std::cout << result.errorLine << '\n';
+    reportProblems(result);
+    if (!result.messageBox.empty()) return exitCompileError;
     if (!result.compiled) return exitCompileError;
     if (request.mode == BuildMode::Test) return 0;
     return reportRun(request.workFolder);

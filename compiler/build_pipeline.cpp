@@ -24,18 +24,34 @@ std::vector<std::string> splitSourceLines(std::string_view text) {
     return lines;
 }
 
+fs::path sourceFolder(const BuildRequest& request) {
+    fs::path folder = request.sourceFile.parent_path();
+    std::error_code ec;
+    if (request.sourceFile.empty() || folder.empty()) folder = fs::current_path(ec);
+    return folder;
+}
+
+void reportCompileFault(const BuildRequest& request, const Fault& f, BuildResult& result) {
+    result.errorCode = f.code;
+    result.errorLine = compileErrorLine(f);
+    result.lastErrorLine = std::min(f.line, int(request.lines.size()));
+    result.faultLine = f.line;
+    result.faultFile = f.includePath.empty() ? request.sourceFile : f.includePath;
+    if (!writeErrorFile(request.workFolder / errorFileName, result.errorLine))
+        result.messageBox = "Cannot create error file";
+}
+
 BuildResult build(const BuildRequest& request) {
     BuildResult result;
     std::error_code ec;
     fs::remove(request.workFolder / screenshotFileName, ec);
 
-    // File names in the program are relative to the document's folder.
-    fs::path folder = request.sourceFile.parent_path();
-    if (request.sourceFile.empty() || folder.empty()) folder = fs::current_path(ec);
+    fs::path folder = sourceFolder(request);
 
     std::ofstream image(request.workFolder / imageFileName, std::ios::binary | std::ios::trunc);
     if (!image) {
         result.messageBox = "Cannot create temp file";
+        result.messageBoxWarning = true;
         return result;
     }
     ImageWriter writer;
@@ -45,13 +61,7 @@ BuildResult build(const BuildRequest& request) {
 
     fs::path errorFile = request.workFolder / errorFileName;
     if (outcome.fault.code != 0) {
-        const Fault& f = outcome.fault;
-        result.errorCode = f.code;
-        result.errorLine = compileErrorLine(f);
-        result.lastErrorLine = std::min(f.line, int(request.lines.size()));
-        result.faultLine = f.line;
-        result.faultFile = f.includePath.empty() ? request.sourceFile : f.includePath;
-        if (!writeErrorFile(errorFile, result.errorLine)) result.messageBox = "Cannot create error file";
+        reportCompileFault(request, outcome.fault, result);
         return result;
     }
     result.compiled = true;
@@ -67,6 +77,9 @@ BuildResult build(const BuildRequest& request) {
                                       fs::absolute(request.workFolder, ec), folder, request.waitForRuntime);
     result.runtimeStarted = start.started;
     result.runtimeExitStatus = start.exitStatus;
-    if (!start.started) result.messageBox = "Cannot execute ORBRT.EXE";
+    if (!start.started) {
+        result.messageBox = "Cannot execute ORBRT.EXE";
+        result.messageBoxWarning = true;
+    }
     return result;
 }

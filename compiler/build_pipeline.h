@@ -27,11 +27,19 @@ struct BuildResult {
     std::filesystem::path faultFile;      // the source or Include file of a compile error
     int faultLine = 0;
     std::string messageBox;               // a file or start failure, caption "Error"; empty when none
+    bool messageBoxWarning = false;       // the box carries the warning icon
+    bool packaged = false;                // package mode: "Operation Complete"
     bool runtimeStarted = false;
     int runtimeExitStatus = -1;           // when waited for
 };
 
 BuildResult build(const BuildRequest& request);
+
+struct Fault;
+// File names in the program are relative to the document's folder (the current one when untitled).
+std::filesystem::path sourceFolder(const BuildRequest& request);
+// Writes a compile error into the error file and the result.
+void reportCompileFault(const BuildRequest& request, const Fault& fault, BuildResult& result);
 
 // Splits source text into lines; CR LF and LF line ends read alike.
 std::vector<std::string> splitSourceLines(std::string_view text);

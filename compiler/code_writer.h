@@ -72,7 +72,7 @@ public:
     virtual void indexGroupEnd(bool lastGroup, long long laterElements) = 0;
     virtual void indexEnd() = 0;
     virtual void builtinCallStart(int code) = 0;
-    virtual void procedureCallStart(int procedure) = 0;
+    virtual void procedureCallStart(int procedure, Kind result) = 0;
     virtual void argumentStart(Kind kind) = 0;
     virtual void argumentEnd() = 0;
     virtual void callEnd() = 0;

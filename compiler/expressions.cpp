@@ -223,7 +223,7 @@ int compileProcedureCall(Compiler& c, std::string_view name, Kind kind) {
         number = createProcedure(c.symbols, name, kind);
     }
     auto procedure = [&]() -> ProcedureRecord& { return c.symbols.procedures[number - 1]; };
-    c.out.procedureCallStart(number);
+    c.out.procedureCallStart(number, kind);
     if (procedure().firstCallLine == noLine) procedure().firstCallLine = c.line;
     std::string display = callDisplayName(name, kind);
 

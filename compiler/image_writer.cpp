@@ -1,5 +1,7 @@
 #include "image_writer.h"
 
+#include "trailer.h"
+
 #include <charconv>
 
 void ImageWriter::field(long long n) {
@@ -61,17 +63,7 @@ void ImageWriter::arrayName(Kind kind, int firstSlot, int highestIndex, std::str
 
 void ImageWriter::trailer(const ProgramSettings& s, int lastLabel, int trueTargets, int falseTargets,
                           int lastProcedure) {
-    codeField("w1", s.screenWidth);
-    codeField("w2", s.screenHeight);
-    codeField("w3", s.orientation);
-    codeField("w4", s.orientationNotFixed);
-    codeField("w5", s.touchScreen);
-    codeField("w6", s.joypadUsed);
-    codeField("w7", lastLabel);
-    codeField("w8", trueTargets);
-    codeField("w9", falseTargets);
-    codeField("wA", lastProcedure);
-    codeField("wx", 11);
+    text += trailerRecords(s, lastLabel, trueTargets, falseTargets, lastProcedure);
 }
 
 void ImageWriter::labelMark(int label) { codeField("~a", label); }
@@ -184,7 +176,7 @@ void ImageWriter::indexGroupEnd(bool lastGroup, long long laterElements) {
 
 void ImageWriter::indexEnd() { code("e"); }
 void ImageWriter::builtinCallStart(int code_) { codeField("c", code_); }
-void ImageWriter::procedureCallStart(int procedure) { codeField("d0", procedure); }
+void ImageWriter::procedureCallStart(int procedure, Kind) { codeField("d0", procedure); }
 
 void ImageWriter::argumentStart(Kind kind) {
     code("d");

@@ -48,7 +48,7 @@ public:
     void indexGroupEnd(bool lastGroup, long long laterElements) override;
     void indexEnd() override;
     void builtinCallStart(int code) override;
-    void procedureCallStart(int procedure) override;
+    void procedureCallStart(int procedure, Kind result) override;
     void argumentStart(Kind kind) override;
     void argumentEnd() override;
     void callEnd() override;

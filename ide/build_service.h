@@ -22,8 +22,20 @@ struct BuildOutcome {
     std::string messageBoxText;     // shown with the caption "Error" when not empty
 };
 
+// What the Compile command shows while the phone package is built: each
+// stage's status text as it happens, and the question for the output name,
+// asked only when the program compiled and the game class was patched.
+class CompileProgress {
+public:
+    virtual ~CompileProgress() = default;
+    virtual void status(const std::string& text) = 0;
+    virtual std::string outputName() = 0;  // empty: the user cancelled
+};
+
 class BuildService {
 public:
     virtual ~BuildService() = default;
     virtual BuildOutcome build(const DocumentBuild& request) = 0;
+    // The Compile command; the request's mode is not used.
+    virtual BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) = 0;
 };

@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include "compile_dialog.h"
 #include "editor_font.h"
 #include "editor_view.h"
 #include "error_viewers.h"
@@ -88,6 +89,11 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
     askToSave = [this](const QString& title) {
         return QMessageBox::question(this, mainTitle, tr("Save changes to %1?").arg(title),
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    };
+    // No default name; the save dialog asks before an existing file is replaced.
+    askOutputName = [this] {
+        return QFileDialog::getSaveFileName(this, tr("Select Output File Name"), {},
+                                            tr("Jar files (*.jar);;All files (*.*)"));
     };
 
     findDialog = new CFindDialog([this] { return activeView(); }, this);
@@ -261,9 +267,7 @@ void CMainFrame::createMenus() {
         variableviewer dialog(env.folders.errorFile, [this] { showHelp(QStringLiteral("variableviewer")); }, this);
         dialog.exec();
     });
-    // Package building joins here once the phone package builder is wired in.
-    QAction* compile = program->addAction(tr("&Compile..."));
-    compile->setEnabled(false);
+    editorCommands << addCommand(program, tr("&Compile..."), {}, [this] { compile(); });
 
     QMenu* tools = menuBar()->addMenu(tr("T&ools"));
     addCommand(tools, tr("&Image Editor"), {}, [this] { startTool(QStringLiteral("pixforge"), {}); })
@@ -472,11 +476,26 @@ void CMainFrame::build(BuildCommand mode) {
     if (!view) return;
     const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
                                env.folders.program, mode};
-    const BuildOutcome outcome = env.builds.build(request);
+    showBuildOutcome(*view, env.builds.build(request));
+}
+
+void CMainFrame::compile() {
+    CEditorView* view = activeView();
+    if (!view) return;
+    const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
+                               env.folders.program, BuildCommand::Test};
+    CompileDialog dialog(askOutputName, this);
+    dialog.show();
+    showBuildOutcome(*view, env.builds.compilePackage(request, dialog));
+    dialog.finish();
+    dialog.exec();
+}
+
+void CMainFrame::showBuildOutcome(CEditorView& view, const BuildOutcome& outcome) {
     if (!outcome.messageBoxText.empty())
         QMessageBox::warning(this, tr("Error"), QString::fromLocal8Bit(outcome.messageBoxText.c_str()));
     if (outcome.errorFileWritten) showErrorDialog();
-    if (outcome.lastErrorLine >= 1) view->goToLine(outcome.lastErrorLine);
+    if (outcome.lastErrorLine >= 1) view.goToLine(outcome.lastErrorLine);
 }
 
 void CMainFrame::showErrorDialog() {

@@ -61,8 +61,12 @@ public:
 
     // OK in the preferences: every view takes the settings and the settings file is rewritten.
     void applyPreferences(const Settings& settings);
+    // The Compile command's save dialog for the package's name; replaced in tests.
+    std::function<QString()> askOutputName;
+
     void run();
     void test();
+    void compile();
     void lastError();
     void closeAllDocuments();
     // File Close: every view of the active document, after one save question.
@@ -86,6 +90,7 @@ private:
     bool saveAs(CEditorDoc& doc, const QString& caption, const QString& filter);
     void saveAll();
     void build(BuildCommand mode);
+    void showBuildOutcome(CEditorView& view, const BuildOutcome& outcome);
     // The error dialog; Go to Line moves the caret of the active editor.
     void showErrorDialog();
     void showHelp(const QString& topic, int errorCode = 0);

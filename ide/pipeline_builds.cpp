@@ -1,21 +1,39 @@
 #include "pipeline_builds.h"
 
 #include "build_pipeline.h"
+#include "package_build.h"
 
-BuildOutcome PipelineBuilds::build(const DocumentBuild& document) {
+namespace {
+
+BuildRequest pipelineRequest(const DocumentBuild& document, BuildMode mode) {
     BuildRequest request;
     request.lines = document.lines;
     request.sourceFile = document.sourcePath;
     request.workFolder = document.workFolder;
     request.programFolder = document.programFolder;
-    request.mode = document.mode == BuildCommand::Run ? BuildMode::Run : BuildMode::Test;
+    request.mode = mode;
     request.waitForRuntime = false;  // the environment stays responsive while the program runs
+    return request;
+}
 
-    const BuildResult result = ::build(request);
+BuildOutcome outcomeOf(const BuildResult& result) {
     BuildOutcome outcome;
     outcome.compiled = result.compiled;
     outcome.errorFileWritten = !result.errorLine.empty();
     outcome.lastErrorLine = result.lastErrorLine;
     outcome.messageBoxText = result.messageBox;
     return outcome;
+}
+
+}  // namespace
+
+BuildOutcome PipelineBuilds::build(const DocumentBuild& document) {
+    return outcomeOf(::build(pipelineRequest(document, document.mode == BuildCommand::Run ? BuildMode::Run : BuildMode::Test)));
+}
+
+BuildOutcome PipelineBuilds::compilePackage(const DocumentBuild& document, CompileProgress& progress) {
+    PackageProgress stages;
+    stages.status = [&progress](std::string_view text) { progress.status(std::string(text)); };
+    stages.outputName = [&progress] { return progress.outputName(); };
+    return outcomeOf(buildPackage(pipelineRequest(document, BuildMode::Test), stages));
 }

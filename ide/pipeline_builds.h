@@ -1,4 +1,4 @@
-// The environment's Run and Test, carried out by the compiler's build pipeline.
+// The environment's Run, Test and Compile, carried out by the compiler's build pipeline.
 #pragma once
 
 #include "build_service.h"
@@ -6,4 +6,5 @@
 class PipelineBuilds : public BuildService {
 public:
     BuildOutcome build(const DocumentBuild& request) override;
+    BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) override;
 };

@@ -134,7 +134,7 @@ bool rewriteCodeTail(Copier& c, const Method& m, const LabelTable& labels, bool 
         c.write(4, length + m.frameSize * m.frames);
         c.write(2, entries + m.frames);
         if (!c.copy(length - 2)) return false;
-        for (const LabelRecord& r : labels)
+        for (const ListingLabel& r : labels)
             if (!r.repeat) appendFrame(c.out, r.position + m.insertOffset, procedure);
         stackMapSeen = true;
     }

@@ -81,14 +81,14 @@ LabelTable buildLabelTable(std::string_view listing) {
 
 int frameCount(const LabelTable& labels) {
     int n = 0;
-    for (const LabelRecord& r : labels) n += r.repeat ? 0 : 1;
+    for (const ListingLabel& r : labels) n += r.repeat ? 0 : 1;
     return n;
 }
 
 bool appendListingCode(std::string_view listing, const LabelTable& labels, std::vector<std::uint8_t>& out) {
     // Names compare without case; the first label of a name is the one a reference reaches.
     std::unordered_map<std::string, int> positions;
-    for (const LabelRecord& r : labels) positions.emplace(lowerCase(r.name), r.position);
+    for (const ListingLabel& r : labels) positions.emplace(lowerCase(r.name), r.position);
     int position = 0;
     bool complete = true;
     walkListing(

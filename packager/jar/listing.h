@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
-struct LabelRecord {
+struct ListingLabel {
     std::string name;   // at most 11 characters
     int position = 0;   // bytes of code before the label
     bool repeat = false; // an earlier label of the listing has the same position
 };
 
-using LabelTable = std::vector<LabelRecord>;
+using LabelTable = std::vector<ListingLabel>;
 
 // Code bytes of a listing: one per "$", two per "_".
 int listingSize(std::string_view listing);

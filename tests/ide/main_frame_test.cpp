@@ -1,9 +1,12 @@
+#include "compile_dialog.h"
 #include "editor_view.h"
 #include "main_frame.h"
 
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +27,18 @@ struct RecordingBuilds : BuildService {
         workFolder = request.workFolder;
         return outcome;
     }
+    // Reports the given stages, asking for the output name where the real build does.
+    BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) override {
+        lines = request.lines;
+        for (const std::string& stage : stages) {
+            if (stage == "?") outputName = progress.outputName();
+            else progress.status(stage);
+        }
+        return outcome;
+    }
     BuildOutcome outcome;
+    std::vector<std::string> stages;
+    std::string outputName;
     std::vector<BuildCommand> modes;
     std::vector<std::string> lines;
     std::string workFolder;
@@ -146,6 +160,60 @@ TEST_F(FrameFixture, TestHandsTheDocumentToTheBuildAndMovesToTheErrorLine) {
     builds.outcome.lastErrorLine = 0;
     frame->run();
     EXPECT_EQ(builds.modes, (std::vector<BuildCommand>{BuildCommand::Test, BuildCommand::Run}));
+}
+
+// Reads the Compile dialog's fields once the build has ended (Close becomes
+// enabled), then presses Close.
+struct CompileDialogReading {
+    QString title;
+    QStringList results;
+    int progress = -1;
+};
+
+CompileDialogReading readAndCloseCompileDialog(CMainFrame& frame) {
+    CompileDialogReading reading;
+    std::function<void()> readWhenDone = [&] {
+        auto* dialog = frame.findChild<CompileDialog*>();
+        QPushButton* close = nullptr;
+        if (dialog)
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Close")) close = button;
+        if (!close || !close->isEnabled()) {
+            QTimer::singleShot(1, readWhenDone);
+            return;
+        }
+        reading.title = dialog->windowTitle();
+        for (int row = 0; row < 3; ++row) reading.results << dialog->result(row);
+        reading.progress = dialog->progress();
+        close->click();
+    };
+    QTimer::singleShot(0, readWhenDone);
+    frame.compile();
+    return reading;
+}
+
+TEST_F(FrameFixture, CompileShowsEachStageAndAsksForTheOutputName) {
+    frame->newDocument();
+    QTest::keyClicks(frame->activeView(), QStringLiteral("Print 1"));
+    frame->askOutputName = [] { return QStringLiteral("/tmp/game"); };
+    builds.stages = {"Pass 1 ..... Ok", "Pass 2 ..... Ok", "Pass 3 ..... Ok", "?", "Operation Complete"};
+    const CompileDialogReading reading = readAndCloseCompileDialog(*frame);
+    EXPECT_EQ(builds.lines, std::vector<std::string>{"Print 1"});
+    EXPECT_EQ(builds.outputName, "/tmp/game");
+    EXPECT_EQ(reading.title, QStringLiteral("Compile"));
+    EXPECT_EQ(reading.results, (QStringList{QStringLiteral("Pass 1 ..... Ok"), QStringLiteral("Pass 2 ..... Ok"),
+                                            QStringLiteral("Operation Complete")}));
+    EXPECT_EQ(reading.progress, 4);
+}
+
+TEST_F(FrameFixture, CompileStopsTheBarAtTheFailedPass) {
+    frame->newDocument();
+    builds.stages = {"Pass 1 ..... Ok", "Pass 2 ..... Fail"};
+    builds.outcome.lastErrorLine = 0;
+    const CompileDialogReading reading = readAndCloseCompileDialog(*frame);
+    EXPECT_EQ(reading.results, (QStringList{QStringLiteral("Pass 1 ..... Ok"), QStringLiteral("Pass 2 ..... Fail"), {}}));
+    EXPECT_EQ(reading.progress, 1);
+    EXPECT_TRUE(builds.outputName.empty());
 }
 
 TEST_F(FrameFixture, PreferencesApplyToEveryViewAndRewriteTheFile) {

@@ -1,6 +1,7 @@
 package program;
 
 import java.io.InputStream;
+import java.util.Calendar;
 import javax.microedition.lcdui.Canvas;
 import javax.microedition.lcdui.Display;
 import javax.microedition.lcdui.Graphics;
@@ -127,6 +128,26 @@ public class TheGameCanvas extends Canvas implements Runnable {
         turnIfDue();
     }
 
+    /** Called at every label, so that a loop without a new line still stops on Exit. */
+    public void poll() {
+        if (closing) fail(MESSAGE_PROGRAM_CLOSED);
+    }
+
+    /**
+     * Runs a procedure with its frame, the arguments already in it; the
+     * caller's line is back afterwards, for the messages of later errors. A
+     * way out that gives no value leaves the results 0, 0.0 and empty.
+     */
+    public int call(locals procedureFrame, int proc) {
+        int callerLine = line;
+        intResult = 0;
+        floatResult = 0f;
+        stringResult = "";
+        int result = runProc(procedureFrame, proc);
+        line = callerLine;
+        return result;
+    }
+
     // ---- arithmetic that can fail ----
 
     public int divide(int a, int b) {
@@ -142,13 +163,30 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /** Float % works on both sides truncated to integers. */
     public float moduloFloat(float a, float b) {
-        return (float) modulo((int) a, (int) b);
+        return (float) modulo(toInt(a), toInt(b));
     }
 
-    /** Checks a 1-based array index against its dimension size and makes it 0-based. */
-    public int index(int i, int size) {
-        if (i < 1 || i > size) fail(MESSAGE_OUT_OF_RANGE);
-        return i - 1;
+    /**
+     * A float taken as an integer: truncated toward zero; a value outside the
+     * integer range, or not a number, gives the most negative integer.
+     */
+    public static int toInt(float f) {
+        if (!(f > -2147483904f && f < 2147483648f)) return Integer.MIN_VALUE;
+        return (int) f;
+    }
+
+    /**
+     * Checks an array element's 0-based index, its dimensions already
+     * flattened, against the array's highest index.
+     */
+    public int index(int i, int highest) {
+        if (i < 0 || i > highest) fail(MESSAGE_OUT_OF_RANGE);
+        return i;
+    }
+
+    /** Texts compare byte for byte, case-sensitive. */
+    public static boolean textEqual(String a, String b) {
+        return a.equals(b);
     }
 
     // ---- constants ----
@@ -319,17 +357,19 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     /** A float item is truncated toward zero. */
-    public int readInt() {
+    public int bReadDataInt() {
         boolean integer = design.dataCount > dataPointer && design.dataKinds[dataPointer] == GameDesign.DATA_INTEGER;
         String item = nextData(GameDesign.DATA_INTEGER, GameDesign.DATA_FLOAT);
-        return integer ? Integer.parseInt(item) : (int) Float.parseFloat(item);
+        return integer ? GameDesign.integerFromText(item) : toInt(GameDesign.floatFromText(item));
     }
 
-    public float readFloat() {
-        return Float.parseFloat(nextData(GameDesign.DATA_FLOAT, GameDesign.DATA_INTEGER));
+    public float bReadDataFloat() {
+        boolean integer = design.dataCount > dataPointer && design.dataKinds[dataPointer] == GameDesign.DATA_INTEGER;
+        String item = nextData(GameDesign.DATA_FLOAT, GameDesign.DATA_INTEGER);
+        return integer ? (float) GameDesign.integerFromText(item) : GameDesign.floatFromText(item);
     }
 
-    public String readString() {
+    public String bReadDataString() {
         return nextData(GameDesign.DATA_STRING, GameDesign.DATA_STRING);
     }
 
@@ -361,6 +401,323 @@ public class TheGameCanvas extends Canvas implements Runnable {
             font = null;   // text then draws nothing, as with a font image of no pixels
         }
     }
+
+    // ---- built-ins of the language core ----
+    // Each is named "b" and its keyword; results are exactly the desktop runtime's.
+
+    private int randomSeed = 1;
+
+    /** The most negative integer stays as it is. */
+    public int bAbs(int v) { return v < 0 ? -v : v; }
+
+    public float bAbs(float v) { return Math.abs(v); }
+
+    public int bSgn(int v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
+
+    public float bSqrt(float x) { return (float) Math.sqrt(x); }
+
+    public float bSin(float x) { return (float) Math.sin(x); }
+
+    public float bCos(float x) { return (float) Math.cos(x); }
+
+    public float bTan(float x) { return (float) Math.tan(x); }
+
+    public float bAsin(float x) { return (float) arcSine(x); }
+
+    public float bAcos(float x) {
+        // Through the half angle, which keeps its precision near 1 and -1.
+        if (!(x >= -1f && x <= 1f)) return (float) Double.NaN;
+        return (float) (2.0 * arcTangent(Math.sqrt((1.0 - x) / (1.0 + x))));
+    }
+
+    public float bAtan(float x) { return (float) arcTangent(x); }
+
+    private static double arcSine(double x) {
+        if (!(x >= -1.0 && x <= 1.0)) return Double.NaN;
+        if (x == 1.0 || x == -1.0) return x * Math.PI / 2;
+        return arcTangent(x / Math.sqrt((1.0 - x) * (1.0 + x)));
+    }
+
+    /**
+     * CLDC has no arc tangent: the argument is brought below 1, then halved
+     * in angle until small, where the series converges in a few terms.
+     */
+    private static double arcTangent(double x) {
+        if (x != x) return x;
+        if (x < 0) return -arcTangent(-x);
+        if (x > 1.0) return Math.PI / 2 - arcTangent(1.0 / x);
+        int halvings = 0;
+        while (x > 0.125) {
+            x = x / (1.0 + Math.sqrt(1.0 + x * x));
+            halvings++;
+        }
+        double square = x * x, term = x, sum = x;
+        for (int n = 3; n < 40; n += 2) {
+            term *= -square;
+            sum += term / n;
+        }
+        return sum * (1 << halvings);
+    }
+
+    /** seed := (seed * 32719 + 3) mod 32749; the seed never leaves 0..65535, so the product fits. */
+    public int bRnd(int n) {
+        if (n == 0) return 0;
+        randomSeed = (randomSeed * 32719 + 3) % 32749;
+        return randomSeed % n + 1;
+    }
+
+    public void bRandomize(int seed) {
+        seed &= 0xFFFF;
+        randomSeed = seed == 0 ? 1 : seed;
+    }
+
+    /**
+     * Steps from (min x, min y) to (x, y) along the line walk to (max x, max
+     * y), or -1 when the point is outside that box or the walk misses it.
+     */
+    public int bInline(int x, int y, int x1, int y1, int x2, int y2) {
+        long minX = Math.min(x1, x2), maxX = Math.max(x1, x2);
+        long minY = Math.min(y1, y2), maxY = Math.max(y1, y2);
+        if (x < minX || x > maxX || y < minY || y > maxY) return -1;
+        long dx = maxX - minX, dy = maxY - minY;
+        if (dx >= dy) {
+            long k = x - minX;
+            return minY + minorStepsAfter(k, dy, dx) == y ? (int) k : -1;
+        }
+        long k = y - minY;
+        return minX + minorStepsAfter(k, dx, dy) == x ? (int) k : -1;
+    }
+
+    /**
+     * Minor steps after k major steps: floor((2dk + D) / 2D), with d, k <= D.
+     * Exact while the extents stay below 2^31; beyond, where 2dk no longer
+     * fits a long, in double precision.
+     */
+    private static long minorStepsAfter(long k, long d, long major) {
+        if (major == 0) return 0;
+        if (d < 0x80000000L && k < 0x80000000L) return (2 * d * k + major) / (2 * major);
+        return (long) Math.floor(((double) d * k * 2 + major) / (2.0 * major));
+    }
+
+    public int bMax(int a, int b) { return b > a ? b : a; }
+
+    public float bMax(float a, float b) { return b > a ? b : a; }
+
+    public int bMin(int a, int b) { return b < a ? b : a; }
+
+    public float bMin(float a, float b) { return b < a ? b : a; }
+
+    public int bCalc(int v) { return v; }
+
+    public String bStr(int n) { return Integer.toString(n); }
+
+    /** Counts below 0 count as 0 and counts beyond the text give all of it. */
+    private static int clampCount(int n, int length) { return n < 0 ? 0 : n > length ? length : n; }
+
+    public String bLeft(String s, int n) { return s.substring(0, clampCount(n, s.length())); }
+
+    public String bRight(String s, int n) { return s.substring(s.length() - clampCount(n, s.length())); }
+
+    public String bMid(String s, int p, int n) {
+        if (p < 1) p = 1;
+        if (n < 1 || p > s.length()) return "";
+        return s.substring(p - 1, p - 1 + clampCount(n, s.length() - (p - 1)));
+    }
+
+    public int bInstr(int start, String s, String t) {
+        if (start < 1) start = 1;
+        if (s.length() < (long) start - 1 + t.length()) return 0;
+        int found = s.indexOf(t, start - 1);
+        return found < 0 ? 0 : found + 1;
+    }
+
+    /** Only the ASCII letters change case. */
+    public String bToUpper(String s) { return changeCase(s, 'a', 'z', -32); }
+
+    public String bToLower(String s) { return changeCase(s, 'A', 'Z', 32); }
+
+    private static String changeCase(String s, char first, char last, int shift) {
+        char[] c = s.toCharArray();
+        for (int i = 0; i < c.length; i++)
+            if (c[i] >= first && c[i] <= last) c[i] = (char) (c[i] + shift);
+        return new String(c);
+    }
+
+    public String bChr(int n) { return String.valueOf((char) (n & 0xFF)); }
+
+    /** Characters count as signed 8-bit values. */
+    public int bAsc(String s) { return s.length() == 0 ? 0 : (byte) s.charAt(0); }
+
+    public int bLen(String s) { return s.length(); }
+
+    public String bString(String s, int n) {
+        if (n > 1020) n = 1020;
+        StringBuffer r = new StringBuffer();
+        for (int i = 0; i < n && r.length() < REGISTER_LENGTH && s.length() > 0; i++) r.append(s);
+        if (r.length() > REGISTER_LENGTH) r.setLength(REGISTER_LENGTH);
+        return r.toString();
+    }
+
+    public int bGetChar(String s, int p) {
+        if (p == 0) p = 1;
+        if (p < 0 || p > s.length()) return 0;
+        return (byte) s.charAt(p - 1);
+    }
+
+    /**
+     * Skips blanks and an optional minus, then reads decimal digits with
+     * wrap-around; a first character that is not a digit gives its own code.
+     */
+    public int bValInt(String s) {
+        int i = 0;
+        while (i < s.length() && (s.charAt(i) == ' ' || s.charAt(i) == '\t' || s.charAt(i) == '\n')) i++;
+        boolean negative = false;
+        if (i < s.length() && s.charAt(i) == '-') {
+            negative = true;
+            i++;
+        }
+        if (i >= s.length()) return 0;
+        if (!isDigit(s.charAt(i))) return (byte) s.charAt(i);
+        int v = 0;
+        for (; i < s.length() && isDigit(s.charAt(i)); i++) v = v * 10 + (s.charAt(i) - '0');
+        return negative ? -v : v;
+    }
+
+    /**
+     * The longest number at the start (after white space) as C's strtod reads
+     * it: decimal with an exponent, hexadecimal after "0x", "inf", "infinity"
+     * or "nan"; 0 when there is none.
+     */
+    public float bValFloat(String s) {
+        int i = 0;
+        while (i < s.length() && (s.charAt(i) == ' ' || (s.charAt(i) >= '\t' && s.charAt(i) <= '\r'))) i++;
+        int start = i;
+        boolean negative = i < s.length() && s.charAt(i) == '-';
+        if (i < s.length() && (s.charAt(i) == '-' || s.charAt(i) == '+')) i++;
+        String rest = s.substring(i).toLowerCase();
+        if (rest.startsWith("inf")) return negative ? Float.NEGATIVE_INFINITY : Float.POSITIVE_INFINITY;
+        if (rest.startsWith("nan")) return Float.NaN;
+        if (rest.startsWith("0x") && rest.length() > 2 && hexDigit(rest.charAt(2)) >= 0) {
+            float v = (float) hexValue(rest.substring(2));
+            return negative ? -v : v;
+        }
+        int digits = 0;
+        for (; i < s.length() && isDigit(s.charAt(i)); i++) digits++;
+        if (i < s.length() && s.charAt(i) == '.') {
+            i++;
+            for (; i < s.length() && isDigit(s.charAt(i)); i++) digits++;
+        }
+        if (digits == 0) return 0f;
+        int end = i;
+        if (i < s.length() && (s.charAt(i) == 'e' || s.charAt(i) == 'E')) {
+            i++;
+            if (i < s.length() && (s.charAt(i) == '-' || s.charAt(i) == '+')) i++;
+            if (i < s.length() && isDigit(s.charAt(i))) {
+                while (i < s.length() && isDigit(s.charAt(i))) i++;
+                end = i;
+            }
+        }
+        return (float) Double.parseDouble(s.substring(start, end));
+    }
+
+    /** Hexadecimal digits, a fraction after "." and a binary exponent after "p". */
+    private static double hexValue(String s) {
+        double value = 0;
+        int i = 0, exponent = 0;
+        for (; i < s.length() && hexDigit(s.charAt(i)) >= 0; i++) value = value * 16 + hexDigit(s.charAt(i));
+        if (i < s.length() && s.charAt(i) == '.') {
+            for (i++; i < s.length() && hexDigit(s.charAt(i)) >= 0; i++) {
+                value = value * 16 + hexDigit(s.charAt(i));
+                exponent -= 4;
+            }
+        }
+        if (i + 1 < s.length() && s.charAt(i) == 'p') {
+            int j = i + 1;
+            boolean down = s.charAt(j) == '-';
+            if (s.charAt(j) == '-' || s.charAt(j) == '+') j++;
+            int power = 0;
+            boolean any = false;
+            for (; j < s.length() && isDigit(s.charAt(j)) && power < 100000; j++, any = true) power = power * 10 + (s.charAt(j) - '0');
+            if (any) exponent += down ? -power : power;
+        }
+        for (; exponent > 0; exponent--) value *= 2;
+        for (; exponent < 0 && value != 0; exponent++) value /= 2;
+        return value;
+    }
+
+    private static int hexDigit(char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    }
+
+    private static boolean isDigit(char c) { return c >= '0' && c <= '9'; }
+
+    public String bFloatStr(float f) { return floatText(f); }
+
+    public void bPause(int milliseconds) {
+        if (milliseconds < 1) return;
+        try {
+            Thread.sleep(milliseconds);
+        } catch (InterruptedException e) {
+            // the pause ends early
+        }
+    }
+
+    /** The milliseconds of the current second. */
+    public int bTimer() { return (int) (System.currentTimeMillis() % 1000); }
+
+    public int bDateInt() { return clock(Calendar.DAY_OF_MONTH); }
+
+    public int bMonth() { return clock(Calendar.MONTH) + 1; }
+
+    public int bYear() { return clock(Calendar.YEAR); }
+
+    /** dd/m/yyyy */
+    public String bDateString() {
+        Calendar now = Calendar.getInstance();
+        StringBuffer text = new StringBuffer();
+        digits(text, now.get(Calendar.DAY_OF_MONTH), 2);
+        text.append('/');
+        text.append(now.get(Calendar.MONTH) + 1);
+        text.append('/');
+        digits(text, now.get(Calendar.YEAR), 4);
+        return text.toString();
+    }
+
+    /** hh:mm:ss */
+    public String bTime() {
+        Calendar now = Calendar.getInstance();
+        StringBuffer text = new StringBuffer();
+        digits(text, now.get(Calendar.HOUR_OF_DAY), 2);
+        text.append(':');
+        digits(text, now.get(Calendar.MINUTE), 2);
+        text.append(':');
+        digits(text, now.get(Calendar.SECOND), 2);
+        return text.toString();
+    }
+
+    public int bHour() { return clock(Calendar.HOUR_OF_DAY); }
+
+    public int bMinute() { return clock(Calendar.MINUTE); }
+
+    public int bSecond() { return clock(Calendar.SECOND); }
+
+    private static final String[] WEEKDAYS = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+    public String bDay() { return WEEKDAYS[clock(Calendar.DAY_OF_WEEK) - Calendar.SUNDAY]; }
+
+    private static int clock(int field) { return Calendar.getInstance().get(field); }
+
+    /** At least the given number of digits, with leading zeros. */
+    private static void digits(StringBuffer text, int n, int count) {
+        String number = Integer.toString(n);
+        for (int i = number.length(); i < count; i++) text.append('0');
+        text.append(number);
+    }
+
+    /** A built-in or statement the phone cannot run yet stops the program. */
+    public void unavailable(int code) { fail(MESSAGE_PROGRAM_ERROR); }
 
     // ---- ending ----
 

@@ -64,10 +64,10 @@ public final class ValueRules {
         same("concat is cut at 1024", 1024, c.concat(thousand, "y".repeat(100)).length());
         same("full register", 1024, c.concat("z".repeat(1030), "y").length());
 
-        same("index 1", 0, c.index(1, 10));
-        same("index 10", 9, c.index(10, 10));
+        same("index 0", 0, c.index(0, 10));
+        same("index 10", 10, c.index(10, 10));
         stops("index 11", () -> c.index(11, 10));
-        stops("index 0", () -> c.index(0, 10));
+        stops("index -1", () -> c.index(-1, 10));
 
         // Bubble sort in place between two slots; texts ignore case, the empty text first.
         int[] ints = {9, 5, 3, 8, 1, 7};
@@ -88,6 +88,49 @@ public final class ValueRules {
         String[] one = {"b", "a"};
         c.sortStrings(one, 1, 1);
         same("first equal to last sorts nothing", "[b, a]", java.util.Arrays.toString(one));
+
+        // Built-ins of the language core.
+        same("Mid", "ell", c.bMid("hello", 2, 3));
+        same("Mid from 0", "he", c.bMid("hello", 0, 2));
+        same("Mid past the end", "", c.bMid("hello", 6, 1));
+        same("Mid long count", "lo", c.bMid("hello", 4, 100));
+        same("Left negative", "", c.bLeft("abc", -1));
+        same("Right long", "abc", c.bRight("abc", 9));
+        same("Instr", 3, c.bInstr(1, "hello", "ll"));
+        same("Instr too late", 0, c.bInstr(4, "hello", "ll"));
+        same("Instr of nothing", 1, c.bInstr(0, "abc", ""));
+        same("Val", -12, c.bValInt("  -12x"));
+        same("Val of a letter", 120, c.bValInt("x"));
+        same("Val of nothing", 0, c.bValInt(""));
+        same("Val#", 25f, c.bValFloat(" 2.5e1z"));
+        same("Val# of a word", 0f, c.bValFloat("abc"));
+        same("Val# point first", -0.5f, c.bValFloat("-.5"));
+        same("Val# bare exponent", 1f, c.bValFloat("1e"));
+        same("Val# hexadecimal", 26.5f, c.bValFloat("0x1A.8"));
+        same("Val# hexadecimal exponent", -12f, c.bValFloat(" -0x3p2"));
+        same("Val# infinity", Float.NEGATIVE_INFINITY, c.bValFloat("-Infinity"));
+        same("Val# nan", true, Float.isNaN(c.bValFloat("nan")));
+        same("Val# 0x alone", 0f, c.bValFloat("0xg"));
+        same("String", "ababab", c.bString("ab", 3));
+        same("GetChar 0 is the first", 97, c.bGetChar("abc", 0));
+        same("GetChar past the end", 0, c.bGetChar("abc", 4));
+        same("Asc is signed", -23, c.bAsc("\u00e9"));
+        same("ToUpper", "ABC1\u00e9", c.bToUpper("aBc1\u00e9"));
+        same("Abs of the most negative", Integer.MIN_VALUE, c.bAbs(Integer.MIN_VALUE));
+        same("Inline on the walk", 2, c.bInline(2, 1, 0, 0, 4, 2));
+        same("Inline off the walk", -1, c.bInline(1, 0, 0, 0, 4, 2));
+        c.bRandomize(1);
+        same("Rnd after Randomize 1", 3, c.bRnd(10));      // (32719 + 3) mod 32749 = 32722
+        same("Rnd next", 14, c.bRnd(100));                 // (32722 * 32719 + 3) mod 32749 = 813
+        same("Rnd 0", 0, c.bRnd(0));
+        for (float x = -1f; x <= 1f; x += 0.0625f) {
+            same("Asin " + x, (float) Math.asin(x), c.bAsin(x));
+            same("Acos " + x, (float) Math.acos(x), c.bAcos(x));
+        }
+        for (float x = -40f; x <= 40f; x += 0.37f) same("Atan " + x, (float) Math.atan(x), c.bAtan(x));
+        same("Asin outside", true, Float.isNaN(c.bAsin(1.5f)));
+        same("toInt of nan", Integer.MIN_VALUE, TheGameCanvas.toInt(Float.NaN));
+        same("toInt truncates", -7, TheGameCanvas.toInt(-7.9f));
 
         System.out.println(passed + " passed, " + failed + " failed");
         System.exit(failed == 0 ? 0 : 1);

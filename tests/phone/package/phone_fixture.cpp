@@ -72,9 +72,9 @@ Program controlFlow() {
 // string; restores to the label before the 9, reads 9 and the string again,
 // and runs out of data on line 5.
 Program data() {
-    const std::string readInt = "$2A $2A " + call("readInt", "()I") + call("printInt", "(I)V");
-    const std::string readFloat = "$2A $2A " + call("readFloat", "()F") + call("printFloat", "(F)V");
-    const std::string readString = "$2A $2A " + call("readString", "()Ljava/lang/String;") +
+    const std::string readInt = "$2A $2A " + call("bReadDataInt", "()I") + call("printInt", "(I)V");
+    const std::string readFloat = "$2A $2A " + call("bReadDataFloat", "()F") + call("printFloat", "(F)V");
+    const std::string readString = "$2A $2A " + call("bReadDataString", "()Ljava/lang/String;") +
                                    call("print", "(Ljava/lang/String;)V");
     Program p;
     p.main = step(3) + readInt + readInt + readFloat + readString +

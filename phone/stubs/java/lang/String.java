@@ -11,6 +11,7 @@ public final class String {
     public native byte[] getBytes();
     public native boolean equals(Object o);
     public native boolean equalsIgnoreCase(String s);
+    public native boolean startsWith(String prefix);
     public native int compareTo(String s);
     public native int hashCode();
     public native int indexOf(int ch);
