@@ -26,7 +26,8 @@ import javax.microedition.midlet.MIDlet;
  *       starts each JAR's MIDlet, feeds the events (comma-separated: "kCODE"
  *       a key pressed and let go, "dCODE" / "uCODE" a key down / up, "tX:Y"
  *       a touch, "pX:Y" / "mX:Y" / "rX:Y" the pointer pressed / dragged /
- *       released, "o" the display turned, "x" the Exit command), waits for the
+ *       released, "o" the display turned, "wMS" a wait of MS milliseconds,
+ *       "x" the Exit command), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
  *       in time), then each text it drew, one per line.
@@ -124,6 +125,10 @@ public final class Host {
     private static void deliver(Phone phone, String events) throws InterruptedException {
         for (String e : events.split(",")) {
             if (e.isEmpty()) continue;
+            if (e.charAt(0) == 'w') {
+                Thread.sleep(Long.parseLong(e.substring(1)));
+                continue;
+            }
             Thread.sleep(20);
             Displayable d = phone.shown();
             if (e.equals("x") && d != null) d.hostCommand();
