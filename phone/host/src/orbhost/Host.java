@@ -30,7 +30,8 @@ import javax.microedition.midlet.MIDlet;
  *       "x" the Exit command), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
- *       in time), then each text it drew, one per line.
+ *       in time), then each text it drew, one per line. Prints how long each
+ *       JAR took from opening to its first frame.
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
@@ -88,6 +89,7 @@ public final class Host {
             startApp.invoke(midlet);
             deliver(phone, events);
             endLine = awaitEndLine(phone, printed, timeout);
+            console.println(jarPath.getFileName() + ": first frame after " + phone.millisToFirstFrame() + " ms");
             Displayable shown = phone.shown();
             if (shown instanceof Canvas) phone.repaint((Canvas) shown);
             ImageIO.write(phone.frame(), "png", png.toFile());

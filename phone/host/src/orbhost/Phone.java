@@ -28,6 +28,8 @@ public final class Phone {
     /** The record stores of this run by name: the records, a deleted one as null. */
     private final Map<String, List<byte[]>> recordStores = new HashMap<>();
     private final Map<String, Integer> storesOpen = new HashMap<>();
+    private final long started = System.nanoTime();
+    private volatile long firstFrame = -1;
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -74,7 +76,14 @@ public final class Phone {
     }
 
     public synchronized void repaint(Canvas c) {
-        if (c == shown) c.hostPaint(Graphics.hostGraphics(frame));
+        if (c != shown) return;
+        if (firstFrame < 0) firstFrame = System.nanoTime();
+        c.hostPaint(Graphics.hostGraphics(frame));
+    }
+
+    /** Milliseconds from the JAR's opening to the program's first frame; -1 when none came. */
+    long millisToFirstFrame() {
+        return firstFrame < 0 ? -1 : (firstFrame - started) / 1000000;
     }
 
     BufferedImage frame() {
