@@ -2,6 +2,8 @@ package orbhost;
 
 import java.awt.image.BufferedImage;
 import java.io.InputStream;
+import java.util.ArrayList;
+import java.util.List;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
 import java.util.jar.Attributes;
@@ -18,6 +20,7 @@ public final class Phone {
     private final BufferedImage frame;
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
+    private final List<String> soundLog = new ArrayList<>();
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -63,6 +66,15 @@ public final class Phone {
 
     BufferedImage frame() {
         return frame;
+    }
+
+    /** One request to the media players, in the order they came. */
+    public synchronized void sound(String line) {
+        soundLog.add(line);
+    }
+
+    synchronized List<String> soundLog() {
+        return new ArrayList<>(soundLog);
     }
 
     public void destroyed() {
