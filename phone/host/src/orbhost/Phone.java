@@ -21,6 +21,7 @@ public final class Phone {
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
     private final List<String> soundLog = new ArrayList<>();
+    private int playersMade;
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -71,6 +72,11 @@ public final class Phone {
     /** One request to the media players, in the order they came. */
     public synchronized void sound(String line) {
         soundLog.add(line);
+    }
+
+    /** Players are numbered from 1 in each run. */
+    public synchronized int newPlayer() {
+        return ++playersMade;
     }
 
     synchronized List<String> soundLog() {

@@ -11,8 +11,6 @@ import orbhost.Phone;
  */
 public final class Manager {
     private static final String[] TYPES = {"audio/x-wav", "audio/midi", "audio/mpeg"};
-    private static int playersMade;
-
     private Manager() {}
 
     private static boolean silent() {
@@ -23,10 +21,10 @@ public final class Manager {
         return silent() ? new String[0] : TYPES.clone();
     }
 
-    public static synchronized Player createPlayer(InputStream stream, String type) throws IOException, MediaException {
+    public static Player createPlayer(InputStream stream, String type) throws IOException, MediaException {
         byte[] bytes = stream.readAllBytes();
         stream.close();
-        int number = ++playersMade;
+        int number = Phone.current().newPlayer();
         Phone.current().sound("create " + number + " " + type + " " + bytes.length);
         return new RecordingPlayer(number, type, bytes);
     }
