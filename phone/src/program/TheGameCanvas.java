@@ -3,8 +3,12 @@ package program;
 import java.io.InputStream;
 import java.util.Calendar;
 import javax.microedition.lcdui.Canvas;
+import javax.microedition.lcdui.Display;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
+import javax.microedition.rms.RecordStore;
+import javax.microedition.rms.RecordStoreException;
+import javax.microedition.rms.RecordStoreNotFoundException;
 import javax.microedition.media.Manager;
 import javax.microedition.media.MediaException;
 import javax.microedition.media.Player;
@@ -120,11 +124,13 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /**
      * Called before each statement: notes its source line for the end
-     * message, and stops the program when the user chose Exit.
+     * message, stops the program when the user chose Exit, and turns the
+     * screen when the phone has turned.
      */
     public void step(int sourceLine) {
         line = sourceLine;
         if (closing) fail(MESSAGE_PROGRAM_CLOSED);
+        turnIfDue();
     }
 
     /** Called at every label, so that a loop without a new line still stops on Exit. */
@@ -734,10 +740,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
         keyAfterEnd();
     }
 
-    protected void keyPressed(int keyCode) {
-        keyAfterEnd();
-    }
-
     private synchronized void keyAfterEnd() {
         if (endText != null) notifyAll();
     }
@@ -788,6 +790,732 @@ public class TheGameCanvas extends Canvas implements Runnable {
         }
     }
 
+
+    // ---- keys ----
+    //
+    // The key table is laid out like the desktop's PC keys, so that
+    // KeyPressed and Inkey answer as orbrt does: codes 0..254 as they come
+    // (digits have the same numbers; letters are taken in upper case, as PC
+    // keys are), and the phone keys -1..-9 at the PC keys that stand in for
+    // them on the desktop. Phones that give the arrows and fire other codes
+    // are understood through their game actions.
+
+    static final String[] PHONE_KEY_NAMES = {"Up", "Down", "Left", "Right", "Select", "Calendar", "Addressbook",
+            "Menu", "Mail"};
+    static final int[] PHONE_KEY_PC_KEYS = {38, 40, 37, 39, 13, 112, 113, 114, 115};
+    static final int KEY_TABLE_SIZE = 255;
+
+    /** Input arrives on the phone's event thread; the program reads it on its own. */
+    private final Object inputLock = new Object();
+    private final boolean[] keysHeld = new boolean[KEY_TABLE_SIZE];
+    /** The most recent key down, 0 after any key up. */
+    private int lastKeyDown;
+
+    protected void keyPressed(int keyCode) {
+        int key = tableKey(keyCode);
+        synchronized (inputLock) {
+            if (key >= 0) {
+                keysHeld[key] = true;
+                lastKeyDown = key;
+            }
+        }
+        keyAfterEnd();
+    }
+
+    protected void keyReleased(int keyCode) {
+        int key = tableKey(keyCode);
+        synchronized (inputLock) {
+            if (key >= 0) keysHeld[key] = false;
+            lastKeyDown = 0;
+        }
+    }
+
+    /** The key table's entry for a phone key code, -1 for keys it has none for. */
+    private int tableKey(int keyCode) {
+        if (keyCode >= 'a' && keyCode <= 'z') return keyCode - 32;
+        if (keyCode >= 0 && keyCode < KEY_TABLE_SIZE) return keyCode;
+        if (keyCode >= -9 && keyCode <= -1) return PHONE_KEY_PC_KEYS[-keyCode - 1];
+        int action;
+        try {
+            action = getGameAction(keyCode);
+        } catch (IllegalArgumentException e) {
+            return -1;
+        }
+        if (action == UP) return PHONE_KEY_PC_KEYS[0];
+        if (action == DOWN) return PHONE_KEY_PC_KEYS[1];
+        if (action == LEFT) return PHONE_KEY_PC_KEYS[2];
+        if (action == RIGHT) return PHONE_KEY_PC_KEYS[3];
+        if (action == FIRE) return PHONE_KEY_PC_KEYS[4];
+        return -1;
+    }
+
+    /** 1 while held: codes 0..254 by number, the phone keys -1..-9 through their place in the table. */
+    public int bKeyPressed(int key) {
+        int entry = key >= 0 ? key : (key >= -9 ? PHONE_KEY_PC_KEYS[-key - 1] : -1);
+        if (entry < 0 || entry >= KEY_TABLE_SIZE) return 0;
+        synchronized (inputLock) {
+            return keysHeld[entry] ? 1 : 0;
+        }
+    }
+
+    public String bKeyName(int key) {
+        if (key < -9 || key > -1) fail(MESSAGE_OUT_OF_RANGE);
+        return PHONE_KEY_NAMES[-key - 1];
+    }
+
+    /**
+     * The held key's name when it is a phone key, else its character; with no
+     * key held, the joypad: Up or else the first pressed of Mail, Menu,
+     * Addressbook, Calendar, overridden by Down, Left and Right in that order.
+     */
+    public String bInkey() {
+        synchronized (inputLock) {
+            int held = lastKeyDown;
+            if (held != 0) {
+                for (int i = 0; i < PHONE_KEY_PC_KEYS.length; i++)
+                    if (PHONE_KEY_PC_KEYS[i] == held) return PHONE_KEY_NAMES[i];
+                return String.valueOf((char) held);
+            }
+            String choice = "";
+            if (padPressed[PAD_UP]) choice = PHONE_KEY_NAMES[0];
+            else if (padPressed[PAD_MAIL]) choice = PHONE_KEY_NAMES[8];
+            else if (padPressed[PAD_MENU]) choice = PHONE_KEY_NAMES[7];
+            else if (padPressed[PAD_ADDRESSBOOK]) choice = PHONE_KEY_NAMES[6];
+            else if (padPressed[PAD_CALENDAR]) choice = PHONE_KEY_NAMES[5];
+            if (padPressed[PAD_DOWN]) choice = PHONE_KEY_NAMES[1];
+            if (padPressed[PAD_LEFT]) choice = PHONE_KEY_NAMES[2];
+            if (padPressed[PAD_RIGHT]) choice = PHONE_KEY_NAMES[3];
+            return choice;
+        }
+    }
+
+    // ---- touch ----
+    //
+    // Pointer positions are those of the shown frame; in landscape with the
+    // joypad on, the screen image stands right of the joypad's left side, so
+    // touches are moved back by that margin. Touches on the joypad press its
+    // arrows and buttons instead.
+
+    private boolean touching, pointerDown;
+    private int touchX, touchY;
+
+    protected void pointerPressed(int x, int y) {
+        if (!onScreen(x, y)) return;
+        synchronized (inputLock) {
+            touching = true;
+            pointerDown = true;
+            followPointer(x, y);
+        }
+    }
+
+    protected void pointerDragged(int x, int y) {
+        if (!onScreen(x, y)) return;
+        synchronized (inputLock) {
+            if (touching || pointerDown) followPointer(x, y);
+        }
+    }
+
+    protected void pointerReleased(int x, int y) {
+        synchronized (inputLock) {
+            touching = false;
+            pointerDown = false;
+            releasePad();
+        }
+    }
+
+    private boolean onScreen(int x, int y) {
+        return x >= 0 && x <= screenWidth && y >= 0 && y <= screenHeight;
+    }
+
+    private void followPointer(int x, int y) {
+        if (joypadOn && inJoypadArea(x, y)) {
+            touchJoypad(x, y);
+        } else {
+            touchX = x - joypadMargin();
+            touchY = y;
+        }
+    }
+
+    public int bTouch() {
+        synchronized (inputLock) {
+            return touching ? 1 : 0;
+        }
+    }
+
+    public int bTouchX() {
+        synchronized (inputLock) {
+            return touchX;
+        }
+    }
+
+    public int bTouchY() {
+        synchronized (inputLock) {
+            return touchY;
+        }
+    }
+
+    public int bTouchScreen() { return 1; }
+
+    // ---- zones: rectangles of the screen a program names by number ----
+
+    static final int ZONE_COUNT = 16;
+    /** x1, y1, x2, y2 of each zone, ordered per axis. */
+    private final int[] zones = new int[ZONE_COUNT * 4];
+    private final boolean[] zoneEnabled = new boolean[ZONE_COUNT];
+
+    private int zoneIndex(int zone) {
+        if (zone < 1 || zone > ZONE_COUNT) fail(MESSAGE_OUT_OF_RANGE);
+        return zone - 1;
+    }
+
+    public void bSetZone(int zone, int x1, int y1, int x2, int y2) {
+        int z = zoneIndex(zone) * 4;
+        zones[z] = Math.min(x1, x2);
+        zones[z + 1] = Math.min(y1, y2);
+        zones[z + 2] = Math.max(x1, x2);
+        zones[z + 3] = Math.max(y1, y2);
+        zoneEnabled[z / 4] = true;
+    }
+
+    /** The lowest-numbered enabled zone holding the point, 0 for none. */
+    public int bZone(int x, int y) {
+        for (int i = 0; i < ZONE_COUNT; i++) {
+            int z = i * 4;
+            if (zoneEnabled[i] && x >= zones[z] && x <= zones[z + 2] && y >= zones[z + 1] && y <= zones[z + 3])
+                return i + 1;
+        }
+        return 0;
+    }
+
+    public void bZoneOn(int zone) { zoneEnabled[zoneIndex(zone)] = true; }
+
+    public void bZoneOff(int zone) { zoneEnabled[zoneIndex(zone)] = false; }
+
+    // ---- the on-screen joypad ----
+    //
+    // A direction pad and four buttons drawn over the frame at Update, below
+    // the screen in portrait and on both sides in landscape, from the package's
+    // attachedcontrol.png (a 3 x 3 grid of cells: the cross, and the pressed
+    // cross three cells lower) and atachedimg58x54.png (a column of button
+    // cells). The hit rectangles of the last drawn overlay are what touches
+    // are tested against.
+
+    static final int PAD_UP = 0, PAD_DOWN = 1, PAD_LEFT = 2, PAD_RIGHT = 3;
+    static final int PAD_CALENDAR = 4, PAD_ADDRESSBOOK = 5, PAD_MENU = 6, PAD_MAIL = 7;
+    static final int PAD_CONTROLS = 8;
+    /** The corner squares between the arrows: up-left, up-right, down-left, down-right. */
+    static final int[] DIAGONAL_DIRECTIONS = {PAD_UP, PAD_LEFT, PAD_UP, PAD_RIGHT, PAD_DOWN, PAD_LEFT, PAD_DOWN,
+            PAD_RIGHT};
+
+    private boolean joypadOn, leftHand;
+    private final boolean[] padPressed = new boolean[PAD_CONTROLS];
+    /** x1, y1, x2, y2 (exclusive) of each control's hit area, then of the four corner squares. */
+    private final int[] padHits = new int[(PAD_CONTROLS + 4) * 4];
+    private int[] padImage, buttonImage;
+    private int padImageWidth, padImageHeight, buttonImageWidth, buttonImageHeight;
+
+    public void bJoyPad(int on) {
+        synchronized (inputLock) {
+            joypadOn = on != 0;
+        }
+    }
+
+    public void bLeftHand(int on) {
+        synchronized (inputLock) {
+            leftHand = on > 0;
+        }
+    }
+
+    private boolean largeScreen() { return screenWidth > 600 || screenHeight > 600; }
+
+    private boolean landscape() { return orientation == 1; }
+
+    /** The joypad images ship only with programs that use the joypad on a touch screen. */
+    private void loadJoypadImages() {
+        if (design.touchScreen == 0 || design.joypadUsed == 0) return;
+        try {
+            Image pad = Image.createImage("/attachedcontrol.png");
+            Image buttons = Image.createImage("/atachedimg58x54.png");
+            padImageWidth = pad.getWidth();
+            padImageHeight = pad.getHeight();
+            padImage = new int[padImageWidth * padImageHeight];
+            pad.getRGB(padImage, 0, padImageWidth, 0, 0, padImageWidth, padImageHeight);
+            buttonImageWidth = buttons.getWidth();
+            buttonImageHeight = buttons.getHeight();
+            buttonImage = new int[buttonImageWidth * buttonImageHeight];
+            buttons.getRGB(buttonImage, 0, buttonImageWidth, 0, 0, buttonImageWidth, buttonImageHeight);
+        } catch (java.io.IOException e) {
+            padImage = buttonImage = null;   // no overlay, as without the images
+        }
+    }
+
+    /** The shift of the screen image: right of the landscape joypad's left side. */
+    private int joypadMargin() {
+        if (!joypadOn || !landscape()) return 0;
+        return leftHand ? buttonSideWidth() : padSideWidth();
+    }
+
+    private int padSideWidth() { return largeScreen() ? 175 : 128; }
+
+    private int buttonSideWidth() { return largeScreen() ? 43 : 28; }
+
+    /** Height of the portrait joypad's pad part; the strip starts 19 pixels above it. */
+    private int portraitPadSpace() {
+        return screenHeight <= 320 ? 119 : (screenHeight - 320) / 4 + 119;
+    }
+
+    private boolean inJoypadArea(int x, int y) {
+        if (!landscape()) return y >= screenHeight - portraitPadSpace() - 19;
+        int leftSide = leftHand ? buttonSideWidth() : padSideWidth();
+        int rightSide = leftHand ? padSideWidth() : buttonSideWidth();
+        return x <= leftSide || x >= screenWidth - rightSide;
+    }
+
+    /** A touch on the joypad: it presses the arrows under it and the first button, else the corners' two arrows. */
+    private void touchJoypad(int x, int y) {
+        touching = false;
+        releasePad();
+        for (int d = PAD_UP; d <= PAD_RIGHT; d++)
+            if (padHit(d, x, y)) padPressed[d] = true;
+        for (int b = PAD_CALENDAR; b <= PAD_MAIL; b++) {
+            if (padHit(b, x, y)) {
+                padPressed[b] = true;
+                return;
+            }
+        }
+        for (int corner = 0; corner < 4; corner++) {
+            if (padHit(PAD_CONTROLS + corner, x, y)) {
+                padPressed[DIAGONAL_DIRECTIONS[corner * 2]] = true;
+                padPressed[DIAGONAL_DIRECTIONS[corner * 2 + 1]] = true;
+            }
+        }
+    }
+
+    private void releasePad() {
+        for (int i = 0; i < PAD_CONTROLS; i++) padPressed[i] = false;
+    }
+
+    private boolean padHit(int area, int x, int y) {
+        int a = area * 4;
+        return x >= padHits[a] && x < padHits[a + 2] && y >= padHits[a + 1] && y < padHits[a + 3];
+    }
+
+    private void setPadHit(int area, int x, int y, int width, int height) {
+        int a = area * 4;
+        padHits[a] = x;
+        padHits[a + 1] = y;
+        padHits[a + 2] = x + width;
+        padHits[a + 3] = y + height;
+    }
+
+    /** Draws the overlay into the frame when the joypad is on and its images were loaded; records the hit areas. */
+    private void drawJoypad(int[] frame) {
+        if (!joypadOn || padImage == null) return;
+        boolean large = largeScreen();
+        int w = screenWidth, h = screenHeight;
+        int m = large ? 47 : 0, c = large ? 15 : 0;
+        if (!landscape()) {
+            fillFrame(frame, 0, h - portraitPadSpace() - 19, w, h);
+        } else if (leftHand) {
+            fillFrame(frame, w - m - 128, 0, w, h);
+            fillFrame(frame, 0, 0, c + 28, h);
+        } else {
+            fillFrame(frame, 0, 0, m + 128, h);
+            fillFrame(frame, w - c - 28, 0, w, h);
+        }
+        drawPad(frame, large);
+        drawPadButtons(frame, large);
+    }
+
+    private void drawPad(int[] frame, boolean large) {
+        int padWidth = large ? 150 : 100, padHeight = large ? 300 : 200;
+        int f = padWidth / 3;
+        int x, y;
+        if (landscape()) {
+            x = (leftHand ? screenWidth - (large ? 47 : 0) - 128 : 0) + 10;
+            y = screenHeight / 2 - (large ? 30 : 10) - 49;
+        } else {
+            x = screenWidth / 2 - padWidth / 2;
+            y = screenHeight - portraitPadSpace() / 2 - padHeight / 4 - 34 + (screenHeight <= 600 ? 10 : 0);
+        }
+        drawPiece(frame, padImage, padImageWidth, padImageHeight, f, f, 2 * f, 2 * f, x + f, y + f);
+        int p = padPressed[PAD_UP] ? 3 * f : 0;
+        drawPiece(frame, padImage, padImageWidth, padImageHeight, f - 5, p, 2 * f + 5, f + p, x + f - 5, y);
+        p = padPressed[PAD_DOWN] ? 3 * f : 0;
+        drawPiece(frame, padImage, padImageWidth, padImageHeight, f - 5, 2 * f + p, 2 * f + 5, 3 * f + p, x + f - 5,
+                y + 2 * f);
+        p = padPressed[PAD_LEFT] ? 3 * f : 0;
+        drawPiece(frame, padImage, padImageWidth, padImageHeight, 0, f - 5 + p, f, 2 * f + 5 + p, x, y + f - 5);
+        p = padPressed[PAD_RIGHT] ? 3 * f : 0;
+        drawPiece(frame, padImage, padImageWidth, padImageHeight, 2 * f, f - 5 + p, 3 * f, 2 * f + 5 + p, x + 2 * f,
+                y + f - 5);
+        synchronized (inputLock) {
+            setPadHit(PAD_UP, x + f, y, f, f);
+            setPadHit(PAD_DOWN, x + f, y + 2 * f, f, f);
+            setPadHit(PAD_LEFT, x, y + f, f, f);
+            setPadHit(PAD_RIGHT, x + 2 * f, y + f, f, f);
+            setPadHit(PAD_CONTROLS, x, y, f, f);
+            setPadHit(PAD_CONTROLS + 1, x + 2 * f, y, f, f);
+            setPadHit(PAD_CONTROLS + 2, x, y + 2 * f, f, f);
+            setPadHit(PAD_CONTROLS + 3, x + 2 * f, y + 2 * f, f, f);
+        }
+    }
+
+    /** Calendar, Addressbook, Menu and Mail: along the bottom in portrait, down the button side in landscape. */
+    private void drawPadButtons(int[] frame, boolean large) {
+        for (int k = 0; k < 4; k++) {
+            boolean pressed = padPressed[PAD_CALENDAR + k];
+            int x, y, sourceY, cellWidth, cellHeight, shiftX = 0, shiftY = 0;
+            if (landscape()) {
+                cellWidth = large ? 48 : 33;
+                cellHeight = large ? 81 : 54;
+                int quarter = screenHeight / 4;
+                x = leftHand ? -5 : screenWidth - (large ? 15 : 0) - 28;
+                y = k * quarter + Math.max((quarter - cellHeight) / 2, 0);
+                sourceY = large ? k * 81 : (4 + k) * 54;
+                if (pressed) shiftX = leftHand ? -2 : 2;
+                synchronized (inputLock) {
+                    setPadHit(PAD_CALENDAR + k, x, y, large ? 82 : 53, large ? 75 : 55);
+                }
+            } else {
+                cellWidth = large ? 87 : 58;
+                int a = large ? 40 : 30;
+                cellHeight = a + 4;
+                int quarter = screenWidth / 4;
+                x = k * quarter + Math.max((quarter - cellWidth) / 2, 0);
+                y = screenHeight - a;
+                sourceY = large ? (6 + k) * 81 : (10 + k) * 54;
+                if (pressed) shiftY = 2;
+                synchronized (inputLock) {
+                    setPadHit(PAD_CALENDAR + k, x, y, large ? 82 : 53, large ? 50 : 30);
+                }
+            }
+            drawPiece(frame, buttonImage, buttonImageWidth, buttonImageHeight, 0, sourceY, cellWidth,
+                    sourceY + cellHeight, x + shiftX, y + shiftY);
+        }
+    }
+
+    private void fillFrame(int[] frame, int x1, int y1, int x2, int y2) {
+        x1 = Math.max(x1, 0);
+        y1 = Math.max(y1, 0);
+        x2 = Math.min(x2, screenWidth);
+        y2 = Math.min(y2, screenHeight);
+        for (int y = y1; y < y2; y++)
+            for (int x = x1; x < x2; x++) frame[y * screenWidth + x] = 0xFF000000;
+    }
+
+    /** Copies the source rectangle (sx1, sy1)-(sx2, sy2) of an image to (dx, dy), opaque, cut to the frame and image. */
+    private void drawPiece(int[] frame, int[] image, int imageWidth, int imageHeight, int sx1, int sy1, int sx2,
+            int sy2, int dx, int dy) {
+        int x1 = Math.max(Math.max(0, dx), dx - sx1), y1 = Math.max(Math.max(0, dy), dy - sy1);
+        int x2 = Math.min(Math.min(screenWidth, dx + sx2 - sx1), dx + imageWidth - sx1);
+        int y2 = Math.min(Math.min(screenHeight, dy + sy2 - sy1), dy + imageHeight - sy1);
+        for (int y = y1; y < y2; y++) {
+            int from = (y - dy + sy1) * imageWidth + sx1 - dx;
+            for (int x = x1; x < x2; x++) frame[y * screenWidth + x] = image[from + x] | 0xFF000000;
+        }
+    }
+
+    // ---- orientation, vibration, tilt and pausing ----
+    //
+    // When the phone turns its display, a program that did not fix its
+    // orientation turns with it as with the desktop's Rot button: the screen's
+    // width and height and the clip's limits are swapped, the buffer stays.
+    // The turn is made by the program's thread before its next statement.
+
+    private int orientation;
+    private boolean orientationChanged;
+    /** Turns the display reported, and turns made; they differ while one is due. */
+    private volatile int turnsReported;
+    private int turnsMade;
+    private boolean canvasLandscape;
+
+    protected void sizeChanged(int w, int h) {
+        if (design.orientationNotFixed == 0 || w == h || (w > h) == canvasLandscape) return;
+        canvasLandscape = w > h;
+        turnsReported++;
+    }
+
+    private void turnIfDue() {
+        if (turnsMade == turnsReported) return;
+        turnsMade++;
+        orientation ^= 1;
+        orientationChanged = true;
+        int t = screenWidth;
+        screenWidth = screenHeight;
+        screenHeight = t;
+        // The clip turns with the screen, so a full-screen clip stays full-screen.
+        t = clipX1;
+        clipX1 = clipY1;
+        clipY1 = t;
+        t = clipX2;
+        clipX2 = clipY2;
+        clipY2 = t;
+        synchronized (shownFrameLock) {
+            shownFrame = new int[screenWidth * screenHeight];
+        }
+        // The turned frame is shown at once when the buffer holds it, as Update would show it.
+        if (shownPartInBuffer()) present();
+    }
+
+    public int bOrientation() { return orientation; }
+
+    /** 1 once after a turn. */
+    public int bOrientationChanged() {
+        int changed = orientationChanged ? 1 : 0;
+        orientationChanged = false;
+        return changed;
+    }
+
+    public void bVibrate(int ms) {
+        if (ms < 1) fail(MESSAGE_OUT_OF_RANGE);
+        Display.getDisplay(midlet).vibrate(ms);
+    }
+
+    /** The tilt reads stand for a slow sensor, as on the desktop; the phone offers none, so they read 0. */
+    static final int TILT_READ_WAIT_MS = 100;
+
+    public int bTiltX() {
+        pause(TILT_READ_WAIT_MS);
+        return 0;
+    }
+
+    public int bTiltY() {
+        pause(TILT_READ_WAIT_MS);
+        return 0;
+    }
+
+    public int bTiltZ() {
+        pause(TILT_READ_WAIT_MS);
+        return 0;
+    }
+
+    public int bTiltMin() { return -128; }
+
+    public int bTiltMax() { return 127; }
+
+    public void bReadSensors() { pause(TILT_READ_WAIT_MS); }
+
+    public int bSensorX() { return 0; }
+
+    public int bSensorY() { return 0; }
+
+    public int bSensorZ() { return 0; }
+
+    /** 1 while the phone has put the program in the background, as for a call. */
+    private volatile boolean hidden;
+
+    protected void hideNotify() { hidden = true; }
+
+    protected void showNotify() { hidden = false; }
+
+    public int bProgramPaused() { return hidden ? 1 : 0; }
+
+    // ---- archives ----
+    //
+    // An archive is a record store of the archive's name holding one record:
+    // the text the desktop keeps in its file "NAME.rs", one line "%d:%s" per
+    // entry. It is read and written by the desktop's rules, so numbering,
+    // order and the entries a program sees are the same on both. While open,
+    // the entries live in memory, newest first; the store is rewritten at the
+    // close.
+
+    static final int MESSAGE_ARCHIVE_NOT_OPEN = 12, MESSAGE_CANNOT_SAVE_ARCHIVE = 13,
+            MESSAGE_ARCHIVE_NOT_FOUND = 14, MESSAGE_ARCHIVE_IS_OPEN = 19, MESSAGE_ARCHIVE_DOESNT_EXIST = 20,
+            MESSAGE_UNABLE_TO_DELETE_ARCHIVE = 21;
+    /** Only this many characters of an entry's line are read back; the rest are dropped. */
+    static final int ENTRY_TEXT_LIMIT = 256;
+
+    /** The open archive's name, null while none is open. */
+    private String archiveName;
+    private int[] entryNumbers = new int[0];
+    /** null for a deleted entry. */
+    private String[] entryTexts = new String[0];
+    private int entryCount;
+
+    public void bOpenArchive(String name, int mode) {
+        if (archiveName != null) fail(MESSAGE_ARCHIVE_IS_OPEN);
+        byte[] file = readStore(name);
+        if (file == null && mode == 0) fail(MESSAGE_ARCHIVE_NOT_FOUND);
+        archiveName = name;
+        if (file != null) readEntries(file);
+    }
+
+    /**
+     * For each line: the characters before the first ":" add up as decimal
+     * digits unchecked, the text follows; a NUL, a byte 255 or the end ends
+     * reading. Lines without ":" are skipped; number 0 takes the next free one.
+     */
+    private void readEntries(byte[] file) {
+        int number = 0;
+        boolean sawColon = false;
+        StringBuffer text = new StringBuffer();
+        for (int i = 0; ; i++) {
+            int c = i < file.length ? file[i] & 0xFF : -1;
+            boolean end = c == -1 || c == 0 || c == 255;
+            if (end || c == '\n') {
+                if (sawColon) putEntry(number != 0 ? number : nextEntryNumber(), text.toString());
+                if (end) return;
+                number = 0;
+                text.setLength(0);
+                sawColon = false;
+            } else if (!sawColon) {
+                if (c == ':') sawColon = true;
+                else number = number * 10 + c - '0';
+            } else if (text.length() < ENTRY_TEXT_LIMIT) {
+                text.append((char) c);
+            }
+        }
+    }
+
+    private void checkArchiveOpen() {
+        if (archiveName == null) fail(MESSAGE_ARCHIVE_NOT_OPEN);
+    }
+
+    private int nextEntryNumber() {
+        int highest = 0;
+        for (int i = 0; i < entryCount; i++) highest = Math.max(highest, entryNumbers[i]);
+        return highest + 1;
+    }
+
+    /** A new entry goes to the front. */
+    private void putEntry(int number, String text) {
+        if (entryCount == entryNumbers.length) {
+            int[] numbers = new int[entryCount * 2 + 8];
+            String[] texts = new String[numbers.length];
+            System.arraycopy(entryNumbers, 0, numbers, 1, entryCount);
+            System.arraycopy(entryTexts, 0, texts, 1, entryCount);
+            entryNumbers = numbers;
+            entryTexts = texts;
+        } else {
+            System.arraycopy(entryNumbers, 0, entryNumbers, 1, entryCount);
+            System.arraycopy(entryTexts, 0, entryTexts, 1, entryCount);
+        }
+        entryNumbers[0] = number;
+        entryTexts[0] = text;
+        entryCount++;
+    }
+
+    /** The first entry of that number from the front, -1 for none. */
+    private int findEntry(int number) {
+        for (int i = 0; i < entryCount; i++)
+            if (entryNumbers[i] == number) return i;
+        return -1;
+    }
+
+    public void bAddEntry(String text) {
+        checkArchiveOpen();
+        putEntry(nextEntryNumber(), text);
+    }
+
+    public String bGetEntry(int number) {
+        checkArchiveOpen();
+        int i = findEntry(number);
+        return i < 0 || entryTexts[i] == null ? "" : entryTexts[i];
+    }
+
+    public void bSetEntry(int number, String text) {
+        checkArchiveOpen();
+        int i = findEntry(number);
+        if (i >= 0) entryTexts[i] = text;
+    }
+
+    public void bDeleteEntry(int number) {
+        checkArchiveOpen();
+        int i = findEntry(number);
+        if (i >= 0) entryTexts[i] = null;
+    }
+
+    public int bEntryCount() {
+        checkArchiveOpen();
+        int count = 0;
+        for (int i = 0; i < entryCount; i++)
+            if (entryTexts[i] != null) count++;
+        return count;
+    }
+
+    public void bCloseArchive() {
+        checkArchiveOpen();
+        closeArchive();
+    }
+
+    /** An empty archive writes nothing; otherwise every entry, newest first, then the entries are gone. */
+    private void closeArchive() {
+        boolean saved = entryCount == 0 || writeStore(archiveName, archiveText());
+        archiveName = null;
+        entryNumbers = new int[0];
+        entryTexts = new String[0];
+        entryCount = 0;
+        if (!saved) fail(MESSAGE_CANNOT_SAVE_ARCHIVE);
+    }
+
+    private byte[] archiveText() {
+        StringBuffer text = new StringBuffer();
+        for (int i = 0; i < entryCount; i++) {
+            text.append(entryNumbers[i]);
+            text.append(':');
+            if (entryTexts[i] != null) text.append(entryTexts[i]);
+            text.append('\n');
+        }
+        byte[] bytes = new byte[text.length()];
+        for (int i = 0; i < bytes.length; i++) bytes[i] = (byte) text.charAt(i);
+        return bytes;
+    }
+
+    public void bDeleteArchive(String name) {
+        if (archiveName != null) closeArchive();
+        try {
+            RecordStore.deleteRecordStore(name);
+        } catch (RecordStoreNotFoundException e) {
+            fail(MESSAGE_ARCHIVE_DOESNT_EXIST);
+        } catch (RecordStoreException e) {
+            fail(MESSAGE_UNABLE_TO_DELETE_ARCHIVE);
+        } catch (IllegalArgumentException e) {
+            fail(MESSAGE_ARCHIVE_DOESNT_EXIST);   // a name no store can have
+        }
+    }
+
+    /** The archive's text, or null when there is no store of that name. */
+    private static byte[] readStore(String name) {
+        RecordStore store = null;
+        try {
+            store = RecordStore.openRecordStore(name, false);
+            byte[] text = store.getNumRecords() == 0 ? null : store.getRecord(1);
+            return text == null ? new byte[0] : text;   // a record without data reads as null
+        } catch (RecordStoreException e) {
+            return null;
+        } catch (IllegalArgumentException e) {
+            return null;   // a name no store can have
+        } finally {
+            closeStore(store);
+        }
+    }
+
+    private static boolean writeStore(String name, byte[] text) {
+        RecordStore store = null;
+        try {
+            store = RecordStore.openRecordStore(name, true);
+            if (store.getNumRecords() == 0) store.addRecord(text, 0, text.length);
+            else store.setRecord(1, text, 0, text.length);
+            return true;
+        } catch (RecordStoreException e) {
+            return false;
+        } catch (IllegalArgumentException e) {
+            return false;
+        } finally {
+            closeStore(store);
+        }
+    }
+
+    private static void closeStore(RecordStore store) {
+        if (store == null) return;
+        try {
+            store.closeRecordStore();
+        } catch (RecordStoreException e) {
+            // what was written stays written
+        }
+    }
+
     // ---- screen buffer ----
     //
     // Every drawing built-in writes into the screen buffer, an int array of
@@ -822,6 +1550,9 @@ public class TheGameCanvas extends Canvas implements Runnable {
         InputStream in = getClass().getResourceAsStream("/orb16.dat");
         if (in != null) design.load(in);
         loadFont();
+        loadJoypadImages();
+        orientation = design.orientation;
+        canvasLandscape = getWidth() > getHeight();
         int w = Math.max(design.width, SMALLEST_SCREEN_WIDTH);
         int h = Math.max(design.height, SMALLEST_SCREEN_HEIGHT);
         screenWidth = design.orientation == 1 ? h : w;
@@ -856,9 +1587,14 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     public int bBufferY() { return bufferY; }
 
-    public int bScreenX() { return screenWidth; }
+    /** The part of the screen the joypad leaves to the program. */
+    public int bScreenX() {
+        return joypadOn && landscape() ? screenWidth - (largeScreen() ? 218 : 156) : screenWidth;
+    }
 
-    public int bScreenY() { return screenHeight; }
+    public int bScreenY() {
+        return joypadOn && !landscape() ? screenHeight - portraitPadSpace() - 19 : screenHeight;
+    }
 
     public void bScreenOffset(int x, int y) {
         offsetX = x;
@@ -1133,10 +1869,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
      * have passed since the last Update.
      */
     public void bUpdate() {
-        int right = clipOn ? clipX2 : screenWidth, bottom = clipOn ? clipY2 : screenHeight;
-        // A negative offset would show what lies before the buffer.
-        if (offsetX < 0 || offsetY < 0 || bufferX < (long) offsetX + right || bufferY < (long) offsetY + bottom)
-            fail(MESSAGE_SCREEN_OUT_OF_BOUNDS);
+        if (!shownPartInBuffer()) fail(MESSAGE_SCREEN_OUT_OF_BOUNDS);
         present();
         frameCount++;
         pause(intervalMs);
@@ -1154,18 +1887,30 @@ public class TheGameCanvas extends Canvas implements Runnable {
         }
     }
 
-    /** Copies the visible part of the buffer into the frame, draws the map and sprites over it and has it painted. */
+    private boolean shownPartInBuffer() {
+        int right = clipOn ? clipX2 : screenWidth, bottom = clipOn ? clipY2 : screenHeight;
+        // A negative offset would show what lies before the buffer.
+        return offsetX >= 0 && offsetY >= 0 && bufferX >= (long) offsetX + right - joypadMargin()
+                && bufferY >= (long) offsetY + bottom;
+    }
+
+    /** Copies the visible part of the buffer into the frame, draws the map, the sprites and the joypad over it and has it painted. */
     private void present() {
         int left = clipOn ? Math.max(clipX1, 0) : 0, top = clipOn ? Math.max(clipY1, 0) : 0;
         int right = Math.min(clipOn ? clipX2 : screenWidth, screenWidth);
         int bottom = Math.min(clipOn ? clipY2 : screenHeight, screenHeight);
         synchronized (shownFrameLock) {
             for (int i = 0; i < shownFrame.length; i++) shownFrame[i] = 0;
+            // Right of the landscape joypad's left side, cut at the frame's edge.
+            int margin = joypadMargin();
+            right = Math.min(right, screenWidth - margin);
+            if (clipOn) left = Math.max(Math.max(clipX1, -margin), -offsetX);
             for (int y = top; y < bottom; y++) {
                 int from = (offsetY + y) * bufferPitch + offsetX;
-                for (int x = left; x < right; x++) shownFrame[y * screenWidth + x] = buffer[from + x];
+                for (int x = left; x < right; x++) shownFrame[y * screenWidth + margin + x] = buffer[from + x];
             }
             drawLayers();
+            drawJoypad(shownFrame);
         }
         repaint();
         serviceRepaints();
@@ -1536,6 +2281,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // screen, as the desktop runtime composes its frame.
 
     private int layerX1, layerY1, layerX2, layerY2;
+    /** The landscape joypad's shift of the screen image, which the layers share. */
+    private int layerMargin;
 
     /** The layer's own clip when it is on, else the drawing clip when clipping is on, else the screen. */
     private void setLayerClip(boolean ownOn, int x1, int y1, int x2, int y2) {
@@ -1550,13 +2297,14 @@ public class TheGameCanvas extends Canvas implements Runnable {
             x2 = screenWidth;
             y2 = screenHeight;
         }
-        layerX1 = x1;
+        layerX1 = x1 + layerMargin;
         layerY1 = y1;
-        layerX2 = x2;
+        layerX2 = x2 + layerMargin;
         layerY2 = y2;
     }
 
     private void drawLayers() {
+        layerMargin = joypadMargin();
         drawMap();
         drawSprites();
     }
@@ -1568,6 +2316,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
      * rounded; the frame stays opaque.
      */
     private void drawPicture(int holder, int left, int top, int width, int height, long x, long y) {
+        x += layerMargin;
         int pictureWidth = slotWidth[holder];
         int[] pixels = slotPixels[holder];
         long x1 = Math.max(Math.max(0, layerX1), Math.max(x, x - left));

@@ -27,14 +27,23 @@ import javax.microedition.lcdui.Canvas;
  * A script has one call a line: a method name of the game class and its
  * arguments, separated by blanks, strings in double quotes:
  *
- *   screen 240 320            the trailer's width, height and optional orientation;
- *                             before the first call, 360 by 640 without
+ *   screen 240 320            the trailer's width, height and optional orientation,
+ *                             touch screen and joypad used (both 1: the joypad
+ *                             images are there); before the first call, 360 by
+ *                             640 without
  *   bInk 16711680
  *   bLine -5 3 400 3
  *   bText 10 20 "Hello"
  *   printFloat 2.5
  *   show bCursx               calls a function and prints its result, as
  *                             Print of the function does
+ *   keydown 65                input events as the phone delivers them: key
+ *   keyup -1                  codes, and pointer positions in the frame
+ *   press 100 200
+ *   drag 110 210
+ *   release 110 210
+ *   turn                      the display turns (the game class turns its
+ *                             screen at its next step)
  *
  * Resources the calls load ("/tiles.png") come from the folder given with
  * --resources, as if it were the JAR's root.
@@ -42,7 +51,9 @@ import javax.microedition.lcdui.Canvas;
  * Blank lines and lines starting with "#" are skipped. A call that stops
  * the program (a run-time error) ends the script. For each script one line
  * goes to standard output: the script's path, ": " and "completed" or the
- * stopping message.
+ * stopping message. Each record store the scene left with a record is
+ * written beside the PNG as NAME.rs, its first record's bytes: the text of
+ * the archive of that name.
  */
 final class Draw {
     private Draw() {}
@@ -98,7 +109,7 @@ final class Draw {
             String outcome = "completed";
             for (List<String> call : calls) {
                 try {
-                    invoke(game, canvas, call);
+                    if (!deliver(phone, canvas, call)) invoke(game, canvas, call);
                 } catch (InvocationTargetException e) {
                     outcome = endMessage(templates, game, canvas);
                     break;
@@ -106,6 +117,7 @@ final class Draw {
             }
             phone.repaint(canvas);
             ImageIO.write(phone.frame(), "png", png.toFile());
+            phone.writeRecordStores(png.toAbsolutePath().getParent());
             return outcome;
         } finally {
             System.setOut(console);
@@ -114,8 +126,32 @@ final class Draw {
 
     private static String trailer(List<String> words) {
         int orientation = words.size() > 3 ? Integer.parseInt(words.get(3)) : 0;
-        return String.format("w1%04dw2%04dw3%04d", Integer.parseInt(words.get(1)), Integer.parseInt(words.get(2)),
-                orientation);
+        int touchScreen = words.size() > 4 ? Integer.parseInt(words.get(4)) : 1;
+        int joypadUsed = words.size() > 5 ? Integer.parseInt(words.get(5)) : 0;
+        return String.format("w1%04dw2%04dw3%04dw4%04dw5%04dw6%04d", Integer.parseInt(words.get(1)),
+                Integer.parseInt(words.get(2)), orientation, 1, touchScreen, joypadUsed);
+    }
+
+    /** The input events a script can send, with their number of values. */
+    private static boolean deliver(Phone phone, Canvas canvas, List<String> call) {
+        String event = call.get(0);
+        if (event.equals("turn")) {
+            phone.turn();
+            return true;
+        }
+        int arguments = event.equals("keydown") || event.equals("keyup") ? 1
+                : event.equals("press") || event.equals("drag") || event.equals("release") ? 2 : -1;
+        if (arguments < 0) return false;
+        if (call.size() != 1 + arguments) throw new IllegalArgumentException(event + " takes " + arguments + " values");
+        int a = Integer.parseInt(call.get(1)), b = arguments > 1 ? Integer.parseInt(call.get(2)) : 0;
+        switch (event) {
+            case "keydown" -> canvas.hostKeyDown(a);
+            case "keyup" -> canvas.hostKeyUp(a);
+            case "press" -> canvas.hostPointerPressed(a, b);
+            case "drag" -> canvas.hostPointerDragged(a, b);
+            default -> canvas.hostPointerReleased(a, b);
+        }
+        return true;
     }
 
     /** A call, or "show" and a call whose result is then printed by its kind. */
@@ -219,12 +255,25 @@ final class Draw {
         public InputStream getResourceAsStream(String name) {
             if (name.equals("orb16.dat")) return new ByteArrayInputStream(packageData);
             try {
-                Path file = resources != null ? resources.resolve(name) : folder.resolve(name);
-                if (!Files.isRegularFile(file)) file = folder.resolve(name);
+                String packaged = packagedFrom(name);
+                Path file = resources != null ? resources.resolve(name) : folder.resolve(packaged);
+                if (!Files.isRegularFile(file)) file = folder.resolve(packaged);
                 return Files.isRegularFile(file) ? Files.newInputStream(file) : null;
             } catch (IOException e) {
                 return null;
             }
+        }
+    
+        /**
+         * The package stores the joypad images of the screen's size under one
+         * name each; the program folder has both sizes.
+         */
+        private String packagedFrom(String name) {
+            int[] size = Host.screenSize(new String(packageData, StandardCharsets.ISO_8859_1));
+            boolean large = size[0] > 600 || size[1] > 600;
+            if (name.equals("attachedcontrol.png")) return large ? "attachedcontrol3.png" : "attachedcontrolsmall.png";
+            if (name.equals("atachedimg58x54.png")) return large ? "atachedimg58x54_2.png" : name;
+            return name;
         }
     }
 }

@@ -23,8 +23,11 @@ import javax.microedition.midlet.MIDlet;
  * Runs phone packages on the desktop without a display.
  *
  *   run [--events LIST] [--timeout MS] JAR PNG LOG [JAR PNG LOG ...]
- *       starts each JAR's MIDlet, feeds the events (comma-separated "kCODE"
- *       key presses, "tX:Y" touches, "x" the Exit command), waits for the
+ *       starts each JAR's MIDlet, feeds the events (comma-separated: "kCODE"
+ *       a key pressed and let go, "dCODE" / "uCODE" a key down / up, "tX:Y"
+ *       a touch, "pX:Y" / "mX:Y" / "rX:Y" the pointer pressed / dragged /
+ *       released, "o" the display turned, "wMS" a wait of MS milliseconds,
+ *       "x" the Exit command), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
  *       in time), then each text it drew, one per line. When the program
@@ -126,15 +129,29 @@ public final class Host {
     private static void deliver(Phone phone, String events) throws InterruptedException {
         for (String e : events.split(",")) {
             if (e.isEmpty()) continue;
+            if (e.charAt(0) == 'w') {
+                Thread.sleep(Long.parseLong(e.substring(1)));
+                continue;
+            }
             Thread.sleep(20);
             Displayable d = phone.shown();
             if (e.equals("x") && d != null) d.hostCommand();
+            if (e.equals("o")) phone.turn();
             if (!(d instanceof Canvas)) continue;
             Canvas c = (Canvas) d;
-            if (e.charAt(0) == 'k') c.hostKey(Integer.parseInt(e.substring(1)));
-            else if (e.charAt(0) == 't') {
+            char kind = e.charAt(0);
+            if (kind == 'k' || kind == 'd' || kind == 'u') {
+                int code = Integer.parseInt(e.substring(1));
+                if (kind == 'k') c.hostKey(code);
+                else if (kind == 'd') c.hostKeyDown(code);
+                else c.hostKeyUp(code);
+            } else if (kind == 't' || kind == 'p' || kind == 'm' || kind == 'r') {
                 String[] xy = e.substring(1).split(":");
-                c.hostTouch(Integer.parseInt(xy[0]), Integer.parseInt(xy[1]));
+                int x = Integer.parseInt(xy[0]), y = Integer.parseInt(xy[1]);
+                if (kind == 't') c.hostTouch(x, y);
+                else if (kind == 'p') c.hostPointerPressed(x, y);
+                else if (kind == 'm') c.hostPointerDragged(x, y);
+                else c.hostPointerReleased(x, y);
             }
         }
     }

@@ -1,9 +1,14 @@
 package orbhost;
 
 import java.awt.image.BufferedImage;
+import java.io.IOException;
 import java.io.InputStream;
+import java.nio.file.Files;
+import java.nio.file.Path;
 import java.util.ArrayList;
+import java.util.HashMap;
 import java.util.List;
+import java.util.Map;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
 import java.util.jar.Attributes;
@@ -17,11 +22,14 @@ public final class Phone {
 
     private final ClassLoader jar;
     private final Attributes manifest;
-    private final BufferedImage frame;
+    private volatile BufferedImage frame;
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
     private final List<String> soundLog = new ArrayList<>();
     private int playersMade;
+    /** The record stores of this run by name: the records, a deleted one as null. */
+    private final Map<String, List<byte[]>> recordStores = new HashMap<>();
+    private final Map<String, Integer> storesOpen = new HashMap<>();
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -35,6 +43,12 @@ public final class Phone {
 
     static void setCurrent(Phone p) {
         current = p;
+    }
+
+    /** The display turns: width and height swap; the canvas hears of it through sizeChanged. */
+    synchronized void turn() {
+        frame = new BufferedImage(frame.getHeight(), frame.getWidth(), BufferedImage.TYPE_INT_RGB);
+        if (shown instanceof Canvas) ((Canvas) shown).hostSizeChanged(frame.getWidth(), frame.getHeight());
     }
 
     public int width() {
@@ -89,5 +103,29 @@ public final class Phone {
 
     boolean awaitEnd(long millis) throws InterruptedException {
         return destroyed.await(millis, TimeUnit.MILLISECONDS);
+    }
+
+    /** The records of a store, made empty when asked to create it, null when there is none. */
+    public synchronized List<byte[]> recordStore(String name, boolean create) {
+        if (create) recordStores.putIfAbsent(name, new ArrayList<>());
+        return recordStores.get(name);
+    }
+
+    /** Counts the opens of a store less its closes; returns how often it is open now. */
+    public synchronized int storeOpened(String name, int change) {
+        int open = storesOpen.getOrDefault(name, 0) + change;
+        storesOpen.put(name, open);
+        return open;
+    }
+
+    public synchronized void deleteRecordStore(String name) {
+        recordStores.remove(name);
+    }
+
+    /** Writes the first record of every store that has one into the folder as NAME.rs. */
+    synchronized void writeRecordStores(Path folder) throws IOException {
+        for (Map.Entry<String, List<byte[]>> store : recordStores.entrySet())
+            if (!store.getValue().isEmpty() && store.getValue().get(0) != null)
+                Files.write(folder.resolve(store.getKey() + ".rs"), store.getValue().get(0));
     }
 }

@@ -1,5 +1,6 @@
 package javax.microedition.lcdui;
 public abstract class Canvas extends Displayable {
+    public static final int UP = 1, DOWN = 6, LEFT = 2, RIGHT = 5, FIRE = 8;
     protected Canvas() {}
     public native void setFullScreenMode(boolean mode);
     public final native void repaint();
@@ -11,4 +12,7 @@ public abstract class Canvas extends Displayable {
     protected native void pointerPressed(int x, int y);
     protected native void pointerReleased(int x, int y);
     protected native void pointerDragged(int x, int y);
+    protected native void showNotify();
+    protected native void hideNotify();
+    protected native void sizeChanged(int w, int h);
 }

@@ -4,6 +4,8 @@ import orbhost.Phone;
 
 /** Painting goes straight into the phone's frame; input arrives from the host's script. */
 public abstract class Canvas extends Displayable {
+    public static final int UP = 1, DOWN = 6, LEFT = 2, RIGHT = 5, FIRE = 8;
+
     protected Canvas() {}
 
     public void setFullScreenMode(boolean mode) {}
@@ -30,6 +32,12 @@ public abstract class Canvas extends Displayable {
 
     protected void pointerDragged(int x, int y) {}
 
+    protected void showNotify() {}
+
+    protected void hideNotify() {}
+
+    protected void sizeChanged(int w, int h) {}
+
     public void hostPaint(Graphics g) {
         paint(g);
     }
@@ -42,5 +50,30 @@ public abstract class Canvas extends Displayable {
     public void hostTouch(int x, int y) {
         pointerPressed(x, y);
         pointerReleased(x, y);
+    }
+
+    /** Single events, for scripts that hold keys and drag the pointer. */
+    public void hostKeyDown(int keyCode) {
+        keyPressed(keyCode);
+    }
+
+    public void hostKeyUp(int keyCode) {
+        keyReleased(keyCode);
+    }
+
+    public void hostPointerPressed(int x, int y) {
+        pointerPressed(x, y);
+    }
+
+    public void hostPointerDragged(int x, int y) {
+        pointerDragged(x, y);
+    }
+
+    public void hostPointerReleased(int x, int y) {
+        pointerReleased(x, y);
+    }
+
+    public void hostSizeChanged(int w, int h) {
+        sizeChanged(w, h);
     }
 }
