@@ -9,6 +9,10 @@ import javax.microedition.lcdui.Image;
 import javax.microedition.rms.RecordStore;
 import javax.microedition.rms.RecordStoreException;
 import javax.microedition.rms.RecordStoreNotFoundException;
+import javax.microedition.media.Manager;
+import javax.microedition.media.MediaException;
+import javax.microedition.media.Player;
+import javax.microedition.media.control.VolumeControl;
 
 /**
  * The game class. The package builder inserts the compiled main program into
@@ -64,6 +68,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
             if (endMessage < 0)
                 endMessage = t instanceof VirtualMachineError ? MESSAGE_OUT_OF_MEMORY : MESSAGE_PROGRAM_ERROR;
         }
+        stopAllSound();
         showEnd();
     }
 
@@ -2505,7 +2510,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
     public void bLoadMap(String resource) {
         InputStream in = getClass().getResourceAsStream(resource);
         if (in == null) fail(MESSAGE_FILE_NOT_FOUND);
-        mapFile = readAll(in);
+        mapFile = readAll(in, MESSAGE_FILE_IO_ERROR);
         mapFileAt = 0;
         int width = Math.max(nextToken(), SMALLEST_MAP_VALUE);
         int height = Math.max(nextToken(), SMALLEST_MAP_VALUE);
@@ -2526,8 +2531,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
         mapFile = null;
     }
 
-    /** The whole resource; "File I/O error" when it cannot be read. */
-    private byte[] readAll(InputStream in) {
+    /** The whole resource; stops with the failure message when it cannot be read. */
+    private byte[] readAll(InputStream in, int failure) {
         byte[] all = new byte[4096];
         int length = 0;
         try {
@@ -2541,7 +2546,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
             }
             in.close();
         } catch (java.io.IOException e) {
-            fail(MESSAGE_FILE_IO_ERROR);
+            fail(failure);
         }
         byte[] file = new byte[length];
         System.arraycopy(all, 0, file, 0, length);
@@ -2593,4 +2598,307 @@ public class TheGameCanvas extends Canvas implements Runnable {
         if (c >= 0) mapFileAt--;
         return (int) (negative ? -value : value);
     }
+
+    //
+    // Sound: 63 WAV slots, 8 MIDI and 8 MP3 slots, each a MIDP player made
+    // from the JAR's file, and Beep as a tone. The slot rules are the
+    // desktop's: the same checks in the same order, the same messages, and
+    // one ready and one playing flag shared by every MIDI and MP3 slot. A
+    // phone that cannot play a kind of sound at all loads its files all the
+    // same and plays nothing, as the desktop does without a sound device.
+    // Slots count from 1 in the language and from 0 here; music slots 0..7
+    // are MIDI and 8..15 MP3.
+
+    static final int MESSAGE_CANNOT_LOAD_WAV = 27, MESSAGE_WAV_NOT_LOADED = 28;
+    static final int WAV_SLOTS = 63, MUSIC_SLOTS = 8;
+    static final int MIDI = 0, MP3 = 1;
+    static final String WAV_TYPE = "audio/x-wav";
+    static final String[] MUSIC_TYPES = {"audio/midi", "audio/mpeg"};
+    /** Cannot load, not loaded, cannot play: MIDI's messages, then MP3's. */
+    static final int[][] MUSIC_MESSAGES = {{29, 30, 33}, {31, 32, 34}};
+    /**
+     * VolumeControl levels for WavVol 0..40: the desktop attenuates by
+     * 40 - v decibels, which is an amplitude of 10^((v - 40) / 20); from 40
+     * up it plays at full volume.
+     */
+    static final int[] VOLUME_LEVELS = {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 4, 4, 4, 5, 6, 6, 7, 8, 9, 10, 11, 13, 14,
+            16, 18, 20, 22, 25, 28, 32, 35, 40, 45, 50, 56, 63, 71, 79, 89, 100};
+    /** Beep plays notes 12..119; below 26 (37 Hz) the desktop's lowest pitch. */
+    static final int FIRST_BEEP_NOTE = 12, LAST_BEEP_NOTE = 119, LOWEST_BEEP_NOTE = 26;
+    /** The desktop's square wave swings a tenth of full scale: -20 dB, level 10. */
+    static final int BEEP_VOLUME = 10;
+
+    /** A loaded WAV slot has wavLoaded set; its player is null on a phone without WAV sound. */
+    private final boolean[] wavLoaded = new boolean[WAV_SLOTS];
+    private final boolean[] wavPlaying = new boolean[WAV_SLOTS];
+    private final Player[] wavPlayers = new Player[WAV_SLOTS];
+    /**
+     * musicLoaded is what the program loaded; musicOpen whether the slot's
+     * song is open now (a failed load closes it but leaves the slot loaded).
+     */
+    private final boolean[] musicLoaded = new boolean[2 * MUSIC_SLOTS];
+    private final boolean[] musicOpen = new boolean[2 * MUSIC_SLOTS];
+    private final Player[] musicPlayers = new Player[2 * MUSIC_SLOTS];
+    private boolean musicReady, musicPlaying;
+
+    public void bLoadWav(int slot, String resource) {
+        InputStream in = getClass().getResourceAsStream(resource);
+        if (in == null) fail(MESSAGE_FILE_NOT_FOUND);
+        if (slot < 1 || slot > WAV_SLOTS) {
+            closeQuietly(in);
+            fail(MESSAGE_OUT_OF_RANGE);
+        }
+        int i = slot - 1;
+        if (wavLoaded[i]) emptyWav(i);
+        byte[] wave = readAll(in, MESSAGE_CANNOT_LOAD_WAV);
+        if (!isWave(wave)) fail(MESSAGE_CANNOT_LOAD_WAV);
+        if (canPlay(WAV_TYPE)) {
+            Player p = openPlayer(new java.io.ByteArrayInputStream(wave), WAV_TYPE);
+            if (p == null) fail(MESSAGE_CANNOT_LOAD_WAV);
+            wavPlayers[i] = p;
+            setLevel(p, 100);
+        }
+        wavLoaded[i] = true;
+    }
+
+    public void bPlayWav(int slot) {
+        Player p = loadedWav(slot);
+        // Playing again restarts the sample from its beginning.
+        boolean alreadyPlaying = p != null && p.getState() == Player.STARTED;
+        if (p != null) {
+            try {
+                p.setMediaTime(0);
+                if (!alreadyPlaying) p.start();
+            } catch (MediaException e) {
+                // a sample the phone will not start stays silent, as a sound buffer that does not play
+            }
+        }
+        if (!alreadyPlaying) wavPlaying[slot - 1] = true;
+    }
+
+    public void bStopWav(int slot) {
+        Player p = loadedWav(slot);
+        int i = slot - 1;
+        if (wavPlaying[i] && stopPlayer(p)) wavPlaying[i] = false;
+    }
+
+    public void bFreeWav(int slot) {
+        loadedWav(slot);
+        emptyWav(slot - 1);
+    }
+
+    public void bWavVol(int slot, int volume) {
+        Player p = loadedWav(slot);
+        if (volume < 0 || volume > 100) fail(MESSAGE_OUT_OF_RANGE);
+        if (p != null) setLevel(p, volume >= 40 ? 100 : VOLUME_LEVELS[volume]);
+    }
+
+    /** The checks every command on a loaded WAV slot starts with; returns its player. */
+    private Player loadedWav(int slot) {
+        if (slot < 1 || slot > WAV_SLOTS) fail(MESSAGE_OUT_OF_RANGE);
+        if (!wavLoaded[slot - 1]) fail(MESSAGE_WAV_NOT_LOADED);
+        return wavPlayers[slot - 1];
+    }
+
+    private void emptyWav(int i) {
+        stopPlayer(wavPlayers[i]);
+        if (wavPlayers[i] != null) wavPlayers[i].close();
+        wavPlayers[i] = null;
+        wavLoaded[i] = wavPlaying[i] = false;
+    }
+
+    public void bLoadMid(int slot, String resource) { loadMusic(MIDI, slot, resource); }
+    public void bPlayMid(int slot) { playMusic(MIDI, slot); }
+    public void bStopMid(int slot) { stopMusic(MIDI, slot); }
+    public void bFreeMid(int slot) { freeMusic(MIDI, slot); }
+    public int bGetMidPosition(int slot) { return musicPosition(MIDI, slot); }
+
+    public void bLoadMp3(int slot, String resource) { loadMusic(MP3, slot, resource); }
+    public void bPlayMp3(int slot) { playMusic(MP3, slot); }
+    public void bStopMp3(int slot) { stopMusic(MP3, slot); }
+    public void bFreeMp3(int slot) { freeMusic(MP3, slot); }
+    public int bGetMp3Position(int slot) { return musicPosition(MP3, slot); }
+
+    private void loadMusic(int kind, int slot, String resource) {
+        InputStream in = getClass().getResourceAsStream(resource);
+        if (in == null) fail(MESSAGE_FILE_NOT_FOUND);
+        if (slot < 1 || slot > MUSIC_SLOTS) {
+            closeQuietly(in);
+            fail(MESSAGE_OUT_OF_RANGE);
+        }
+        int i = kind * MUSIC_SLOTS + slot - 1;
+        // A loaded slot's song is closed even when the ready flag is clear,
+        // or it would stay open with no way to reach it.
+        if (musicReady || musicLoaded[i]) closeSong(i);
+        musicReady = musicPlaying = false;
+        if (canPlay(MUSIC_TYPES[kind])) {
+            Player p = openPlayer(in, MUSIC_TYPES[kind]);
+            if (p == null) fail(MUSIC_MESSAGES[kind][0]);
+            musicPlayers[i] = p;
+        } else {
+            closeQuietly(in);
+        }
+        musicOpen[i] = true;
+        musicReady = true;
+        musicLoaded[i] = true;
+    }
+
+    private void playMusic(int kind, int slot) {
+        int i = loadedSong(kind, slot);
+        if (!musicReady) fail(MUSIC_MESSAGES[kind][2]);
+        if (playFromStart(i)) {
+            musicPlaying = true;
+            return;
+        }
+        musicReady = false;
+        if (!musicPlaying) fail(MUSIC_MESSAGES[kind][2]);
+    }
+
+    // Stop and free act on the slot's own song whatever the shared ready
+    // flag says: a song left playing or open could never be reached again.
+    private void stopMusic(int kind, int slot) {
+        stopPlayer(musicPlayers[loadedSong(kind, slot)]);
+        musicPlaying = false;
+    }
+
+    private void freeMusic(int kind, int slot) {
+        int i = loadedSong(kind, slot);
+        closeSong(i);
+        musicReady = musicPlaying = false;
+        musicLoaded[i] = false;
+    }
+
+    /** The play position in milliseconds; 0 while no song is ready or the player cannot tell. */
+    private int musicPosition(int kind, int slot) {
+        int i = loadedSong(kind, slot);
+        if (!musicReady || musicPlayers[i] == null) return 0;
+        long microseconds = musicPlayers[i].getMediaTime();
+        return microseconds < 0 ? 0 : (int) (microseconds / 1000);
+    }
+
+    /** The checks every command on a loaded music slot starts with; returns its index. */
+    private int loadedSong(int kind, int slot) {
+        if (slot < 1 || slot > MUSIC_SLOTS) fail(MESSAGE_OUT_OF_RANGE);
+        int i = kind * MUSIC_SLOTS + slot - 1;
+        if (!musicLoaded[i]) fail(MUSIC_MESSAGES[kind][1]);
+        return i;
+    }
+
+    /** Plays an open song from its start; false when it is not open or will not play. */
+    private boolean playFromStart(int i) {
+        if (!musicOpen[i]) return false;
+        Player p = musicPlayers[i];
+        if (p == null) return true;
+        try {
+            if (p.getState() == Player.STARTED) p.stop();
+            p.setMediaTime(0);
+            p.start();
+            return true;
+        } catch (MediaException e) {
+            return false;
+        }
+    }
+
+    private void closeSong(int i) {
+        stopPlayer(musicPlayers[i]);
+        if (musicPlayers[i] != null) musicPlayers[i].close();
+        musicPlayers[i] = null;
+        musicOpen[i] = false;
+    }
+
+    /** The end of the program silences everything: WAVs stop, songs close. */
+    private void stopAllSound() {
+        for (int i = 0; i < WAV_SLOTS; i++)
+            if (wavPlaying[i] && stopPlayer(wavPlayers[i])) wavPlaying[i] = false;
+        for (int i = 0; i < 2 * MUSIC_SLOTS; i++)
+            if (musicLoaded[i]) closeSong(i);
+        musicReady = musicPlaying = false;
+    }
+
+    /** Beep blocks for its duration, heard or not; notes outside 12..119 play nothing and do not wait. */
+    public void bBeep(int note, int milliseconds) {
+        if (milliseconds < 1) fail(MESSAGE_OUT_OF_RANGE);
+        if (note < FIRST_BEEP_NOTE || note > LAST_BEEP_NOTE) return;
+        try {
+            Manager.playTone(Math.max(note, LOWEST_BEEP_NOTE), milliseconds, BEEP_VOLUME);
+        } catch (MediaException e) {
+            // a phone without tones keeps the time all the same
+        }
+        bPause(milliseconds);
+    }
+
+    /** Whether the phone plays this media type at all. */
+    private static boolean canPlay(String type) {
+        String[] types = Manager.getSupportedContentTypes(null);
+        for (int i = 0; types != null && i < types.length; i++)
+            if (type.equals(types[i])) return true;
+        return false;
+    }
+
+    /** A player made ready to start at once, or null when the phone refuses the file. */
+    private static Player openPlayer(InputStream in, String type) {
+        try {
+            Player p = Manager.createPlayer(in, type);
+            p.realize();
+            p.prefetch();
+            return p;
+        } catch (Exception e) {
+            return null;
+        }
+    }
+
+    /** Stops a player; true when it stopped or there is none. */
+    private static boolean stopPlayer(Player p) {
+        if (p == null) return true;
+        try {
+            p.stop();
+            return true;
+        } catch (MediaException e) {
+            return false;
+        }
+    }
+
+    private static void setLevel(Player p, int level) {
+        VolumeControl volume = (VolumeControl) p.getControl("VolumeControl");
+        if (volume != null) volume.setLevel(level);
+    }
+
+    /**
+     * A RIFF/WAVE image with a format record of at least 16 bytes and a data
+     * chunk that lies wholly inside the RIFF chunk and the file: what the
+     * desktop needs to load a WAV.
+     */
+    static boolean isWave(byte[] b) {
+        if (b.length < 12 || !isId(b, 0, "RIFF") || !isId(b, 8, "WAVE")) return false;
+        long end = Math.min(8 + u32(b, 4), b.length);
+        long fmt = chunk(b, end, "fmt ");
+        if (fmt < 0 || u32(b, (int) fmt - 4) < 16 || fmt + 16 > end) return false;
+        // A non-PCM record longer than 16 bytes names its extra bytes, which must be there.
+        if (u16(b, (int) fmt) != 1 && u32(b, (int) fmt - 4) >= 18) {
+            if (fmt + 18 > end) return false;
+            long extra = u16(b, (int) fmt + 16);
+            if (18 + extra > u32(b, (int) fmt - 4) || fmt + 18 + extra > end) return false;
+        }
+        long data = chunk(b, end, "data");
+        return data >= 0 && data + u32(b, (int) data - 4) <= end;
+    }
+
+    /** The offset of a chunk's data, past its 8-byte header, or -1; chunks are padded to even sizes. */
+    private static long chunk(byte[] b, long end, String id) {
+        for (long at = 12; at + 8 <= end; ) {
+            long size = u32(b, (int) at + 4);
+            if (isId(b, (int) at, id)) return at + 8;
+            at += 8 + size + (size & 1);
+        }
+        return -1;
+    }
+
+    private static boolean isId(byte[] b, int at, String id) {
+        for (int i = 0; i < 4; i++)
+            if (b[at + i] != id.charAt(i)) return false;
+        return true;
+    }
+
+    private static int u16(byte[] b, int at) { return (b[at] & 0xFF) | (b[at + 1] & 0xFF) << 8; }
+    private static long u32(byte[] b, int at) { return u16(b, at) | (long) u16(b, at + 2) << 16; }
 }

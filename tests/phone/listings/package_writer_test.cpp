@@ -4,8 +4,10 @@
 #include "class_patch.h"
 #include "build_pipeline.h"
 #include "compile_program.h"
+#include "keyword_table.h"
 #include "listing.h"
 #include "package_writer.h"
+#include "phone_methods.h"
 #include "template_pool.h"
 
 #include <gtest/gtest.h>
@@ -255,3 +257,14 @@ TEST(PackageCorpus, CompilerCorpusPackagesWithoutFault) {
 }
 
 }  // namespace
+
+TEST(PhoneRuntime, EveryBuiltinHasItsMethodInTheGameClass) {
+    std::vector<std::string> missing;
+    for (int code = firstBuiltinCode; code < keywordCount; ++code) {
+        if (keywordTable[code].name.empty()) continue;  // no source word reaches it
+        const PhoneMethod m = builtinMethod(code);
+        if (templatePoolIndex(PoolKind::Method, "program/TheGameCanvas", m.name, m.descriptor) == 0)
+            missing.push_back(m.name + m.descriptor);
+    }
+    EXPECT_TRUE(missing.empty()) << ::testing::PrintToString(missing);
+}

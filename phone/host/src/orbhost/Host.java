@@ -30,8 +30,10 @@ import javax.microedition.midlet.MIDlet;
  *       "x" the Exit command), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
- *       in time), then each text it drew, one per line. Prints how long each
- *       JAR took from opening to its first frame.
+ *       in time), then each text it drew, one per line. When the program
+ *       used sound, LOG.sound lists what its media players were asked to do
+ *       (see javax.microedition.media.Manager), one request per line. Prints
+ *       how long each JAR took from opening to its first frame.
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
@@ -104,6 +106,8 @@ public final class Host {
             for (String line : consoleLines(printed))
                 if (line.startsWith("print ")) out.println(line.substring(6));
         }
+        List<String> sound = phone.soundLog();
+        if (!sound.isEmpty()) Files.write(Path.of(log + ".sound"), sound, StandardCharsets.ISO_8859_1);
         return endLine != null;
     }
 

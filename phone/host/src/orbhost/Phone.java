@@ -25,6 +25,8 @@ public final class Phone {
     private volatile BufferedImage frame;
     private final CountDownLatch destroyed = new CountDownLatch(1);
     private volatile Displayable shown;
+    private final List<String> soundLog = new ArrayList<>();
+    private int playersMade;
     /** The record stores of this run by name: the records, a deleted one as null. */
     private final Map<String, List<byte[]>> recordStores = new HashMap<>();
     private final Map<String, Integer> storesOpen = new HashMap<>();
@@ -88,6 +90,20 @@ public final class Phone {
 
     BufferedImage frame() {
         return frame;
+    }
+
+    /** One request to the media players, in the order they came. */
+    public synchronized void sound(String line) {
+        soundLog.add(line);
+    }
+
+    /** Players are numbered from 1 in each run. */
+    public synchronized int newPlayer() {
+        return ++playersMade;
+    }
+
+    synchronized List<String> soundLog() {
+        return new ArrayList<>(soundLog);
     }
 
     public void destroyed() {

@@ -1,0 +1,5 @@
+package javax.microedition.media;
+public interface Controllable {
+    Control getControl(String controlType);
+    Control[] getControls();
+}

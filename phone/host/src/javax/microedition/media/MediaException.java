@@ -1,0 +1,5 @@
+package javax.microedition.media;
+public class MediaException extends Exception {
+    public MediaException() {}
+    public MediaException(String reason) {}
+}

@@ -1,0 +1,3 @@
+package javax.microedition.media;
+public interface Control {
+}
