@@ -4,6 +4,7 @@
 #include "help_browser.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -48,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     browseList(help, HelpSection::Errors);
     browseList(help, HelpSection::Commands);
 
-    for (int errorCode : {0, 12}) {
-        if (!help.search(search, errorCode)) continue;
+    // The text as typed into the search field, then the error page Explain opens.
+    for (const auto& [text, errorCode] : {std::pair{search, 0}, std::pair{std::string_view("errormessages"), 12}}) {
+        if (!help.search(text, errorCode)) continue;
         check(help.current >= 0 && help.current < int(help.file.entries.size()));
         check(help.page >= 0 && help.page < help.pages());
         (void)help.currentRow();
