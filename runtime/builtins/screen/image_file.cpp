@@ -18,19 +18,18 @@ irr::IrrlichtDevice* imageDevice() {
     return device;
 }
 
-// The engine's loaders of the rarer formats (PCX and the like) trust their
-// headers: a broken PCX file has them ask for exabytes of memory or write past
-// their buffers. Pictures are PNG, JPEG or BMP files, told by their first
-// bytes; the engine sees nothing else.
+// The engine's loaders trust their files: a broken PCX header has them ask
+// for exabytes of memory, a broken JPEG has them read past their buffer.
+// Pictures are PNG or BMP files, told by their first bytes; the engine sees
+// nothing else.
 bool isPictureFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     unsigned char head[8] = {};
     in.read(reinterpret_cast<char*>(head), sizeof head);
     const std::streamsize n = in.gcount();
     const bool png = n == 8 && std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) == 0;
-    const bool jpeg = n >= 3 && head[0] == 0xFF && head[1] == 0xD8 && head[2] == 0xFF;
     const bool bmp = n >= 2 && head[0] == 'B' && head[1] == 'M';
-    return png || jpeg || bmp;
+    return png || bmp;
 }
 
 }  // namespace
