@@ -17,8 +17,8 @@ std::string writeTemporary(const std::string& name, const std::string& bytes) {
 }
 
 // A PCX header whose line length times height overflowed the engine's 32-bit
-// size: its loader asked for 16 exabytes. Only PNG and BMP files reach the
-// engine now; others fail to load.
+// size: its loader asked for 16 exabytes. Only PNG files reach the engine
+// now; others fail to load.
 TEST(PictureRegression, PcxFileFailsToLoad) {
     const std::string pcx(
         "\x0a\x00\x10\x08\x06\x00\x00\x00\x77\x00\x7d\x59\x00\x00\x00\xa6"
@@ -86,6 +86,21 @@ TEST(PictureRegression, JpegFileFailsToLoad) {
         "\xac\x8f\xff\xd9",
         692);
     const std::string path = writeTemporary("orb_picture_regression.jpg", jpeg);
+    EXPECT_FALSE(readImageFile(path).has_value());
+    std::remove(path.c_str());
+}
+
+// A BMP file of 0 bits per pixel: the engine's loader asked for 2^64 - 1 bytes.
+TEST(PictureRegression, BmpFileFailsToLoad) {
+    const std::string bmp(
+        "\x42\x4d\x01\x00\x00\x0a\xc6\x00\x00\x00\x00\x00\x00\x00\x36\x00"
+        "\x00\x00\x28\x00\x00\x00\x08\x00\x00\x00\x4a\x00\x00\x00\x00\x00"
+        "\x00\x00\x28\x1e\xc8\x28\x1e\xc8\x28\x1e\xc8\x28\x38\xdf\x1e\xc8"
+        "\x28\x1e\xc8\x28\x1e\xc8\x28\x1e\xc8\x28\x1e\xc8\x28\x1e\xc8\x28"
+        "\x1e\xc8\x00\xff\x00\x28\x1e\xc8\x28\x1e\xc8\xe2\x1e\xc8\x28\x1e"
+        "\xc8\x28\x1e\xc8",
+        84);
+    const std::string path = writeTemporary("orb_picture_regression.bmp", bmp);
     EXPECT_FALSE(readImageFile(path).has_value());
     std::remove(path.c_str());
 }
