@@ -2,15 +2,20 @@
 
 #include <cctype>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A run of more digits than an int holds stays at the largest int: a line
+// number beyond the document still goes to its last line.
 int readNumber(std::string_view text, size_t& i) {
     int value = 0;
-    while (i < text.size() && isDigit(text[i])) value = value * 10 + (text[i++] - '0');
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        value = value > (std::numeric_limits<int>::max() - (text[i] - '0')) / 10 ? std::numeric_limits<int>::max()
+                                                                                : value * 10 + (text[i] - '0');
     return value;
 }
 

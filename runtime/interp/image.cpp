@@ -16,6 +16,9 @@ constexpr size_t maxNameLength = 32;
 
 int32_t field(const Image& image, uint32_t pos) { return readField(image.text(), image.length, pos); }
 
+// What four digits can give.
+bool isFieldValue(int32_t value) { return value >= 0 && value <= 9999; }
+
 std::optional<RunError> readTrailer(Image& image) {
     const char* text = image.text();
     const uint32_t end = image.length;
@@ -28,8 +31,16 @@ std::optional<RunError> readTrailer(Image& image) {
         if (text[pos] != 'w') break;
         const int32_t value = field(image, pos + 2);
         switch (text[pos + 1]) {
-            case '1': t.width = value; break;
-            case '2': t.height = value; break;
+            // A size field of other characters than digits could ask for a
+            // screen of billions of pixels: the trailer is broken.
+            case '1':
+                if (!isFieldValue(value)) return RunError::ProgramError;
+                t.width = value;
+                break;
+            case '2':
+                if (!isFieldValue(value)) return RunError::ProgramError;
+                t.height = value;
+                break;
             case '3': t.orientation = value; break;
             case '4': t.orientationFree = value; break;
             case '5': t.touchScreen = value; break;

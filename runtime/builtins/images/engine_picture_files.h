@@ -1,5 +1,5 @@
-// Picture files read by the engine's image loaders (PNG, BMP, JPEG, TGA and
-// the rest), the same reader as the system font's.
+// Picture files read by the engine's PNG loader, the same reader as the
+// system font's.
 #pragma once
 
 #include "image_slots.h"

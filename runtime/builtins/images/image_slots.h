@@ -28,7 +28,7 @@ struct ImageSlots {
     std::vector<ImageSlot> slots;
 };
 
-// Reads a picture file (PNG, BMP and the other formats the engine reads).
+// Reads a picture file (a PNG file).
 class PictureFiles {
 public:
     virtual ~PictureFiles() = default;

@@ -2,6 +2,9 @@
 
 #include <irrlicht/irrlicht.h>
 
+#include <cstring>
+#include <fstream>
+
 namespace {
 
 // A device without a window gives the engine's image loaders and writers.
@@ -15,9 +18,22 @@ irr::IrrlichtDevice* imageDevice() {
     return device;
 }
 
+// The engine's own loaders trust their files: broken PCX and BMP headers have
+// them ask for exabytes of memory, a broken JPEG has them read past their
+// buffer. Pictures are PNG files, which the engine reads through libpng, told
+// by their first bytes; the engine sees nothing else.
+bool isPngFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    unsigned char head[8] = {};
+    in.read(reinterpret_cast<char*>(head), sizeof head);
+    const std::streamsize n = in.gcount();
+    return n == 8 && std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) == 0;
+}
+
 }  // namespace
 
 std::optional<ArgbImage> readImageFile(const std::string& path) {
+    if (!isPngFile(path)) return std::nullopt;
     irr::IrrlichtDevice* device = imageDevice();
     if (!device) return std::nullopt;
     irr::video::IImage* image = device->getVideoDriver()->createImageFromFile(path.c_str());

@@ -1,5 +1,6 @@
-// Reading and writing image files (PNG, BMP and whatever else the engine reads)
-// as CPU images. Used for the system font, the joypad images and snapshots.
+// Reading PNG files and writing image files (PNG, BMP and whatever else the
+// engine writes) as CPU images. Used for the system font, the joypad images,
+// the programs' pictures and snapshots.
 #pragma once
 
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "screen/argb_image.h"
 
+// Nothing for a file that is not a PNG file.
 std::optional<ArgbImage> readImageFile(const std::string& path);
 
 // Writes the image's colours (alpha ignored); the format follows the file name.

@@ -4,6 +4,7 @@
 #include "square_wave.h"
 
 #include <algorithm>
+#include <cstdint>
 
 SquareWave squareWave(int frequency) {
     const int count = std::max(1, beepBaseRate / (2 * frequency));
@@ -16,9 +17,10 @@ SquareWave squareWave(int frequency) {
 
 SoundResult beep(Sound& s, int note, int ms) {
     if (ms < 1) return RunError::OutOfRange;
-    // Notes outside the table play nothing and are no error.
-    const int entry = note - firstBeepNote;
-    if (entry < 0 || entry >= int(noteTable.size())) return std::nullopt;
+    // Notes outside the table play nothing and are no error. In 64 bits, so
+    // that the lowest int does not overflow.
+    const int64_t entry = int64_t{note} - firstBeepNote;
+    if (entry < 0 || entry >= int64_t(noteTable.size())) return std::nullopt;
     const int frequency = std::clamp(noteTable[entry], lowestBeepFrequency, highestBeepFrequency);
     const SquareWave wave = squareWave(frequency);
     activeDevice(s).playTone(wave.period, wave.samplesPerSecond, ms);
