@@ -1,23 +1,16 @@
 // Compile speed: generated programs of 1,000, 10,000 and 100,000 lines with
 // thousands of variables and labels; prints lines per second for each size.
 #include "compile_program.h"
+#include "cpu_time.h"
 #include "error_file.h"
 #include "image_writer.h"
 
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
-
-// CPU time of this thread: the machine is shared, and waiting for a core is not compiling.
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 // Blocks of ten lines: assignments over many variables, labels with forward
 // and backward Gotos, conditions, loops, strings, arrays, a procedure call.

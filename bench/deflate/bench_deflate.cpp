@@ -5,9 +5,9 @@
 //   bench_deflate [FILE...]   extra files form one more corpus, "files"
 #include "archive_reader.h"
 #include "corpus.h"
+#include "cpu_time.h"
 #include "deflate.h"
 
-#include <ctime>
 #include <cstdio>
 #include <memory>
 #include <zlib.h>
@@ -36,13 +36,6 @@ size_t zlibSize(const Bytes& input, int level, Bytes& out) {
     const size_t n = s.total_out;
     deflateEnd(&s);
     return n;
-}
-
-// CPU time of this thread: the machine is shared, so wall time would measure the neighbours.
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
 // Best of three runs over the whole corpus; level 0 means ours at level 8.

@@ -4,23 +4,17 @@
 // phone can hold.
 #include "class_patch.h"
 #include "compile_program.h"
+#include "cpu_time.h"
 #include "listing.h"
 #include "package_writer.h"
 
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
-
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 // Blocks of eight typical lines: arithmetic, a condition, text, an array, a
 // built-in, a loop, a procedure call and a Print.
