@@ -1,5 +1,7 @@
 #include "error_file.h"
 
+#include "text_compare.h"
+
 #include <cctype>
 #include <fstream>
 #include <limits>
@@ -17,14 +19,6 @@ int readNumber(std::string_view text, size_t& i) {
         value = value > (std::numeric_limits<int>::max() - (text[i] - '0')) / 10 ? std::numeric_limits<int>::max()
                                                                                 : value * 10 + (text[i] - '0');
     return value;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 }  // namespace

@@ -1,17 +1,11 @@
 #include "help_file.h"
 
+#include "text_compare.h"
+
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 constexpr std::string_view errorsTitle = "ErrorMessages";
 constexpr std::string_view commandsTitle = "---COMMANDS---";

@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "file_write.h"
+#include "text_compare.h"
 
 #include <cctype>
 #include <fstream>
@@ -10,14 +11,6 @@ namespace {
 
 bool isKeyChar(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 // Unsigned decimal digits up to the first other character; a sign is not a digit, so "-5" reads as 0.
