@@ -182,7 +182,13 @@ final class ClassFile {
 
     // ---- Code attributes ----
 
+    /** A Code attribute with its CLDC StackMap; a StackMapTable must have been converted before. */
     static Code parseCode(ClassFile cf, byte[] body) throws IOException {
+        return parseCode(cf, body, "StackMap");
+    }
+
+    /** A Code attribute whose stack map is the raw body of its attribute named mapName. */
+    static Code parseCode(ClassFile cf, byte[] body, String mapName) throws IOException {
         DataInputStream in = new DataInputStream(new ByteArrayInputStream(body));
         Code c = new Code();
         c.maxStack = in.readUnsignedShort();
@@ -195,8 +201,8 @@ final class ClassFile {
         for (int i = 0; i < n; i++) {
             Attribute a = readAttribute(in);
             String name = cf.utf8(a.nameIndex);
-            if (name.equals("StackMap")) c.stackMap = a.body;
-            else if (name.equals("StackMapTable")) throw new IOException("StackMapTable must be converted first");
+            if (name.equals(mapName)) c.stackMap = a.body;
+            else if (name.startsWith("StackMap")) throw new IOException(name + " must be converted first");
         }
         return c;
     }

@@ -183,22 +183,8 @@ final class StackMaps {
 
     private static byte[] rewriteCode(ClassFile cf, ClassFile.Member m, byte[] body, int stackMapName)
             throws IOException {
-        DataInputStream in = new DataInputStream(new ByteArrayInputStream(body));
-        ClassFile.Code c = new ClassFile.Code();
-        c.maxStack = in.readUnsignedShort();
-        c.maxLocals = in.readUnsignedShort();
-        c.code = new byte[in.readInt()];
-        in.readFully(c.code);
-        c.exceptionTable = new byte[in.readUnsignedShort() * 8];
-        in.readFully(c.exceptionTable);
-        int n = in.readUnsignedShort();
-        for (int i = 0; i < n; i++) {
-            int name = in.readUnsignedShort();
-            byte[] attribute = new byte[in.readInt()];
-            in.readFully(attribute);
-            if (cf.utf8(name).equals("StackMapTable"))
-                c.stackMap = toStackMap(expand(attribute, initialLocals(cf, m)));
-        }
+        ClassFile.Code c = ClassFile.parseCode(cf, body, "StackMapTable");
+        if (c.stackMap != null) c.stackMap = toStackMap(expand(c.stackMap, initialLocals(cf, m)));
         return ClassFile.writeCode(c, stackMapName);
     }
 }
