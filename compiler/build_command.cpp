@@ -49,6 +49,8 @@ void reportProblems(const BuildResult& result) {
         std::cout << result.errorLine << '\n';
         std::cerr << result.faultFile.string() << ':' << result.faultLine << ": "
                   << compileErrorMessage(result.errorCode) << '\n';
+        if (!result.hint.empty())
+            std::cerr << result.faultFile.string() << ':' << result.faultLine << ": hint: " << result.hint << '\n';
     }
     if (!result.messageBox.empty()) std::cerr << "orbbasic: " << result.messageBox << '\n';
 }

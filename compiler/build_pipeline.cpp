@@ -34,6 +34,7 @@ fs::path sourceFolder(const BuildRequest& request) {
 void reportCompileFault(const BuildRequest& request, const Fault& f, BuildResult& result) {
     result.errorCode = f.code;
     result.errorLine = compileErrorLine(f);
+    result.hint = compileErrorHint(f);
     result.lastErrorLine = std::min(f.line, int(request.lines.size()));
     result.faultLine = f.line;
     result.faultFile = f.includePath.empty() ? request.sourceFile : f.includePath;

@@ -23,6 +23,7 @@ struct BuildResult {
     bool compiled = false;
     int errorCode = 0;                    // the compile error code; 0 when compiled
     std::string errorLine;                // the line written to the error file
+    std::string hint;                     // shown after the message, never written to the error file
     int lastErrorLine = 0;                // where the caret goes when 1 or more
     std::filesystem::path faultFile;      // the source or Include file of a compile error
     int faultLine = 0;

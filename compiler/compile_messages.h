@@ -192,3 +192,37 @@ inline constexpr std::array<std::string_view, compileErrorCount> compileErrorFor
 
 // The short variant of code 24, used when no call argument is being compiled.
 inline constexpr std::string_view typeMismatchPlainFormat = "Type mismatch|Line %d : %s";
+
+// Hints for the mistakes of programmers who come from other BASICs. A hint
+// follows the message where a person reads it (the command line, the error
+// dialog); the error file's line never carries it. "{name}" is replaced by the
+// name the fault concerns, "{count}" by a number that goes with it.
+enum CompileHint : int {
+    NoHint = 0,
+    KeywordAsVariable,
+    ProcedureWithRoundBrackets,
+    NotAnArrayOrProcedure,
+    IndexesInOneBracket,
+    NextWithName,
+    ElseOnOneLineIf,
+    MainProgramVariableLimit,
+    ProcedureVariableLimit,
+    StringFunctionWithoutSuffix,
+    FloatFunctionWithoutSuffix,
+};
+
+inline constexpr int compileHintCount = 11;
+
+inline constexpr std::array<std::string_view, compileHintCount> compileHintTexts = {
+    "",
+    "{name} is a keyword: give the variable another name",
+    "{name} is a procedure, and procedures take [ ]: write {name}[...]",
+    "{name} is no array: declare it with Dim {name}(10), or call a procedure with {name}[...]",
+    "{name} has {count} dimensions and each index has brackets of its own: write {name}(1)(2)",
+    "Next takes no name: it closes the innermost For loop",
+    "a one-line If has no Else: use the block form, with If ... Then, Else and EndIf on lines of their own",
+    "the main program has 5000 slots of each kind (integer, float, string); this program asks for {count} {name} slots",
+    "a procedure has 5000 slots of each kind (integer, float, string) for its own variables; this one asks for {count} {name} slots",
+    "{name}$ returns a string: write {name}$",
+    "{name}# returns a float: write {name}#",
+};

@@ -50,6 +50,9 @@ struct Fault {
     std::filesystem::path includePath;
     std::string callName;      // for the long form of "Type mismatch"
     int parameter = 0;
+    int hint = 0;              // a CompileHint, shown beside the message, never in the error file
+    std::string hintName;
+    long long hintCount = 0;
 };
 
 struct Compiler {
@@ -114,6 +117,9 @@ std::string statementText(std::string_view line, int statementIndex);
 int fail(Compiler& c, int code);
 // Records a fault found after the last line, with its own line and text.
 int failAt(Compiler& c, int code, int line, std::string text);
+// Gives the recorded fault a hint unless it has one (the innermost finder knows
+// best); returns the fault's code, so that "return hint(c, ...)" stops as fail does.
+int hint(Compiler& c, int hint, std::string_view name = {}, long long count = 0);
 // Condition ends the expression compiler reports after a right side.
 enum ConditionEnd { EndsWithAnd = 7, EndsWithOr = 8, EndsWithThen = 9, EndsWithStatement = 10 };
 

@@ -163,6 +163,10 @@ int compileLoopStatement(Compiler& c, int keyword) {
         c.out.jump(forLoops.back().top);
         c.out.labelMark(forLoops.back().exit);
         forLoops.pop_back();
+        if (!c.cur->atEnd()) {
+            fail(c, SyntaxErrorAtEnd);
+            return hint(c, NextWithName);
+        }
         return NoError;
     default:  // ExitFor
         if (forLoops.empty()) return fail(c, NotInForLoop);

@@ -51,6 +51,17 @@ std::string compileErrorMessage(int code) {
     return message;
 }
 
+std::string compileErrorHint(const Fault& f) {
+    std::string text(compileHintTexts[std::size_t(f.hint)]);
+    auto fill = [&text](std::string_view field, const std::string& value) {
+        for (auto at = text.find(field); at != std::string::npos; at = text.find(field, at + value.size()))
+            text.replace(at, field.size(), value);
+    };
+    fill("{name}", f.hintName);
+    fill("{count}", std::to_string(f.hintCount));
+    return text;
+}
+
 bool writeErrorFile(const std::filesystem::path& path, const std::string& line) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;

@@ -13,6 +13,8 @@ std::string compileErrorLine(const Fault& fault);
 std::string noErrorsLine(int compiledLines);
 // The message alone (the text before the first "|"), for terminals.
 std::string compileErrorMessage(int code);
+// What the fault's hint says, filled in; empty when it has none.
+std::string compileErrorHint(const Fault& fault);
 
 // Creates the file anew with the one line and no line end; false when it cannot be created.
 bool writeErrorFile(const std::filesystem::path& path, const std::string& line);

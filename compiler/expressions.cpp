@@ -16,17 +16,34 @@ std::string callDisplayName(std::string_view name, Kind result) {
     return s + kindSuffix(result);
 }
 
+// "Left" for Left$ and "Sin" for Sin#: a function named without the suffix its result needs.
+int missingSuffixHint(Compiler& c, std::string_view name, Kind nameKind) {
+    if (nameKind != Kind::Integer) return c.fault.code;
+    if (int code = findBuiltin(name, Kind::String); code != noKeyword)
+        return hint(c, StringFunctionWithoutSuffix, keywordTable[code].name);
+    if (int code = findBuiltin(name, Kind::Float); code != noKeyword)
+        return hint(c, FloatFunctionWithoutSuffix, keywordTable[code].name);
+    return c.fault.code;
+}
+
 int identifierOperand(Compiler& c, Cursor& cur, Kind kind) {
     std::string_view name = cur.readIdentifier();
     Kind nameKind = cur.readSuffix();
     char next = cur.peek();
-    if ((kind == Kind::String) != (nameKind == Kind::String)) return fail(c, TypeMismatch);
+    if ((kind == Kind::String) != (nameKind == Kind::String)) {
+        fail(c, TypeMismatch);
+        return missingSuffixHint(c, name, nameKind);
+    }
     if (next == '[' || findProcedure(c.symbols, name, nameKind)) return compileProcedureCall(c, name, nameKind);
     int code = findBuiltin(name, nameKind);
     if (code != noKeyword) return compileBuiltinCall(c, code, name, true, kind);
     int array = findArray(c.symbols, name, nameKind, c.scope);
     if (array >= 0) return compileArrayElement(c, array, false);
-    if (next == '(') return fail(c, ArrayNotDefined);
+    if (next == '(') {
+        fail(c, ArrayNotDefined);
+        missingSuffixHint(c, name, nameKind);
+        return hint(c, NotAnArrayOrProcedure, std::string(name) + kindSuffix(nameKind));
+    }
     int slot = 0;
     if (int e = variableSlot(c, name, nameKind, slot)) return e;
     c.out.variableRead(nameKind, slot);
@@ -259,7 +276,12 @@ int compileProcedureCall(Compiler& c, std::string_view name, Kind kind) {
         cur.advance();
     } else {
         ProcedureRecord& p = procedure();
-        if (!p.parameters.empty()) return fail(c, MissingProcedureArguments);
+        if (!p.parameters.empty()) {
+            fail(c, MissingProcedureArguments);
+            // Other BASICs call with round brackets.
+            if (cur.peek() == '(') hint(c, ProcedureWithRoundBrackets, display);
+            return c.fault.code;
+        }
         p.parametersFixed = true;
     }
     c.out.callEnd();
@@ -279,7 +301,10 @@ int compileArrayElement(Compiler& c, int index, bool write) {
         if (groups > dimensions) return fail(c, DimensionCountMismatch);
         cur.advance();
         c.out.groupOpen();
-        if (int e = compileExpression(c, Kind::Integer, ')')) return e;
+        if (int e = compileExpression(c, Kind::Integer, ')')) {
+            if (dimensions >= 2 && cur.peek() == ',') hint(c, IndexesInOneBracket, a.name + kindSuffix(a.kind), dimensions);
+            return e;
+        }
         cur.advance();
         // Every size is at least 1 and the array fits the slot range, so the product stays small.
         long long later = 1;

@@ -71,7 +71,22 @@ int fail(Compiler& c, int code) {
         c.fault.includeName = c.currentInclude->name;
         c.fault.includePath = c.currentInclude->path;
     }
+    if (code == TooManyVariables) {
+        const Symbols& s = c.symbols;
+        static constexpr const char* kindNames[] = {"", "integer", "float", "string"};
+        hint(c, s.refusedLocal ? ProcedureVariableLimit : MainProgramVariableLimit, kindNames[int(s.refusedKind)],
+             s.refusedSlotTotal);
+    }
     return code;
+}
+
+int hint(Compiler& c, int hint, std::string_view name, long long count) {
+    if (c.fault.code && !c.fault.hint) {
+        c.fault.hint = hint;
+        c.fault.hintName = std::string(name);
+        c.fault.hintCount = count;
+    }
+    return c.fault.code;
 }
 
 int failAt(Compiler& c, int code, int line, std::string text) {

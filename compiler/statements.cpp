@@ -46,6 +46,33 @@ int compileKeywordStatement(Compiler& c, int keyword) {
     }
 }
 
+// "step = 0", "Print = 5": a keyword where a variable is assigned.
+int refuseKeywordTarget(Compiler& c, Cursor& cur, std::string_view word) {
+    std::size_t afterWord = cur.pos;
+    Kind suffix = cur.readSuffix();
+    bool assigned = cur.peek() == '=';
+    cur.pos = afterWord;
+    if (!assigned || !isReservedName(word, suffix)) return NoError;
+    fail(c, KeywordMisuse);
+    return hint(c, KeywordAsVariable, std::string(keywordTable[findStatementKeyword(word)].name) + kindSuffix(suffix));
+}
+
+// Whether the word stands in the statement outside string literals.
+bool hasWord(std::string_view statement, std::string_view word) {
+    Cursor cur{statement, 0};
+    bool quoted = false;
+    while (cur.pos < statement.size()) {
+        char ch = cur.current();
+        if (ch == '"') quoted = !quoted;
+        if (!quoted && isLetter(ch) && (cur.pos == 0 || !isNameChar(statement[cur.pos - 1]))) {
+            if (sameName(cur.readIdentifier(), word)) return true;
+        } else {
+            cur.advance();
+        }
+    }
+    return false;
+}
+
 int compileAssignment(Compiler& c, std::string_view name, Kind kind) {
     c.cur->advance();  // "="
     if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
@@ -56,6 +83,7 @@ int compileAssignment(Compiler& c, std::string_view name, Kind kind) {
 }
 
 int compileWord(Compiler& c, Cursor& cur, std::string_view word, bool endedByColon) {
+    if (int e = refuseKeywordTarget(c, cur, word)) return e;
     int keyword = findStatementKeyword(word);
     if (keyword != noKeyword && keyword < firstBuiltinCode) return compileKeywordStatement(c, keyword);
 
@@ -74,7 +102,10 @@ int compileWord(Compiler& c, Cursor& cur, std::string_view word, bool endedByCol
     char next = cur.peek();
     if (next == '=') return compileAssignment(c, word, suffix);
     if (next == '[' || next == endOfStatement) return compileProcedureCall(c, word, suffix);
-    return fail(c, SyntaxError);
+    fail(c, SyntaxError);
+    std::string name = std::string(word) + kindSuffix(suffix);
+    if (next == '(') hint(c, findProcedure(c.symbols, word, suffix) ? ProcedureWithRoundBrackets : NotAnArrayOrProcedure, name);
+    return c.fault.code;
 }
 
 }  // namespace
@@ -98,6 +129,8 @@ int compileStatement(Compiler& c, std::string_view statement, std::string_view r
         } else {
             e = compileWord(c, cur, word, endedByColon);
             if (!e && !cur.atEnd()) e = fail(c, SyntaxErrorAtEnd);
+            if (e && !c.ifs.empty() && c.ifs.back().singleLine && hasWord(statement, "Else"))
+                hint(c, ElseOnOneLineIf);
         }
         if (!e) c.out.statementEnd();
     }

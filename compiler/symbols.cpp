@@ -20,7 +20,12 @@ int allocateSlots(Symbols& s, Kind kind, int scope, long long count, int& first)
                               : s.nextGlobalSlot[kindIndex(kind)];
     long long limit = scope >= 1 ? 9999 : 4999;
     long long last = counter + count - 1;
-    if (last > limit) return TooManyVariables;
+    if (last > limit) {
+        s.refusedSlotTotal = last + 1 - (scope >= 1 ? localSlotBase : 0);
+        s.refusedKind = kind;
+        s.refusedLocal = scope >= 1;
+        return TooManyVariables;
+    }
     first = counter;
     counter = int(last + 1);
     if (count > 0) {

@@ -75,6 +75,12 @@ struct Symbols {
 
     std::vector<ProcedureRecord> procedures;  // procedure number n is index n - 1
     NameTable<std::vector<int>> proceduresByName;
+
+    // The last request the slot limit refused: how many slots of which kind its
+    // scope would have needed in all, for the hint after "Too many variables".
+    long long refusedSlotTotal = 0;
+    Kind refusedKind = Kind::None;
+    bool refusedLocal = false;
 };
 
 // Returns the slot of the visible variable, or -1.

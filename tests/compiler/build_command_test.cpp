@@ -70,6 +70,22 @@ TEST_F(BuildCommand, CompileErrorGoesToStdoutAndAsFileLineToStderr) {
     EXPECT_EQ(read(dir / "work/orberr.tmp"), "2.1Syntax error|Line 2:  Prnt 5");
 }
 
+TEST_F(BuildCommand, AHintFollowsTheMessageOnStderrAndStaysOutOfTheErrorFile) {
+    write("prog.orb", "Procedure Add[a, b]\nEndProc a + b\nx = Add(1, 2)\n");
+    CommandRun r = run("--test prog.orb");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "3.52Missing \x07 Parameter(s)|Line 3:  x = Add(1, 2)\n");
+    EXPECT_EQ(r.err, "prog.orb:3: Missing Parameter(s)\n"
+                     "prog.orb:3: hint: Add is a procedure, and procedures take [ ]: write Add[...]\n");
+    EXPECT_EQ(read(dir / "work/orberr.tmp"), "3.52Missing \x07 Parameter(s)|Line 3:  x = Add(1, 2)");
+
+    write("keyword.orb", "x = 1\nstep = 0\n");
+    r = run("--run keyword.orb");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "keyword.orb:2: Invalid use of a keyword\n"
+                     "keyword.orb:2: hint: Step is a keyword: give the variable another name\n");
+}
+
 TEST_F(BuildCommand, FaultInAnIncludeFileNamesThatFile) {
     fs::create_directories(dir / "src/lib");
     write("src/prog.orb", "Include \"lib/a.inc\"\n");

@@ -32,3 +32,9 @@ inline std::string bodyOf(const std::string& line) {
     std::size_t end = image.rfind("1f\n~a0000");
     return image.substr(start, end - start);
 }
+
+// The hint that follows the message of the first fault; empty when none.
+inline std::string hintOf(const std::vector<std::string>& lines) {
+    ImageWriter writer;
+    return compileErrorHint(compileProgram(writer, lines, goldenFolder).fault);
+}
