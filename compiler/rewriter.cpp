@@ -44,7 +44,7 @@ int collectArguments(std::string_view line, std::size_t& pos, std::vector<std::s
     }
 }
 
-void expandFunction(const DefineRecord& def, const std::vector<std::string_view>& args, std::string& out) {
+void expandFunction(const DefineRecord& def, const std::vector<std::string>& args, std::string& out) {
     const std::string& t = def.text;
     for (std::size_t i = 0; i < t.size(); ++i) {
         bool joined = (i > 0 && isNameChar(t[i - 1])) || (i + 1 < t.size() && isNameChar(t[i + 1]));
@@ -104,7 +104,12 @@ int rewriteLine(const Defines& d, std::string_view line, std::string& out) {
         std::vector<std::string_view> args;
         if (int e = collectArguments(line, pos, args)) return e;
         if (args.size() != def.parameters.size()) return ParameterCountMismatch;
-        expandFunction(def, args, out);
+        // An argument is source text like any other: Mod, key names, defines and
+        // nested calls inside it are rewritten before it is placed in the text.
+        std::vector<std::string> rewrittenArgs(args.size());
+        for (std::size_t i = 0; i < args.size(); ++i)
+            if (int e = rewriteLine(d, args[i], rewrittenArgs[i])) return e;
+        expandFunction(def, rewrittenArgs, out);
     }
     if (out.size() > rewrittenLineLimit) out.resize(rewrittenLineLimit);
     return NoError;

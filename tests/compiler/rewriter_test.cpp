@@ -52,6 +52,24 @@ TEST(Rewriter, DefFnArgumentsReplaceLoneParameterLetters) {
     EXPECT_EQ(rewritten(d, "y = F(1, (2,3))"), "y =  ab + 1 + xb + f( (2,3))");
 }
 
+TEST(Rewriter, DefFnArgumentsAreRewrittenBeforeTheyArePlaced) {
+    Defines d = builtins();
+    EXPECT_EQ(rewritten(d, "x = Rgb(1, 1, 7 Mod 3)"), "x = (1*$10000)+( 1*$100)+ 7 % 3");
+    ASSERT_EQ(defineFromLine(d, "DefFn G(Q) = ((Q) * 2)", true), 0);
+    EXPECT_EQ(rewritten(d, "y = G(7 Mod 3)"), "y =  ((7 % 3) * 2)");
+    EXPECT_EQ(rewritten(d, "c = Rgb(Rgb(1,2,3) Mod 256, 0, 0)"),
+              "c = ((1*$10000)+(2*$100)+3 % 256*$10000)+( 0*$100)+ 0");
+    ASSERT_EQ(defineFromLine(d, "Define BASE = 5", true), 0);
+    EXPECT_EQ(rewritten(d, "y = G(BASE + UpKey)"), "y =  (( 5 + -1) * 2)");
+    EXPECT_EQ(rewritten(d, "y = G(On + Pi + 'A')"), "y =  ((1 + 3.141592 + 65) * 2)");
+    // Strings inside an argument stay as written.
+    EXPECT_EQ(rewritten(d, "y = G(Len(\"On\"))"), "y =  ((Len(\"On\")) * 2)");
+    // A fault inside an argument is the fault of the line.
+    std::string out;
+    EXPECT_EQ(rewriteLine(d, "y = G(Rgb(1, 2))", out), ParameterCountMismatch);
+    EXPECT_EQ(rewriteLine(d, "y = G('A)", out), MissingApostrophe);
+}
+
 TEST(Rewriter, DefinesApplyNewestFirstAndCannotBeRedefined) {
     Defines d = builtins();
     ASSERT_EQ(defineFromLine(d, "  Define LIMIT = 10 ; the top", true), 0);
