@@ -74,3 +74,37 @@ TEST(InputScript, AppliesInputAndLeavesWindowActionsToTheWindow) {
     EXPECT_EQ(applyInputEvent(phone, s, {0, InputKind::tilt, 0, 0}), WindowAction::toggleTilt);
     EXPECT_EQ(applyInputEvent(phone, s, {0, InputKind::close, 0, 0}), WindowAction::close);
 }
+
+TEST(InputScript, ReadsFrameKeyedEvents) {
+    const auto events = parsed("@1 keydown 65\n@1 keyup 65\n@3 press 10 20\n@12 close\n");
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_TRUE(events[0].byFrame);
+    EXPECT_EQ(events[0].step, 1u);
+    EXPECT_EQ(events[2].kind, InputKind::press);
+    EXPECT_EQ(events[3].step, 12u);
+}
+
+TEST(InputScript, FrameKeyedScriptsAreOneFormCountingFromOne) {
+    EXPECT_EQ(failure("@1 rot\n5 rot\n").line, 2);
+    EXPECT_EQ(failure("5 rot\n@6 rot\n").line, 2);
+    EXPECT_EQ(failure("@0 rot\n").line, 1);
+    EXPECT_EQ(failure("@3 rot\n@2 rot\n").line, 2);
+    EXPECT_EQ(failure("@ rot\n").line, 1);
+}
+
+TEST(InputScript, HandsOutEveryEventOfAFrameAfterItsUpdate) {
+    InputScript script(parsed("@2 keydown 65\n@2 keyup 65\n@4 close\n"));
+    EXPECT_EQ(script.next(1000), nullptr);  // never by statement count
+    EXPECT_EQ(script.nextAtFrame(1), nullptr);
+    EXPECT_EQ(script.nextAtFrame(2)->kind, InputKind::keyDown);
+    EXPECT_EQ(script.nextAtFrame(2)->kind, InputKind::keyUp);
+    EXPECT_EQ(script.nextAtFrame(3), nullptr);
+    EXPECT_EQ(script.nextAtFrame(4)->kind, InputKind::close);
+    EXPECT_TRUE(script.finished());
+}
+
+TEST(InputScript, StepKeyedEventsAreNotHandedOutByFrame) {
+    InputScript script(parsed("0 keydown 65\n"));
+    EXPECT_EQ(script.nextAtFrame(99), nullptr);
+    EXPECT_EQ(script.next(0)->kind, InputKind::keyDown);
+}

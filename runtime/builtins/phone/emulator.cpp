@@ -50,8 +50,24 @@ std::optional<RunError> redrawScreen(Emulator& e) {
     return composeFrame(e.screen, *e.presenter, joypadMargin(e.phone, e.screen), frameLayers(e));
 }
 
+namespace {
+
+WindowAction applyScriptEvent(Emulator& e, const InputEvent& event) {
+    const WindowAction action = applyInputEvent(e.phone, e.screen, event);
+    if (action == WindowAction::rotate) rotatePhone(e);
+    if (action == WindowAction::toggleTilt) toggleTiltWindow(e.phone);
+    return action;
+}
+
+}  // namespace
+
 std::optional<RunError> updateScreen(Emulator& e) {
-    return update(e.screen, *e.presenter, e.clock, joypadMargin(e.phone, e.screen), frameLayers(e));
+    auto error = update(e.screen, *e.presenter, e.clock, joypadMargin(e.phone, e.screen), frameLayers(e));
+    ++e.updates;
+    if (error || !e.script) return error;
+    while (const InputEvent* event = e.script->nextAtFrame(e.updates))
+        if (applyScriptEvent(e, *event) == WindowAction::close) return RunError::ProgramClosed;
+    return std::nullopt;
 }
 
 void rotatePhone(Emulator& e) {
@@ -64,11 +80,7 @@ WindowAction pumpEmulator(Emulator& e, uint64_t steps) {
     phoneStep(e.phone, e.clock.realTimeMs());
     if (!e.script) return WindowAction::none;
     const InputEvent* event = e.script->next(steps);
-    if (!event) return WindowAction::none;
-    const WindowAction action = applyInputEvent(e.phone, e.screen, *event);
-    if (action == WindowAction::rotate) rotatePhone(e);
-    if (action == WindowAction::toggleTilt) toggleTiltWindow(e.phone);
-    return action;
+    return event ? applyScriptEvent(e, *event) : WindowAction::none;
 }
 
 bool writeSnapshot(const Emulator& e, const std::string& path) { return writeImageFile(e.frames.lastFrame(), path); }

@@ -24,6 +24,7 @@ struct Emulator {
     SoftwarePresenter frames{0, 0};  // the shown frame without a window
     Presenter* presenter = &frames;
     std::optional<InputScript> script;
+    uint64_t updates = 0;  // frames shown by Update, for frame-keyed input scripts
     // The tile map and the sprites, drawn between the buffer and the joypad
     // overlay; set by start-up.
     std::function<void(Presenter&, int joypadMargin)> drawWorld;
@@ -45,7 +46,9 @@ std::optional<RunError> startEmulator(Emulator& e, const EmulatorSettings& setti
 // What lies over the screen buffer in a frame.
 FrameLayers frameLayers(Emulator& e);
 
-// The window's own redraw, and Update.
+// The window's own redraw, and Update. After its frame Update applies the
+// input-script events keyed to it; a scripted close ends the run as the
+// close box does ("Program closed").
 std::optional<RunError> redrawScreen(Emulator& e);
 std::optional<RunError> updateScreen(Emulator& e);
 

@@ -62,8 +62,16 @@ std::variant<std::vector<InputEvent>, InputScriptError> parseInputScript(std::st
         if (w.empty() || w[0].front() == '#') continue;
         auto fail = [&](std::string message) { return InputScriptError{lineNumber, std::move(message)}; };
         InputEvent event;
-        if (!number(w[0], event.step)) return fail("a step count comes first");
-        if (!events.empty() && event.step < events.back().step) return fail("steps go backwards");
+        event.byFrame = w[0].front() == '@';
+        if (event.byFrame) {
+            if (!number(w[0].substr(1), event.step) || event.step == 0) return fail("frames count from @1");
+        } else if (!number(w[0], event.step)) {
+            return fail("a step count or an @frame comes first");
+        }
+        if (!events.empty() && events.back().byFrame != event.byFrame)
+            return fail("a script keys all its events by step or all by @frame");
+        if (!events.empty() && event.step < events.back().step)
+            return fail(event.byFrame ? "frames go backwards" : "steps go backwards");
         if (w.size() < 2) return fail("an event name is missing");
         const KindName* kind = nullptr;
         for (const KindName& k : kindNames)
@@ -84,7 +92,12 @@ std::variant<std::vector<InputEvent>, InputScriptError> parseInputScript(std::st
 }
 
 const InputEvent* InputScript::next(uint64_t step) {
-    if (next_ == events_.size() || events_[next_].step > step) return nullptr;
+    if (next_ == events_.size() || events_[next_].byFrame || events_[next_].step > step) return nullptr;
+    return &events_[next_++];
+}
+
+const InputEvent* InputScript::nextAtFrame(uint64_t updates) {
+    if (next_ == events_.size() || !events_[next_].byFrame || events_[next_].step > updates) return nullptr;
     return &events_[next_++];
 }
 

@@ -10,6 +10,12 @@
 //
 // STEP is the number of statements run before the event; steps never go
 // backwards. Blank lines and lines starting with "#" are ignored.
+//
+// Instead of STEP a line may start with @F: the event applies when the
+// program's F-th Update (F from 1) has shown its frame, before the statement
+// after it, together with every other event of that frame. Statements are
+// image steps, not source lines, so frames are what a person can count; the
+// phone test host reads the same form. A script keys all its events one way.
 #pragma once
 
 #include <cstdint>
@@ -23,10 +29,11 @@
 enum class InputKind { keyDown, keyUp, move, press, release, rot, tilt, slider, close };
 
 struct InputEvent {
-    uint64_t step = 0;
+    uint64_t step = 0;  // the statement count, or with byFrame the Update count
     InputKind kind = InputKind::close;
     int a = 0;  // key code, x, or slider axis 0..2
     int b = 0;  // y, or slider value
+    bool byFrame = false;
 };
 
 struct InputScriptError {
@@ -36,11 +43,13 @@ struct InputScriptError {
 
 std::variant<std::vector<InputEvent>, InputScriptError> parseInputScript(std::string_view text);
 
-// Hands out the events in order, at most one per pump step.
+// Hands out the events in order: step-keyed ones at most one per pump step,
+// frame-keyed ones all that are due after an Update.
 class InputScript {
 public:
     explicit InputScript(std::vector<InputEvent> events) : events_(std::move(events)) {}
     const InputEvent* next(uint64_t step);
+    const InputEvent* nextAtFrame(uint64_t updates);
     bool finished() const { return next_ == events_.size(); }
 
 private:

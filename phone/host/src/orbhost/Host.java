@@ -27,7 +27,8 @@ import javax.microedition.midlet.MIDlet;
  *       a key pressed and let go, "dCODE" / "uCODE" a key down / up, "tX:Y"
  *       a touch, "pX:Y" / "mX:Y" / "rX:Y" the pointer pressed / dragged /
  *       released, "o" the display turned, "wMS" a wait of MS milliseconds,
- *       "x" the Exit command), waits for the
+ *       "x" the Exit command; or the name of a frame-keyed input script in
+ *       orbrt's form, see InputScript), waits for the
  *       program to end and writes the final frame and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
  *       in time), then each text it drew, one per line. When the program
@@ -83,13 +84,15 @@ public final class Host {
             int[] size = screenSize(packageData(loader));
             phone = new Phone(loader, jar.getManifest().getMainAttributes(), size[0], size[1]);
             Phone.setCurrent(phone);
+            // Before the program starts, so that its first Update already counts.
+            if (isScriptFile(events)) phone.play(InputScript.read(Path.of(events)));
             String midletClass = phone.property("MIDlet-1").split(",")[2].trim();
             System.setOut(new PrintStream(printed, true, StandardCharsets.ISO_8859_1));
             MIDlet midlet = (MIDlet) loader.loadClass(midletClass).getDeclaredConstructor().newInstance();
             Method startApp = MIDlet.class.getDeclaredMethod("startApp");
             startApp.setAccessible(true);
             startApp.invoke(midlet);
-            deliver(phone, events);
+            if (!isScriptFile(events)) deliver(phone, events);
             endLine = awaitEndLine(phone, printed, timeout);
             console.println(jarPath.getFileName() + ": first frame after " + phone.millisToFirstFrame() + " ms");
             Displayable shown = phone.shown();
@@ -126,6 +129,11 @@ public final class Host {
         for (String line : printed.toString(StandardCharsets.ISO_8859_1).split("\n"))
             lines.add(line.endsWith("\r") ? line.substring(0, line.length() - 1) : line);
         return lines;
+    }
+
+    /** --events names a frame-keyed input script (see InputScript) rather than listing the events. */
+    private static boolean isScriptFile(String events) {
+        return !events.isEmpty() && Files.isRegularFile(Path.of(events));
     }
 
     private static void deliver(Phone phone, String events) throws InterruptedException {

@@ -32,6 +32,10 @@ public final class Phone {
     private final Map<String, Integer> storesOpen = new HashMap<>();
     private final long started = System.nanoTime();
     private volatile long firstFrame = -1;
+    private boolean startUpShown;
+    private boolean turning;
+    private int updatesShown;
+    private volatile InputScript script;
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -50,7 +54,12 @@ public final class Phone {
     /** The display turns: width and height swap; the canvas hears of it through sizeChanged. */
     synchronized void turn() {
         frame = new BufferedImage(frame.getHeight(), frame.getWidth(), BufferedImage.TYPE_INT_RGB);
-        if (shown instanceof Canvas) ((Canvas) shown).hostSizeChanged(frame.getWidth(), frame.getHeight());
+        turning = true;
+        try {
+            if (shown instanceof Canvas) ((Canvas) shown).hostSizeChanged(frame.getWidth(), frame.getHeight());
+        } finally {
+            turning = false;
+        }
     }
 
     public int width() {
@@ -77,10 +86,25 @@ public final class Phone {
         return shown;
     }
 
-    public synchronized void repaint(Canvas c) {
-        if (c != shown) return;
-        if (firstFrame < 0) firstFrame = System.nanoTime();
-        c.hostPaint(Graphics.hostGraphics(frame));
+    public void repaint(Canvas c) {
+        int update = 0;
+        synchronized (this) {
+            if (c != shown) return;
+            if (firstFrame < 0) firstFrame = System.nanoTime();
+            c.hostPaint(Graphics.hostGraphics(frame));
+            // The game shows a first frame at start-up and one when the display
+            // turns; every other frame is an Update's, which scripts count.
+            if (!startUpShown) startUpShown = true;
+            else if (!turning) update = ++updatesShown;
+        }
+        // Outside the lock: the events reach the canvas, which may turn the display.
+        InputScript s = script;
+        if (update > 0 && s != null) s.frameShown(this, update);
+    }
+
+    /** A frame-keyed script, applied as the program presents its frames. */
+    void play(InputScript s) {
+        script = s;
     }
 
     /** Milliseconds from the JAR's opening to the program's first frame; -1 when none came. */
