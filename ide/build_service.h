@@ -20,6 +20,8 @@ struct BuildOutcome {
     bool errorFileWritten = false;  // the error viewer shows it at once
     int lastErrorLine = 0;          // 1 or more: the caret goes to the start of this line
     std::string messageBoxText;     // shown with the caption "Error" when not empty
+    std::string errorLine;          // the line the build wrote into the error file
+    std::string hint;               // what the error dialog adds for that line; never in the file
 };
 
 // What the Compile command shows while the phone package is built: each

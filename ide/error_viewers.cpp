@@ -21,8 +21,9 @@ QString fromLatin1(const std::string& text) { return QString::fromLatin1(text.da
 
 // ---- error dialog ----
 
-showerror::showerror(const std::string& errorFilePath, std::function<void(int)> explain, QWidget* parent)
-    : QDialog(parent) {
+showerror::showerror(const std::string& errorFilePath, std::function<void(int)> explain, QWidget* parent,
+                     const QString& hint)
+    : QDialog(parent), hint(hint) {
     setWindowTitle(tr("Error"));
     const std::optional<std::string> text = readErrorFile(errorFilePath);
     fileFound = text.has_value();
@@ -53,6 +54,11 @@ showerror::showerror(const std::string& errorFilePath, std::function<void(int)> 
     layout->setContentsMargins(10, 40, 10, 10);
     layout->addWidget(lineEdit);
     layout->addWidget(detailEdit);
+    if (!hint.isEmpty()) {
+        auto* hintLabel = new QLabel(tr("Hint: ") + hint);
+        hintLabel->setWordWrap(true);
+        layout->addWidget(hintLabel);
+    }
     layout->addLayout(buttons);
     setMinimumWidth(420);
 }

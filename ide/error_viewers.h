@@ -18,12 +18,15 @@ class QPushButton;
 class showerror : public QDialog {
     Q_OBJECT
 public:
-    showerror(const std::string& errorFilePath, std::function<void(int code)> explain, QWidget* parent = nullptr);
+    // A hint, when given, is shown below the message's fields.
+    showerror(const std::string& errorFilePath, std::function<void(int code)> explain, QWidget* parent = nullptr,
+              const QString& hint = QString());
 
     const ErrorReport& report() const { return errorReport; }
     bool found() const { return fileFound; }
     QString lineField() const;
     QString detailField() const;
+    QString hintText() const { return hint; }
     bool canGoToLine() const;
     // Set by Go to Line: the line the caret goes to, counted from 1.
     int goToLineRequested() const { return chosenLine; }
@@ -35,6 +38,7 @@ private:
     ErrorReport errorReport;
     bool fileFound = false;
     int chosenLine = 0;
+    QString hint;
     QLineEdit* lineEdit;
     QLineEdit* detailEdit;
     QPushButton* goButton;

@@ -494,12 +494,17 @@ void CMainFrame::compile() {
 void CMainFrame::showBuildOutcome(CEditorView& view, const BuildOutcome& outcome) {
     if (!outcome.messageBoxText.empty())
         QMessageBox::warning(this, tr("Error"), QString::fromLocal8Bit(outcome.messageBoxText.c_str()));
+    hintErrorLine = outcome.errorLine;
+    hint = outcome.hint;
     if (outcome.errorFileWritten) showErrorDialog();
     if (outcome.lastErrorLine >= 1) view.goToLine(outcome.lastErrorLine);
 }
 
 void CMainFrame::showErrorDialog() {
-    showerror dialog(env.folders.errorFile, [this](int code) { showHelp(QStringLiteral("errormessages"), code); }, this);
+    const std::optional<std::string> errorText = readErrorFile(env.folders.errorFile);
+    const bool hintHolds = errorText && !hint.empty() && firstErrorLine(*errorText) == firstErrorLine(hintErrorLine);
+    showerror dialog(env.folders.errorFile, [this](int code) { showHelp(QStringLiteral("errormessages"), code); }, this,
+                     hintHolds ? QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())) : QString());
     dialog.exec();
     if (dialog.goToLineRequested() >= 1)
         if (CEditorView* view = activeView()) view->goToLine(dialog.goToLineRequested());

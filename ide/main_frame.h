@@ -103,6 +103,9 @@ private:
     void arrangeIcons();
 
     Environment& env;
+    // The last build's hint and the error line it explains: shown while the error file still holds that line.
+    std::string hintErrorLine;
+    std::string hint;
     QMdiArea* mdi;
     CFindDialog* findDialog = nullptr;
     QLabel* caretPane;

@@ -22,6 +22,8 @@ BuildOutcome outcomeOf(const BuildResult& result) {
     outcome.errorFileWritten = !result.errorLine.empty();
     outcome.lastErrorLine = result.lastErrorLine;
     outcome.messageBoxText = result.messageBox;
+    outcome.errorLine = result.errorLine;
+    outcome.hint = result.hint;
     return outcome;
 }
 

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <unistd.h>
 
@@ -65,4 +67,15 @@ TEST_F(CompileFixture, NoNameCancelsAndACompileErrorAsksNothing) {
     EXPECT_EQ(outcome.lastErrorLine, 2);
     EXPECT_EQ(failed.statuses, std::vector<std::string>{"Pass 1 ..... Fail"});
     EXPECT_EQ(failed.questions, 0);
+}
+
+TEST_F(CompileFixture, ACompileErrorCarriesItsHintBesideTheErrorLine) {
+    const std::vector<std::string> lines = {"For i = 1 To 3", "Next i"};
+    const DocumentBuild request{lines, "", folder.string(), ORB_PROGRAM_FOLDER, BuildCommand::Test};
+    const BuildOutcome outcome = PipelineBuilds().build(request);
+    EXPECT_EQ(outcome.errorLine, "2.2Syntax Error at end of instruction|Line 2:  Next i");
+    EXPECT_EQ(outcome.hint, "Next takes no name: it closes the innermost For loop");
+    std::ifstream file(folder / "orberr.tmp", std::ios::binary);
+    std::string written((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, outcome.errorLine);  // the hint stays out of the error file
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -69,6 +70,18 @@ TEST(ErrorDialog, CompileErrorWithBellCharacter) {
     showerror dialog(folder.file("orberr.tmp", "5.52Missing \x07|Line 5:  a(1"), nullptr);
     EXPECT_EQ(dialog.report().message, "Missing [");
     EXPECT_EQ(dialog.detailField(), QStringLiteral("  a(1"));
+}
+
+TEST(ErrorDialog, ShowsTheHintItIsGiven) {
+    Folder folder;
+    const std::string file = folder.file("orberr.tmp", "2.2Syntax Error at end of instruction|Line 2:  Next i");
+    showerror plain(file, nullptr);
+    EXPECT_TRUE(plain.findChildren<QLabel*>().isEmpty());
+    showerror hinted(file, nullptr, nullptr, QStringLiteral("Next takes no name"));
+    EXPECT_EQ(hinted.hintText(), QStringLiteral("Next takes no name"));
+    const QList<QLabel*> labels = hinted.findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.front()->text(), QStringLiteral("Hint: Next takes no name"));
 }
 
 TEST(OutputViewer, ScreenSizeFromTheErrorLineSizesTheDialog) {
