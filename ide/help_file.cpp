@@ -1,5 +1,6 @@
 #include "help_file.h"
 
+#include "help_spellings.h"
 #include "text_compare.h"
 
 #include <algorithm>
@@ -110,5 +111,6 @@ HelpSearch searchHelp(const HelpFile& file, std::string_view text, int errorCode
             found.page = std::min(errorCode, pageCount(file.entries[i].body) - 1);
         break;
     }
-    return found;
+    // Not a title: the error page whose message says it, in the system's spelling or the correct one.
+    return found.entry >= 0 ? found : searchErrorMessages(file, text);
 }

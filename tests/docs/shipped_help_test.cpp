@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -57,4 +59,33 @@ TEST(ShippedHelp, ErrorSearchOpensThePageOfThatCode) {
     EXPECT_EQ(errorPageTitle(body, 96), "96: Divide by zero");
     EXPECT_EQ(errorPageTitle(body, 124), "124: Screen out of bounds");
     EXPECT_EQ(searchHelp(help, "ERROR 124").page, 124);
+}
+
+TEST(ShippedHelp, MisspeltMessagesAreFoundByEitherSpelling) {
+    const HelpFile& help = shippedHelp();
+    static constexpr std::pair<std::string_view, int> searches[] = {
+        {"Invalid Defination", 13},       {"invalid definition", 13},     {"Definition", 13},
+        {"Definition expected", 19},      {"Archive doesnt exist", 108},  {"Archive doesn't exist", 108},
+        {"archive does not exist", 108},  {"doesnt", 108},                {"Unable to delete archive", 109},
+        {"achive", 109},                  {"Incompatible Audio Format", 85},
+        {"Divide by zero", 96},  // a whole message is found as it is spelt
+    };
+    for (auto [text, page] : searches) {
+        const HelpSearch found = searchHelp(help, text);
+        EXPECT_EQ(found.section, HelpSection::Errors) << text;
+        EXPECT_EQ(found.entry >= 0 ? found.page : -1, page) << text;
+    }
+    // A word that is no misspelling finds no message that merely mentions it.
+    EXPECT_EQ(searchHelp(help, "Load").entry, -1);
+}
+
+TEST(ShippedHelp, EveryMisspellingTheSearchKnowsIsInAMessage) {
+    const HelpFile& help = shippedHelp();
+    int errors = searchHelp(help, "ErrorMessages").entry;
+    ASSERT_GE(errors, 0);
+    std::string titles;
+    const std::string& body = help.entries[std::size_t(errors)].body;
+    for (int page = 0; page < pageCount(body); ++page) titles += errorPageTitle(body, page) + "\n";
+    for (std::string_view misspelt : {"Defination", "achive", "doesnt", "Incompatiable"})
+        EXPECT_NE(titles.find(misspelt), std::string::npos) << misspelt;
 }
