@@ -157,11 +157,16 @@ COMMANDS = [
      "SetTouchScreen 1"),
     ("LoadMap", 'LoadMap "file"',
      "Reads a tile map file: width, height, tile width, tile height, the tile picture's name in quotes, then the "
-     "cells row by row. Sizes below 10 become 10. It does not switch map drawing on: use Map 1 or MapPosition. "
+     "cells row by row, each a tile's image slot (0 for none). Commas, blanks and line ends separate the values, "
+     "and a line may start with the word Data, as the map editor writes it: Data 60,20,32,32 then "
+     "Data \"sheet.png\" then one Data line of 60 cells for each of the 20 rows. Sizes below 10 become 10. "
+     "A map 60 cells wide has columns 0 to 59, so MapSizeX() gives 59. It does not switch map drawing on: use "
+     "Map 1 or MapPosition, and load the tiles with LoadMultiImage. "
      "Error 123 (File not found) when the file is missing.",
      'LoadMap "level.map"\nLoadMultiImage "tiles.png", 1, 4, 16, 16\nMapTileSize 16, 16\nMapPosition 0, 0\nUpdate'),
     ("End", "End",
-     "Ends the program. The emulator shows \"End of program\" and waits for a key.",
+     "Ends the program. The emulator shows \"End of program\" (code 110) and waits for a key. A program that "
+     "runs past its last line ends the same way, because the compiler closes every program with End.",
      'Print "bye"\nUpdate\nEnd'),
     ("Read", "Read var, var$, var#, ...",
      "Assigns the next Data items to the variables or array elements, in order. Errors 103 (no Data), 104 (none "
@@ -364,9 +369,14 @@ COMMANDS = [
      "CreateMap 9, 9\nSetTile 2, 3, 4"),
     ("Tile", "Tile(x, y)", "The value of a map cell.",
      "CreateMap 9, 9\nPrint Tile(1, 1)"),
-    ("MapSizeX", "MapSizeX()", "The width the map was created with.",
+    ("MapSizeX", "MapSizeX()",
+     "The number of the map's last column, one less than its width: after LoadMap of a map 12 cells wide it "
+     "gives 11 (columns 0 to 11). CreateMap 12, 8 makes columns 0 to 12, so it gives 12. The map's width in "
+     "pixels is (MapSizeX() + 1) * MapTileX().",
      "CreateMap 12, 8\nPrint MapSizeX()"),
-    ("MapSizeY", "MapSizeY()", "The height the map was created with.",
+    ("MapSizeY", "MapSizeY()",
+     "The number of the map's last row, one less than its height: after LoadMap of a map 20 rows high it gives "
+     "19. CreateMap 12, 8 makes rows 0 to 8, so it gives 8.",
      "CreateMap 12, 8\nPrint MapSizeY()"),
     ("OpenArchive", 'OpenArchive "name", mode',
      "Opens the archive file name.rs for numbered text entries kept between runs. Mode 0 needs the file to "
@@ -448,9 +458,14 @@ COMMANDS = [
      'LoadMid "tune.mid", 1\nFreeMid 1'),
     ("SpriteCol", "SpriteCol(a, b)",
      "Non-zero when sprites a and b (1 to 64) overlap; 0 when either is off. With PixelCollision on (the "
-     "default) it counts the overlapping pixels that are solid in both, tested from a corner of a, so a "
-     "sprite wholly inside a larger one may give 0; with it off, any overlap of their boxes gives 1.",
-     'LoadImage "ball.png", 1\nSprite 1, 10, 10, 1\nSprite 2, 14, 12, 1\nIf SpriteCol(1, 2) > 0 Then Print "hit"'),
+     "default) it counts the overlapping pixels that are solid in both, scanned from the corner of a that lies "
+     "inside b. SpriteCol a, b and SpriteCol b, a therefore differ: when a is the larger sprite and b lies "
+     "wholly inside it, no corner of a is inside b and the result is 0. Test the small sprite against the large "
+     "one. In the example the 16 x 16 ball (sprite 2) stands inside the 32 x 16 hero (sprite 1): SpriteCol(1, 2) "
+     "gives 0, SpriteCol(2, 1) gives 41, the pixels solid in both. With PixelCollision Off any overlap of the "
+     "two boxes gives 1 either way.",
+     'LoadImage "hero.png", 1\nLoadImage "ball.png", 2\nSprite 1, 0, 0, 1\nSprite 2, 8, 0, 2\n'
+     'Print SpriteCol(1, 2), " ", SpriteCol(2, 1)'),
     ("PixelCollision", "PixelCollision flag", "Chooses pixel-exact (1) or box (0) collisions for SpriteCol.",
      "PixelCollision Off"),
     ("Vibrate", "Vibrate ms", "Shakes the phone (the emulator flashes its strip) for ms milliseconds.",

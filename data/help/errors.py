@@ -12,10 +12,13 @@ ERRORS = [
      "F2 on a three-line program shows: No errors|Total Lines 3"),
     (1, "Syntax error", "The compiler met something it cannot read here: a statement that does not start with "
      "a word, an unknown word followed by more text, a value missing, or a stray character. Check the spelling "
-     "of the keyword and the punctuation of the statement.", "Prnt 5"),
+     "of the keyword and the punctuation of the statement. Habits from other BASICs end here too: a(1, 2) for "
+     "an element of a two-dimensional array (write a(1)(2)), and Else on a one-line If (use the block form).",
+     "Prnt 5"),
     (2, "Syntax Error at end of instruction", "Text is left over after a complete statement. Often two "
-     "statements on one line without a colon between them, or And/Or in a While or Until condition, which take "
-     "a single comparison.", "While a = 1 And b = 2"),
+     "statements on one line without a colon between them, And/Or in a While or Until condition, which take "
+     "a single comparison, or a name after Next: Next closes the innermost For loop and takes no name.",
+     "While a = 1 And b = 2"),
     (3, "Duplicate location label", "The same label is defined twice in the main program or in one procedure. "
      "Rename one of them.", "start:\nstart:"),
     (4, "Out of memory", "The compiler ran out of memory while recording labels or loops. Make the program "
@@ -40,7 +43,8 @@ ERRORS = [
      "Define SIZE! = 3"),
     (14, "Def Label Too Long", "A definition name is longer than 61 characters. Choose a shorter name.", "Define A23456789012345678901234567890123456789012345678901234567890X = 1"),
     (15, "Invalid use of a keyword", "A keyword is used as the name of a variable, array, procedure, label or "
-     "definition. Choose another name; note that a$ and a are different names, so Str is allowed but not Str$.",
+     "definition, or a value is assigned to one (step = 0, timer = 1). Choose another name; the command line "
+     "names the keyword. Note that a$ and a are different names, so Str is allowed but not Str$.",
      "Print = 5"),
     (16, "Deffn parameter expected", "A DefFn needs its parameter list in brackets, and every use of it needs "
      "brackets too, as in Rgb(1, 2, 3).", "Ink Rgb"),
@@ -96,12 +100,16 @@ ERRORS = [
     (46, "Missing Procedure", "A procedure is called but never defined. A misspelt command on its own is "
      "taken as a procedure call, so check the spelling too.", "Clss"),
     (47, "Too many parameters", "A procedure has more than eight parameters.", "Procedure P[a, b, c, d, e, f, g, h, i]"),
-    (48, "Too many variables", "There are more variables than the slots allow. Use arrays.", "Dim big(5001)"),
+    (48, "Too many variables", "There are more variables than the slots allow: the main program has 5000 slots "
+     "of each kind (whole numbers, floats, strings), and each procedure 5000 of each kind for its own "
+     "variables. Every plain variable takes one slot and an array one per element, so Dim a(100)(100) takes "
+     "10000. The command line says how many the program asked for. Use smaller arrays.", "Dim big(5001)"),
     (49, "Can only add strings", "Strings can be joined with + but not subtracted, multiplied or divided.",
      'a$ = "x" - "y"'),
     (50, "Not in a procedure", "EndProc or ExitProc stands outside a procedure.", "EndProc"),
     (51, "Missing ]", "A procedure call's argument list is not closed by ].", "Move[1, 2"),
-    (52, "Missing Parameter(s)", "A procedure is called with fewer arguments than it has parameters.",
+    (52, "Missing Parameter(s)", "A procedure is called with fewer arguments than it has parameters. "
+     "Arguments go in square brackets: Add[1, 2], not Add(1, 2).",
      "Procedure Add[a, b]\nEndProc a + b\nx = Add[1]"),
     (53, "Too Many Parameters", "A procedure is called with more arguments than it has parameters, or with "
      "more than eight.", "Procedure Hi\nEndProc\nHi[1]"),
@@ -114,7 +122,8 @@ ERRORS = [
      "procedure out.", "For i = 1 To 3\nProcedure P"),
     (59, "Cannot have Endif here", "An If with Then ends at the end of its line and takes no EndIf. Drop "
      "Then to make a block If.", "If x = 1 Then Print x\nEndIf"),
-    (60, "Else not in if", "Else stands outside a block If, or after a single-line If with Then.", "Else"),
+    (60, "Else not in if", "Else stands outside a block If, or after a single-line If with Then. A one-line "
+     "If has no Else: write If, Else and EndIf on lines of their own.", "Else"),
     (61, "Multiple Else", "A block If has two Else parts. Use Else If for further tests.", "If a = 1\nElse\nElse\nEndIf"),
     (62, "Do without Loop", "A Do is not closed by Loop. The line named is the Do's line.", "Do\nx = 1"),
     (63, "Label is too long", "A name is longer than 27 characters.", "abcdefghijklmnopqrstuvwxyz12 = 1"),
@@ -152,8 +161,9 @@ ERRORS = [
      'LoadWav "tune.mid", 1'),
     (86, "Unreachable program section", "Reserved; the compiler does not report it.", "(never reported)"),
     (87, "Cannot have End in procedure", "Reserved; the compiler does not report it.", "(never reported)"),
-    (88, "Program closed", "The program window was closed, or the program ran past its last line (then the "
-     "code shown is 0). Not a fault.", "closing the phone window"),
+    (88, "Program closed", "The program window was closed. Not a fault. A program that runs past its last line "
+     "ends with 110 End of program instead, since the compiler closes every program with End; the code 0 with "
+     "this message comes only from a program image that has no End.", "closing the phone window"),
     (89, "File I/O error", "A data file that exists could not be read, such as a map file without read "
      "permission.", "LoadMap of a file without read permission"),
     (90, "Out of memory", "The runtime could not get the memory it needed, for a buffer, an image or very deep "
@@ -184,7 +194,8 @@ ERRORS = [
     (107, "Archive is Open", "OpenArchive while another archive is open. Close it first.", "OpenArchive \"a\", 1\nOpenArchive \"b\", 1"),
     (108, "Archive doesnt exist", "DeleteArchive of an archive that does not exist.", "DeleteArchive \"never\""),
     (109, "Unable to delete achive", "The archive file exists but could not be deleted.", "DeleteArchive in a read-only folder"),
-    (110, "End of program", "The program ran End. Not a fault.", "End"),
+    (110, "End of program", "The program ran End, or ran past its last line (the compiler closes every program "
+     "with End). Not a fault.", "End"),
     (111, "Procedure Error", "A call with more than eight arguments.", "a call with nine arguments in a damaged image"),
     (112, "Cannot find orb16.tmp", "The runtime found no program image in the work folder. Run the program "
      "from the editor (F1) or with orbbasic --run.", "orbrt started on an empty folder"),

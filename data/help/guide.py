@@ -55,6 +55,29 @@ Functions that give a string end in $ (Left$, Str$), functions that give a float
 There is no operator precedence: operators work strictly from left to right. 2 + 3 * 4 is 20, not 14. Brackets group what must be worked out first: 2 + (3 * 4) is 14.
 
 Operators: + - * / and Mod. Strings join with +. Comparisons: = <> < > <= >=; strings only with = and <>.""",
+    """Numbers and types: mixed kinds
+
+The kind of the target sets the mode of the whole expression: x = ... works in whole numbers, x# = ... in floats, and every float in a whole-number expression is cut to a whole number (towards 0) before it is used.
+
+  x# = 37.9 : i = 2 * x#     i is 74 (2 * 37)
+  z = 0.5 + 0.7              z is 0 (0 + 0)
+  f# = 0.5 + 0.7             f# is 1.2
+  i = 7 / 2                  i is 3""",
+    """Numbers and types: floats
+
+Floats are IEEE single precision everywhere, in the emulator and on the phone: about seven digits. Print shows up to six decimals, without the zeros at the end, so Print 37.9 shows 37.900002, the nearest single-precision value, and Print 1.5 shows 1.5. Compare floats with < or >, not =.
+
+Whole numbers are 32 bits: -2147483648 to 2147483647; beyond, they wrap round.""",
+    """Numbers and types: conditions and loops
+
+If takes comparisons joined by And and Or. And binds closer than Or: If a = 1 Or b = 1 And c = 1 means a = 1, or else both of the others. The tests run left to right and stop as soon as the answer is known. While and Until take one comparison, with no And or Or.
+
+A For body always runs at least once: For i = 5 To 1 runs it once with i = 5, since the test comes at Next.""",
+    """Numbers and types: arrays
+
+The main program has 5000 slots of each kind (whole numbers, floats, strings) and each procedure 5000 of each kind for its own variables. A plain variable takes one slot, an array one per element: Dim a(100)(50) takes 5000, all the whole-number slots. More is compile error 48.
+
+Arrays have up to four dimensions, each index in its own brackets: a(3)(7), never a(3, 7). Indexes count from 1; a(0) is error 97, Out of range.""",
     """The language: arrays and flow
 
 Dim a(10) makes elements a(1) to a(10): indexes count from 1. Dim m(4)(4) has two dimensions.
@@ -89,4 +112,7 @@ VARIABLE_VIEWER = [
 After a program run ends, the variable viewer lists every named global variable with the value it had at the end: whole numbers, then floats (with #), then strings (with $). Array elements appear one per line, as a(1), a(2) and so on.
 
 Variables local to procedures are not listed. The first line of the error file tells how the run ended; F4 shows it.""",
+    """Arrays in the variable viewer
+
+An array of two or more dimensions is listed flat, the last index running fastest: after Dim s(3)(8) the list shows s(1) to s(24), and s(9) is s(2)(1), s(k) being s(i)(j) for k = (i - 1) * 8 + j.""",
 ]
