@@ -6,17 +6,25 @@
 #include "engine_picture_files.h"
 #include "modules.h"
 #include "phone/emulator.h"
+#include "pump.h"
 #include "report.h"
 #include "sdl_sound_backend.h"
+#include "stop_signals.h"
+#include "waits.h"
 #include "world_layers.h"
 #include "window_host.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <new>
 #include <utility>
 
 namespace {
 
 constexpr int32_t minimumWidth = 96, minimumHeight = 54;
+
+// The exit status of a run whose end could not be written to the error file.
+constexpr int exitEndLost = 1;
 
 std::string pathInFolder(const RuntimeOptions& options, const char* file) {
     return options.folder.empty() ? options.programFolder + file : options.folder + "/" + file;
@@ -36,7 +44,13 @@ void runLoadedProgram(Interp& in, size_t stackBudget) {
     in.dataPointer = in.image.dataPointer;
     in.stackBase = static_cast<const char*>(__builtin_frame_address(0));
     in.stackBudget = stackBudget;
-    runMainProgram(in);
+    // An allocation no statement bounds ends the run with the error file
+    // written instead of an abort that leaves nothing.
+    try {
+        runMainProgram(in);
+    } catch (const std::bad_alloc&) {
+        report(in, RunError::OutOfMemory);
+    }
 }
 
 namespace {
@@ -48,6 +62,8 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     in.errorFilePath = pathInFolder(options, "orberr.tmp");
     in.screenshotPath = pathInFolder(options, "orbdump.bmp");
     in.maxSteps = options.maxSteps;
+    // A file left by the compile or an earlier run must never pass for this run's end.
+    std::remove(in.errorFilePath.c_str());
 
     if (auto fault = loadImage(pathInFolder(options, "orb16.tmp"), in.image)) {
         reportStartupFailure(in, *fault);
@@ -100,9 +116,16 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+    installStopSignalHandlers();  // after the sound library, which installs its own
     if (window) window->drawFirstFrame();
 
+    // A long wait looks at the window (and the signals) between its slices.
+    waitShouldEnd = [&in] {
+        pumpAfterWait(in);
+        return in.stop;
+    };
     runLoadedProgram(in, options.stackBudget);
+    waitShouldEnd = nullptr;
 
     if (!options.snapshot.empty()) {
         if (window)
@@ -110,18 +133,20 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
         else
             writeSnapshot(emulator, options.snapshot);
     }
-    if (in.noError) setNormalEndLine(in);
-    writeErrorFile(in);
+    // However the run ended, the open archive is written back first, so that
+    // a failure to save it can still be the run's report.
+    if (ArchiveResult failed = closeArchiveAtEnd(archives)) reportAtEnd(in, *failed);
+    if (in.noError) recordNormalEnd(in);
     releaseSound(sound);
     releaseDevice(device);
-    return 0;
+    return in.endLost ? exitEndLost : 0;
 }
 
 }  // namespace
 
 int runRuntime(const RuntimeOptions& options) {
     if (options.windowed) {
-        WindowHost host(options.programFolder);
+        WindowHost host(options.programFolder, !options.inputScript.empty());
         return runWithHost(host, nullptr, &host, options);
     }
     HeadlessHost host;

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <thread>
 
 namespace {
 
@@ -32,7 +31,7 @@ constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "S
 
 ValueKind clockBuiltin(Interp& in, int32_t code) {
     if (code == 152) {
-        if (intArg(in, 0) >= 1 && !instantWaits) std::this_thread::sleep_for(std::chrono::milliseconds(intArg(in, 0)));
+        if (intArg(in, 0) >= 1) waitMs(intArg(in, 0));
         return ValueKind::None;
     }
     const LocalTime t = now();

@@ -1,7 +1,8 @@
 #include "resources.h"
 
-#include "numbers.h"
+#include "file_names.h"
 #include "groups.h"
+#include "numbers.h"
 #include "report.h"
 
 #include <algorithm>
@@ -39,10 +40,26 @@ bool canOpen(const std::string& fileName) {
     return true;
 }
 
+// What each load reports when its file cannot be loaded.
+RunError cannotLoad(char kind) {
+    switch (kind) {
+        case '0':
+        case '1': return RunError::FailedToLoadImage;
+        case '2': return RunError::CannotLoadWav;
+        case '3': return RunError::CannotLoadMp3;
+        case '4': return RunError::CannotLoadMidi;
+        default: return RunError::FileIoError;
+    }
+}
+
 }  // namespace
 
 void loadResourceCode(Interp& in) {
     const ResourceCode code = readResourceCode(in);
+    if (!namesAFile(code.fileName)) {
+        report(in, cannotLoad(code.kind));
+        return;
+    }
     if (!canOpen(code.fileName)) {
         report(in, RunError::FileNotFound);
         return;

@@ -1,6 +1,8 @@
 // The error file: how the run ended, then the named global variables.
 #include "report.h"
 
+#include "replace_file.h"
+
 #include <cstdio>
 #include <vector>
 
@@ -42,11 +44,8 @@ void writeName(FILE* f, const std::string& name, const char* suffix, int32_t ele
     if (element > 0) std::fprintf(f, "(%d)", element);
 }
 
-}  // namespace
-
-void writeErrorFile(const Interp& in) {
-    FILE* f = std::fopen(in.errorFilePath.c_str(), "wb");
-    if (!f) return;
+// The error line, then the dump; false when a write failed.
+bool writeErrorLines(FILE* f, const Interp& in) {
     std::fprintf(f, "%s[%d-%d]\r\n", in.errorLine.c_str(), in.screenWidth, in.screenHeight);
 
     const VariableTables& g = in.globals;
@@ -68,5 +67,12 @@ void writeErrorFile(const Interp& in) {
             std::fwrite(text.data(), 1, text.size(), f);
             std::fputs("\"\r\n", f);
         });
-    std::fclose(f);
+    return std::ferror(f) == 0;
+}
+
+}  // namespace
+
+bool writeErrorFile(const Interp& in) {
+    if (in.errorFilePath.empty()) return true;  // a run without a work folder (the fuzz harness)
+    return replaceFile(in.errorFilePath, [&](FILE* f) { return writeErrorLines(f, in); });
 }

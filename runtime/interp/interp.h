@@ -106,6 +106,8 @@ struct Interp {
     // Error reporting.
     bool noError = true;
     std::string errorLine;
+    RunError reportedError = RunError::ProgramClosed;  // the report the error file carries
+    bool endLost = false;  // the error file could not be written
     std::string errorFilePath, screenshotPath;
     int32_t screenWidth = 0, screenHeight = 0;  // 0 until the screen is settled
 

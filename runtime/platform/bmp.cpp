@@ -1,5 +1,7 @@
 #include "bmp.h"
 
+#include "replace_file.h"
+
 #include <cstdio>
 
 namespace {
@@ -45,8 +47,6 @@ bool writeBmp(const std::string& path, int32_t width, int32_t height, const std:
     for (int32_t y = height - 1; y >= 0; --y)
         for (int32_t x = 0; x < width; ++x) put32(out, pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] & 0x00FFFFFF);
 
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    return std::fclose(f) == 0 && written;
+    // A full disk leaves no partial picture that the error screen would show.
+    return replaceFile(path, [&](FILE* f) { return std::fwrite(out.data(), 1, out.size(), f) == out.size(); });
 }

@@ -1,9 +1,12 @@
 #include "headless_host.h"
 
 #include "bmp.h"
+#include "stop_signals.h"
 
 #include <cstdio>
 #include <vector>
+
+PumpResult HeadlessHost::pump() { return stopSignalReceived() ? PumpResult::Closed : PumpResult::Continue; }
 
 void HeadlessHost::messageBox(std::string_view text, std::string_view caption, bool) {
     std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(), static_cast<int>(text.size()),

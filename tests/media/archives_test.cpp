@@ -5,16 +5,28 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
+// Each test has a folder of its own, where the program would run.
 struct ArchiveTest : testing::Test {
     Archives a;
-    std::string name = testFile(testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::string file = name + ".rs";
+    std::string folder = testFile(testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::string name = "game";
+    std::string file = folder + "/game.rs";
 
-    void SetUp() override { std::filesystem::remove(file); }
+    void SetUp() override {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        a.folder = folder;
+    }
+    size_t filesInFolder() { return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {})); }
 
     void openAndAdd(std::initializer_list<const char*> texts) {
         ASSERT_EQ(openArchive(a, name, 1), std::nullopt);
@@ -162,7 +174,7 @@ TEST_F(ArchiveTest, OpenErrors) {
     EXPECT_EQ(openArchive(a, name, 0), RunError::ArchiveNotFound);
     EXPECT_EQ(closeArchive(a), RunError::ArchiveNotOpen);
     openAndAdd({"kept"});
-    EXPECT_EQ(openArchive(a, testFile("other"), 1), RunError::ArchiveIsOpen);
+    EXPECT_EQ(openArchive(a, "other", 1), RunError::ArchiveIsOpen);
     EXPECT_EQ(entry(1), "kept");
     ASSERT_EQ(closeArchive(a), std::nullopt);
     EXPECT_EQ(readWholeFile(file), "1:kept\n");
@@ -178,16 +190,76 @@ TEST_F(ArchiveTest, EntryCommandsNeedAnOpenArchive) {
     EXPECT_EQ(entryCount(a, n), RunError::ArchiveNotOpen);
 }
 
-TEST_F(ArchiveTest, FailedSaveKeepsThePreviousFile) {
+TEST_F(ArchiveTest, FailedSaveKeepsThePreviousFileAndLeavesNoTemporary) {
     openAndAdd({"a"});
     ASSERT_EQ(closeArchive(a), std::nullopt);
-    // A folder in the place of the new file makes the write fail.
-    std::filesystem::create_directory(file + ".new");
-    openAndAdd({"b"});
-    EXPECT_EQ(closeArchive(a), RunError::CannotSaveArchive);
+    // A file size limit of 8 bytes makes the write fail as a full disk does.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small{8, old.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    openAndAdd({"a longer entry than fits"});
+    const ArchiveResult saved = closeArchive(a);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(saved, RunError::CannotSaveArchive);
     EXPECT_EQ(readWholeFile(file), "1:a\n");
+    EXPECT_EQ(filesInFolder(), 1u);
     EXPECT_EQ(openArchive(a, name, 0), std::nullopt);  // closed despite the failure
-    std::filesystem::remove(file + ".new");
+}
+
+TEST_F(ArchiveTest, AnOpenArchiveIsWrittenBackAtTheEnd) {
+    EXPECT_EQ(closeArchiveAtEnd(a), std::nullopt);  // none open: nothing to do
+    openAndAdd({"x", "y"});
+    EXPECT_EQ(closeArchiveAtEnd(a), std::nullopt);
+    EXPECT_EQ(readWholeFile(file), "2:y\n1:x\n");
+    EXPECT_EQ(addEntry(a, "z"), RunError::ArchiveNotOpen);
+}
+
+TEST(ArchiveName, IsOneTo32CharactersWithoutSeparatorsOrControls) {
+    EXPECT_TRUE(isArchiveName("a"));
+    EXPECT_TRUE(isArchiveName(std::string(32, 'x')));
+    EXPECT_TRUE(isArchiveName(".."));     // "...rs" in the folder, still not a path
+    EXPECT_TRUE(isArchiveName("h\xe9ros"));  // Latin-1 letters are characters
+    EXPECT_FALSE(isArchiveName(""));
+    EXPECT_FALSE(isArchiveName(std::string(33, 'x')));
+    EXPECT_FALSE(isArchiveName(std::string("a\0b", 3)));
+    EXPECT_FALSE(isArchiveName("../outside"));
+    EXPECT_FALSE(isArchiveName("/etc/passwd"));
+    EXPECT_FALSE(isArchiveName("a\\b"));
+    EXPECT_FALSE(isArchiveName("tab\there"));
+    EXPECT_FALSE(isArchiveName("del\x7f"));
+    EXPECT_FALSE(isArchiveName("c1\x85"));
+}
+
+TEST_F(ArchiveTest, ANameOutsideTheRuleNamesNoArchiveAndTouchesNoFile) {
+    fs::create_directories(folder + "/outside");
+    writeWholeFile(folder + "/outside/victim.txt", "1:secret\n");
+    writeWholeFile(folder + "/outside/victim.txt.rs", "1:secret\n");
+    for (const std::string& bad : {std::string("outside/victim.txt\0", 19), std::string("outside/victim.txt"),
+                                  std::string(40, 'n')}) {
+        EXPECT_EQ(openArchive(a, bad, 0), RunError::ArchiveNotFound);
+        ASSERT_EQ(openArchive(a, bad, 1), std::nullopt);
+        EXPECT_EQ(entry(1), "");
+        ASSERT_EQ(addEntry(a, "overwrite"), std::nullopt);
+        EXPECT_EQ(closeArchive(a), RunError::CannotSaveArchive);
+        EXPECT_EQ(deleteArchive(a, bad), RunError::ArchiveDoesntExist);
+    }
+    EXPECT_EQ(readWholeFile(folder + "/outside/victim.txt"), "1:secret\n");
+    EXPECT_EQ(readWholeFile(folder + "/outside/victim.txt.rs"), "1:secret\n");
+    EXPECT_EQ(filesInFolder(), 1u);  // only "outside"
+}
+
+TEST_F(ArchiveTest, OpenRemovesTemporariesOfDeadProcessesOnly) {
+    // A pid above the kernel's highest never runs; this process's own stays.
+    const std::string dead = file + ".99999999-1.new", alive = file + "." + std::to_string(getpid()) + "-7.new";
+    const std::string other = folder + "/gamer.rs.99999999-1.new";
+    for (const std::string& f : {dead, alive, other}) writeWholeFile(f, "half");
+    ASSERT_EQ(openArchive(a, name, 1), std::nullopt);
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_TRUE(fs::exists(alive));
+    EXPECT_TRUE(fs::exists(other));  // another archive's
 }
 
 TEST_F(ArchiveTest, DeleteArchiveClosesTheOpenOneFirst) {

@@ -27,6 +27,16 @@ protected:
     }
 };
 
+// The C library would open the file before the NUL.
+TEST_F(MusicCommands, ANameWithANulCannotLoadAndOpensNothing) {
+    const std::string nul(1, '\0');
+    for (NameSource from : {NameSource::literal, NameSource::value}) {
+        EXPECT_EQ(loadMid(sound, song + nul + "x", 1, from), RunError::CannotLoadMidi);
+        EXPECT_EQ(loadMp3(sound, tune + nul + "x", 1, from), RunError::CannotLoadMp3);
+    }
+    EXPECT_TRUE(device.take().empty());
+}
+
 TEST_F(MusicCommands, LoadOpensTheSlotsAlias) {
     EXPECT_EQ(loadMid(sound, song, 1, NameSource::literal), std::nullopt);
     EXPECT_EQ(loadMp3(sound, tune, 8, NameSource::literal), std::nullopt);

@@ -33,6 +33,14 @@ protected:
     }
 };
 
+// The C library would open the file before the NUL.
+TEST_F(WavCommands, ANameWithANulCannotLoadAndOpensNothing) {
+    for (NameSource from : {NameSource::literal, NameSource::value})
+        EXPECT_EQ(loadWav(sound, good + std::string(1, '\0') + "x", 1, from), RunError::CannotLoadWav);
+    EXPECT_TRUE(device.take().empty());
+    EXPECT_FALSE(sound.wav[0].buffer);
+}
+
 TEST_F(WavCommands, LoadCreatesABufferOfTheFileAtFullVolume) {
     EXPECT_EQ(loadWav(sound, good, 1, NameSource::literal), std::nullopt);
     EXPECT_EQ(device.take(), (Log{"createBuffer 1ch 22050Hz 16bit 16 bytes", "setVolume 1 0"}));

@@ -18,16 +18,6 @@ using namespace std::chrono_literals;
 // Gives the program's event pump time to take what X delivered.
 void settle() { std::this_thread::sleep_for(800ms); }
 
-fs::path compiledProgram(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("orbrt-window-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    const std::string compile = std::string(ORBBASIC_PATH) + " --work " + folder.string() + " --test " +
-                                WINDOW_TESTS_DIR "/" + name + ".orb >/dev/null";
-    if (std::system(compile.c_str()) != 0) return {};
-    return folder;
-}
-
 uint32_t littleEndian32(const std::string& bytes, size_t at) {
     uint32_t value = 0;
     for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<uint8_t>(bytes[at + static_cast<size_t>(i)]);

@@ -37,7 +37,18 @@ fs::path workFolderWith(const fs::path& image, const std::string& name) {
     return folder;
 }
 
-pid_t startWindowed(const fs::path& folder, const std::vector<std::string>& environment) {
+fs::path compiledProgram(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / ("orbrt-window-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string compile = std::string(ORBBASIC_PATH) + " --work " + folder.string() + " --test " +
+                                WINDOW_TESTS_DIR "/" + name + ".orb >/dev/null";
+    if (std::system(compile.c_str()) != 0) return {};
+    return folder;
+}
+
+pid_t startWindowed(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& current) {
+    const std::string errors = (folder / "stderr.txt").string();
     const pid_t pid = fork();
     if (pid == 0) {
         unsetenv("ORBRT_HEADLESS");
@@ -45,8 +56,9 @@ pid_t startWindowed(const fs::path& folder, const std::vector<std::string>& envi
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         setenv("LSAN_OPTIONS", "suppressions=" WINDOW_TESTS_DIR "/lsan.supp", 1);
         for (const std::string& assignment : environment) putenv(const_cast<char*>(assignment.c_str()));
-        const int devnull = open("/dev/null", O_WRONLY);
-        dup2(devnull, STDERR_FILENO);
+        const int errorFile = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(errorFile, STDERR_FILENO);
+        if (!current.empty() && chdir(current.c_str()) != 0) _exit(126);
         execl(ORBRT_PATH, "orbrt", folder.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

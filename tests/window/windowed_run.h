@@ -13,8 +13,12 @@ namespace fs = std::filesystem;
 // A fresh work folder holding the program image.
 fs::path workFolderWith(const fs::path& image, const std::string& name);
 
-// Starts `orbrt` on the folder with the window and silent sound.
-pid_t startWindowed(const fs::path& folder, const std::vector<std::string>& environment);
+// A fresh work folder holding NAME.orb of this folder compiled; empty when it does not compile.
+fs::path compiledProgram(const std::string& name);
+
+// Starts `orbrt` on the folder with the window and silent sound; the program
+// runs in `current` when given. Standard error goes to FOLDER/stderr.txt.
+pid_t startWindowed(const fs::path& folder, const std::vector<std::string>& environment, const fs::path& current = {});
 
 // The X id of the run's phone window once it is on screen, looked for up to
 // `attempts` times 50 ms apart; "" when it is not there.

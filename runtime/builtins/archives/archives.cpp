@@ -2,12 +2,18 @@
 
 #include "archive_file.h"
 
+#include "replace_file.h"
+
+#include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
-std::string archiveFileName(std::string_view name) { return std::string(name) + ".rs"; }
+// The file of a name that can name an archive; empty for any other name.
+std::string archiveFileName(const Archives& a, std::string_view name) {
+    if (!isArchiveName(name)) return {};
+    return (a.folder.empty() ? std::string() : a.folder + "/") + std::string(name) + ".rs";
+}
 
 ArchiveRecord* findRecord(Archives& a, int32_t number) {
     for (ArchiveRecord& r : a.records)
@@ -15,41 +21,46 @@ ArchiveRecord* findRecord(Archives& a, int32_t number) {
     return nullptr;
 }
 
-bool isOpen(const Archives& a) { return !a.fileName.empty(); }
+bool isOpen(const Archives& a) { return a.open; }
 
-// Writes the records into a new file beside the archive and renames it over
-// the archive only when every byte reached the disk, so that a crash or a
-// full disk leaves the previous archive as it was.
+// A crash or a full disk during the save leaves the previous archive as it
+// was; two runtimes saving one archive each write a temporary of their own.
 bool saveRecords(const std::string& fileName, const std::deque<ArchiveRecord>& records) {
-    const std::string newFile = fileName + ".new";
-    std::FILE* f = std::fopen(newFile.c_str(), "w");
-    if (!f) return false;
-    bool written = writeArchiveFile(f, records) && std::fflush(f) == 0 && fsync(fileno(f)) == 0;
-    written = std::fclose(f) == 0 && written;
-    if (written && std::rename(newFile.c_str(), fileName.c_str()) == 0) return true;
-    std::remove(newFile.c_str());
-    return false;
+    if (fileName.empty()) return false;
+    return replaceFile(fileName, [&](std::FILE* f) { return writeArchiveFile(f, records); });
 }
 
 ArchiveResult closeOpenArchive(Archives& a) {
     const bool saved = a.records.empty() || saveRecords(a.fileName, a.records);
     a.records.clear();
     a.fileName.clear();
+    a.open = false;
     if (!saved) return RunError::CannotSaveArchive;
     return std::nullopt;
 }
 
+bool isControlCharacter(unsigned char c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
 }  // namespace
+
+bool isArchiveName(std::string_view name) {
+    return !name.empty() && name.size() <= longestArchiveName && std::none_of(name.begin(), name.end(), [](char c) {
+        return c == '/' || c == '\\' || isControlCharacter(static_cast<unsigned char>(c));
+    });
+}
 
 ArchiveResult openArchive(Archives& a, std::string_view name, int32_t mode) {
     if (isOpen(a)) return RunError::ArchiveIsOpen;
-    const std::string fileName = archiveFileName(name);
-    std::FILE* f = std::fopen(fileName.c_str(), "r");
+    const std::string fileName = archiveFileName(a, name);
+    if (!fileName.empty()) removeStaleTemporaries(fileName);
+    std::FILE* f = fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "r");
     if (!f) {
         if (mode == 0) return RunError::ArchiveNotFound;
+        a.open = true;
         a.fileName = fileName;
         return std::nullopt;
     }
+    a.open = true;
     a.fileName = fileName;
     readArchiveFile(f, a.records);
     std::fclose(f);
@@ -101,10 +112,15 @@ ArchiveResult closeArchive(Archives& a) {
 ArchiveResult deleteArchive(Archives& a, std::string_view name) {
     if (isOpen(a))
         if (ArchiveResult closed = closeOpenArchive(a)) return closed;
-    const std::string fileName = archiveFileName(name);
-    std::FILE* f = std::fopen(fileName.c_str(), "r");
+    const std::string fileName = archiveFileName(a, name);
+    std::FILE* f = fileName.empty() ? nullptr : std::fopen(fileName.c_str(), "r");
     if (!f) return RunError::ArchiveDoesntExist;
     std::fclose(f);
     if (std::remove(fileName.c_str()) != 0) return RunError::UnableToDeleteArchive;
     return std::nullopt;
+}
+
+ArchiveResult closeArchiveAtEnd(Archives& a) {
+    if (!isOpen(a)) return std::nullopt;
+    return closeOpenArchive(a);
 }

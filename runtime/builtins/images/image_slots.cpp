@@ -17,6 +17,13 @@ bool growFor(ImageSlots& s, int64_t index) {
     return true;
 }
 
+uint64_t loadedPixels(const ImageSlots& s) {
+    uint64_t pixels = 0;
+    for (const ImageSlot& slot : s.slots)
+        if (slot.image) pixels += static_cast<uint64_t>(slot.image->width) * static_cast<uint64_t>(slot.image->height);
+    return pixels;
+}
+
 }  // namespace
 
 ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& file, int32_t slot, int32_t frameCount,
@@ -32,6 +39,8 @@ ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& fi
         if (i == 0) {
             std::optional<Picture> image = files.read(file);
             if (!image) return RunError::FailedToLoadImage;
+            const uint64_t pixels = static_cast<uint64_t>(image->width) * static_cast<uint64_t>(image->height);
+            if (loadedPixels(s) + pixels > largestLoadedPixels) return RunError::OutOfMemory;
             target.image = std::make_unique<const Picture>(std::move(*image));
             target.unseen = true;
             pictureWidth = target.image->width;

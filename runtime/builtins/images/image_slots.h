@@ -37,9 +37,15 @@ public:
 
 using ImageResult = std::optional<RunError>;
 
+// All loaded pictures together hold at most 67,108,864 pixels (256 MB): a
+// program loading big pictures into slot after slot gets "Out of memory"
+// instead of the machine's memory.
+inline constexpr uint64_t largestLoadedPixels = 64ull * 1024 * 1024;
+
 // Loads a whole picture (frameCount 0) or cuts it into frames of
 // frameWidth x frameHeight for slots slot .. slot + frameCount - 1; stops at the
-// picture's bottom edge. slot counts from 1.
+// picture's bottom edge. slot counts from 1. A picture that would take the
+// loaded pixels over their limit is "Out of memory".
 ImageResult loadImages(ImageSlots& s, PictureFiles& files, const std::string& file, int32_t slot, int32_t frameCount,
                        int32_t frameWidth, int32_t frameHeight);
 

@@ -15,7 +15,7 @@ void SystemClock::sleepMs(int ms) {
     if (instantWaits)
         skippedMs += static_cast<uint32_t>(ms > 0 ? ms : 1);  // a yield counts as a millisecond, so waits end
     else if (ms > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        waitMs(ms);
     else if (ms == 0)
         std::this_thread::yield();
 }

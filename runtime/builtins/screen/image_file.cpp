@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <new>
 
 namespace {
 
@@ -18,32 +19,47 @@ irr::IrrlichtDevice* imageDevice() {
     return device;
 }
 
+uint32_t bigEndian32(const unsigned char* p) {
+    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+}
+
 // The engine's own loaders trust their files: broken PCX and BMP headers have
 // them ask for exabytes of memory, a broken JPEG has them read past their
 // buffer. Pictures are PNG files, which the engine reads through libpng, told
-// by their first bytes; the engine sees nothing else.
-bool isPngFile(const std::string& path) {
+// by their first bytes; the engine sees nothing else, and nothing whose
+// header (the IHDR chunk that must come first) gives more pixels than the limit.
+bool isPngFileWithinLimit(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    unsigned char head[8] = {};
+    unsigned char head[24] = {};
     in.read(reinterpret_cast<char*>(head), sizeof head);
-    const std::streamsize n = in.gcount();
-    return n == 8 && std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) == 0;
+    if (in.gcount() != sizeof head || std::memcmp(head, "\x89PNG\r\n\x1a\n", 8) != 0 ||
+        std::memcmp(head + 12, "IHDR", 4) != 0)
+        return false;
+    const uint64_t width = bigEndian32(head + 16), height = bigEndian32(head + 20);
+    return width > 0 && height > 0 && width * height <= largestPicturePixels;
 }
 
 }  // namespace
 
 std::optional<ArgbImage> readImageFile(const std::string& path) {
-    if (!isPngFile(path)) return std::nullopt;
+    if (!isPngFileWithinLimit(path)) return std::nullopt;
     irr::IrrlichtDevice* device = imageDevice();
     if (!device) return std::nullopt;
-    irr::video::IImage* image = device->getVideoDriver()->createImageFromFile(path.c_str());
-    if (!image) return std::nullopt;
-    const irr::core::dimension2du size = image->getDimension();
-    ArgbImage out = makeArgbImage(static_cast<int>(size.Width), static_cast<int>(size.Height));
-    for (int y = 0; y < out.height; ++y)
-        for (int x = 0; x < out.width; ++x) out.row(y)[x] = image->getPixel(x, y).color;
-    image->drop();
-    return out;
+    irr::video::IImage* image = nullptr;
+    try {
+        image = device->getVideoDriver()->createImageFromFile(path.c_str());
+        if (!image) return std::nullopt;
+        const irr::core::dimension2du size = image->getDimension();
+        ArgbImage out = makeArgbImage(static_cast<int>(size.Width), static_cast<int>(size.Height));
+        for (int y = 0; y < out.height; ++y)
+            for (int x = 0; x < out.width; ++x) out.row(y)[x] = image->getPixel(x, y).color;
+        image->drop();
+        return out;
+    } catch (const std::bad_alloc&) {
+        // Within the limit, but more than the memory left: a picture that cannot be loaded.
+        if (image) image->drop();
+        return std::nullopt;
+    }
 }
 
 bool writeImageFile(const ArgbImage& image, const std::string& path) {

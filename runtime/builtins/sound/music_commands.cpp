@@ -1,6 +1,7 @@
 // LoadMid/LoadMp3, PlayMid/PlayMp3, StopMid/StopMp3, FreeMid/FreeMp3 and the
 // position functions. MIDI and MP3 slots follow one set of rules and share the
 // ready and playing flags; only their aliases and messages differ.
+#include "file_names.h"
 #include "sound_device.h"
 
 #include <string>
@@ -33,6 +34,7 @@ SoundResult checkLoaded(Sound& s, const MusicKind& kind, int slot) {
 }
 
 SoundResult loadMusic(Sound& s, const MusicKind& kind, std::string_view file, int slot, NameSource from) {
+    if (!namesAFile(file)) return kind.cannotLoad;
     if (from == NameSource::literal && !fileCanBeRead(file)) return RunError::FileNotFound;
     if (!inMusicRange(slot)) return RunError::OutOfRange;
     SoundBackend& device = activeDevice(s);

@@ -2,9 +2,6 @@
 
 #include "waits.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 class SilentBackend final : public SoundBackend {
@@ -25,7 +22,7 @@ public:
     std::optional<int> musicPosition(std::string_view) override { return 0; }
     // A silent Beep still takes its time: programs use it to pace themselves.
     void playTone(std::span<const std::int16_t>, int, int ms) override {
-        if (!instantWaits) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        waitMs(ms);
     }
 };
 

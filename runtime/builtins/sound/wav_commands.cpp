@@ -1,4 +1,5 @@
 // LoadWav, PlayWav, StopWav, FreeWav and WavVol on the 63 WAV slots.
+#include "file_names.h"
 #include "sound_device.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ void emptySlot(Sound& s, int slot) {
 }  // namespace
 
 SoundResult loadWav(Sound& s, std::string_view file, int slot, NameSource from) {
+    if (!namesAFile(file)) return RunError::CannotLoadWav;
     if (from == NameSource::literal && !fileCanBeRead(file)) return RunError::FileNotFound;
     if (!inWavRange(slot)) return RunError::OutOfRange;
     if (from == NameSource::value && !fileCanBeRead(file)) return RunError::FileNotFound;

@@ -2,6 +2,7 @@
 
 #include "sdl_wave_format.h"
 #include "sound_font.h"
+#include "waits.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
@@ -13,6 +14,9 @@
 #include <limits>
 #include <new>
 #include <numeric>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,12 +30,39 @@ constexpr std::size_t largestBufferBytes = 0x0FFFFFFF;
 // than this many seconds the loop is cut there and may click once per loop.
 constexpr int longestToneLoopSeconds = 10;
 
+// The sound libraries under SDL (ALSA, JACK) print their own complaints on
+// standard error while a device opens or closes (no card, no server); they
+// mean nothing to the user, whose terminal shows only our messages. Standard
+// error points at /dev/null while one of these lives.
+class QuietStandardError {
+public:
+    QuietStandardError() : saved_(dup(STDERR_FILENO)) {
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) close(null);
+    }
+    ~QuietStandardError() {
+        if (saved_ < 0) return;
+        dup2(saved_, STDERR_FILENO);
+        close(saved_);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int saved_;
+};
+
 }  // namespace
 
 SdlSoundBackend::~SdlSoundBackend() { closeDevice(); }
 
 bool SdlSoundBackend::openDevice() {
     if (open) return true;
+    const QuietStandardError quiet;
+    // SDL's handlers would turn SIGINT and SIGTERM into a quit event that
+    // nobody reads; the runtime handles them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(requestedFrequency, AUDIO_S16SYS, requestedChannels, mixBufferFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -49,6 +80,7 @@ bool SdlSoundBackend::openDevice() {
 
 void SdlSoundBackend::closeDevice() {
     if (!open) return;
+    const QuietStandardError quiet;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     for (int id = 1; id < channelCount; ++id)
@@ -216,7 +248,7 @@ std::optional<int> SdlSoundBackend::musicPosition(std::string_view alias) {
 
 void SdlSoundBackend::playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms) {
     if (!open || period.empty() || samplesPerSecond <= 0) {
-        SDL_Delay(std::uint32_t(ms));
+        waitMs(ms);
         return;
     }
     // The wave is resampled to the device rate by picking the nearest earlier
@@ -233,7 +265,7 @@ void SdlSoundBackend::playTone(std::span<const std::int16_t> period, int samples
     auto samples = toDeviceFormat(AUDIO_S16SYS, 1, device.frequency, bytes);
     Mix_Chunk* chunk = samples ? Mix_QuickLoad_RAW(samples->data(), std::uint32_t(samples->size())) : nullptr;
     if (chunk) Mix_PlayChannel(toneChannel, chunk, -1);
-    SDL_Delay(std::uint32_t(ms));
+    waitMs(ms);
     if (!chunk) return;
     Mix_HaltChannel(toneChannel);
     Mix_FreeChunk(chunk);

@@ -1,11 +1,14 @@
 #include "window_host.h"
 
 #include <QMessageBox>
+#include <QThread>
 #include <algorithm>
+#include <cstdio>
 
 #include "phone/tilt.h"
 #include "screen/image_file.h"
 #include "screenshot.h"
+#include "stop_signals.h"
 
 namespace {
 
@@ -13,8 +16,8 @@ char applicationName[] = "orbrt";
 
 }  // namespace
 
-WindowHost::WindowHost(std::string programFolder)
-    : argv_{applicationName, nullptr}, app_(argc_, argv_), programFolder_(std::move(programFolder)) {}
+WindowHost::WindowHost(std::string programFolder, bool scripted)
+    : argv_{applicationName, nullptr}, app_(argc_, argv_), programFolder_(std::move(programFolder)), scripted_(scripted) {}
 
 WindowHost::~WindowHost() {
     // The device draws into the surface: it goes before the windows.
@@ -55,6 +58,7 @@ bool WindowHost::writeSnapshot(const std::string& path) {
 }
 
 PumpResult WindowHost::pump() {
+    if (stopSignalReceived()) return PumpResult::Closed;
     if (!emulator_) return PumpResult::Continue;
     if (pumpDue(gate_, emulator_->clock.realTimeMs())) {
         QCoreApplication::processEvents();
@@ -110,6 +114,10 @@ void WindowHost::followPhone() {
 }
 
 void WindowHost::messageBox(std::string_view text, std::string_view caption, bool warningIcon) {
+    std::fprintf(stderr, "%.*s: %.*s\n", static_cast<int>(caption.size()), caption.data(), static_cast<int>(text.size()),
+                 text.data());
+    // Nobody is there to press OK when the input is scripted or a signal is ending the run.
+    if (scripted_ || stopSignalReceived()) return;
     QMessageBox box(warningIcon ? QMessageBox::Warning : QMessageBox::NoIcon,
                     QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
@@ -128,9 +136,14 @@ void WindowHost::showErrorScreen(RunError error, int32_t line) {
     const QPixmap picture(QString::fromStdString(screenshotPath_));
     if (!picture.isNull()) window_->showStillPicture(picture);
     window_->strip().showError(error, line);
-    // Wait for a key; the close box ends the wait too, so the window can always go.
+    // Wait for a key; the close box or a stop signal ends the wait too, so the
+    // window can always go. The signal wakes no event loop, hence the short naps.
     for (;;) {
-        while (input_.empty()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        while (input_.empty()) {
+            if (stopSignalReceived()) return;
+            QCoreApplication::processEvents();
+            if (input_.empty()) QThread::msleep(10);
+        }
         const InputEvent event = input_.front();
         input_.pop_front();
         if (event.kind == InputKind::keyDown || event.kind == InputKind::close) return;

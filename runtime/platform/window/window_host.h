@@ -17,7 +17,9 @@
 
 class WindowHost final : public Host {
 public:
-    explicit WindowHost(std::string programFolder);
+    // A scripted run (ORBRT_INPUT) has nobody to press OK: its message boxes
+    // go to standard error only.
+    WindowHost(std::string programFolder, bool scripted);
     ~WindowHost() override;
     WindowHost(const WindowHost&) = delete;
     WindowHost& operator=(const WindowHost&) = delete;
@@ -46,6 +48,7 @@ private:
     char* argv_[2];
     QApplication app_;
     std::string programFolder_;
+    bool scripted_;
     Emulator* emulator_ = nullptr;
     InputQueue input_;
     std::unique_ptr<PhoneWindow> window_;
