@@ -474,16 +474,17 @@ void CMainFrame::bringToFront() {
 void CMainFrame::build(BuildCommand mode) {
     CEditorView* view = activeView();
     if (!view) return;
-    const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
-                               env.folders.program, mode};
+    const std::vector<std::string> lines = view->document().allLines();
+    const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program, mode};
     showBuildOutcome(*view, env.builds.build(request));
 }
 
 void CMainFrame::compile() {
     CEditorView* view = activeView();
     if (!view) return;
-    const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
-                               env.folders.program, BuildCommand::Test};
+    const std::vector<std::string> lines = view->document().allLines();
+    const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program,
+                               BuildCommand::Test};
     CompileDialog dialog(askOutputName, this);
     dialog.show();
     showBuildOutcome(*view, env.builds.compilePackage(request, dialog));

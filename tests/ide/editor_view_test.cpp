@@ -265,3 +265,36 @@ TEST_F(ViewFixture, CharacterCellsHaveTheSettingsWidth) {
     EXPECT_EQ(view->characterWidth(), 11);
     EXPECT_GE(view->lineHeight(), 18);
 }
+
+namespace {
+
+std::string numberedProgram(int lines) {
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += "\tPrint \"line " + std::to_string(i) + "\" ; a remark\n";
+    return text;
+}
+
+}  // namespace
+
+// Select all, Delete, Undo with the real keys: every byte comes back, and so does the saved state.
+class LargeDeletion : public ViewFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LargeDeletion, UndoRestoresEveryByte) {
+    const std::string text = numberedProgram(GetParam());
+    open(text.c_str());
+    const Lines before = doc->allLines();
+    key(Qt::Key_A, Qt::ControlModifier);
+    view->selectAll();
+    key(Qt::Key_Delete);
+    EXPECT_EQ(doc->allLines(), (Lines{""}));
+    view->undo();
+    EXPECT_EQ(doc->allLines(), before);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_FALSE(doc->canUndo());
+    view->redo();
+    EXPECT_EQ(doc->allLines(), (Lines{""}));
+    view->undo();
+    EXPECT_EQ(doc->allLines(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, LargeDeletion, ::testing::Values(1500, 5000, 50000));
