@@ -93,7 +93,8 @@ std::string selectedText(const CEditorDoc& doc, const Caret& caret) {
 }
 
 void deleteSelection(CEditorDoc& doc, Caret& caret, bool groupStart) {
-    if (!caret.hasSelection()) return;
+    if (!caret.hasSelection() || doc.isReadOnly()) return;
+    const CEditorDoc::ChangeBatch batch(doc);
     const TextPos start = caret.selectionStart();
     const TextPos end = caret.selectionEnd();
     const std::string& first = doc.line(start.line);
@@ -106,6 +107,7 @@ void deleteSelection(CEditorDoc& doc, Caret& caret, bool groupStart) {
 }
 
 void typeChar(CEditorDoc& doc, Caret& caret, char c) {
+    if (doc.isReadOnly()) return;
     bool groupStart = true;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
@@ -116,6 +118,7 @@ void typeChar(CEditorDoc& doc, Caret& caret, char c) {
 }
 
 void pressEnter(CEditorDoc& doc, Caret& caret, bool autoIndent) {
+    if (doc.isReadOnly()) return;
     bool groupStart = true;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
@@ -141,6 +144,7 @@ void pressEnter(CEditorDoc& doc, Caret& caret, bool autoIndent) {
 }
 
 void pressBackspace(CEditorDoc& doc, Caret& caret) {
+    if (doc.isReadOnly()) return;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
         return;
@@ -151,6 +155,7 @@ void pressBackspace(CEditorDoc& doc, Caret& caret) {
 }
 
 void pressDelete(CEditorDoc& doc, Caret& caret) {
+    if (doc.isReadOnly()) return;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
         return;
@@ -159,6 +164,7 @@ void pressDelete(CEditorDoc& doc, Caret& caret) {
 }
 
 void pressCtrlDelete(CEditorDoc& doc, Caret& caret) {
+    if (doc.isReadOnly()) return;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
         return;
@@ -184,6 +190,7 @@ void pressCtrlDelete(CEditorDoc& doc, Caret& caret) {
 }
 
 void pressTab(CEditorDoc& doc, Caret& caret) {
+    if (doc.isReadOnly()) return;
     if (caret.hasSelection()) {
         indentSelection(doc, caret, false);
         return;
@@ -193,6 +200,8 @@ void pressTab(CEditorDoc& doc, Caret& caret) {
 }
 
 void indentSelection(CEditorDoc& doc, Caret& caret, bool outdent) {
+    if (doc.isReadOnly()) return;
+    const CEditorDoc::ChangeBatch batch(doc);
     const TextPos start = caret.selectionStart();
     TextPos end = caret.selectionEnd();
     // A selection that ends at the start of a line does not take that line.
@@ -220,21 +229,16 @@ void indentSelection(CEditorDoc& doc, Caret& caret, bool outdent) {
 }
 
 void pasteText(CEditorDoc& doc, Caret& caret, std::string_view text) {
-    if (text.empty()) return;
+    if (text.empty() || doc.isReadOnly()) return;
+    const CEditorDoc::ChangeBatch batch(doc);
     bool groupStart = true;
     if (caret.hasSelection()) {
         deleteSelection(doc, caret, true);
         groupStart = false;
     }
-    std::vector<std::string> pieces;
-    while (true) {
-        const size_t end = text.find('\n');
-        std::string_view piece = text.substr(0, end);
-        if (!piece.empty() && piece.back() == '\r') piece.remove_suffix(1);
-        pieces.emplace_back(piece);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
+    std::vector<std::string> pieces = splitLines(text);
+    // A text that ends with a line end pastes an empty last piece, as it always did.
+    if (text.back() == '\n') pieces.emplace_back();
     const int line = caret.pos.line;
     const RawLine raw = rawLine(doc.line(line), caret.pos.column);
     const std::string before = raw.text.substr(0, static_cast<size_t>(raw.column));

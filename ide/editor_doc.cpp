@@ -44,20 +44,21 @@ CEditorDoc::~CEditorDoc() = default;
 void CEditorDoc::newDocument() {
     setLinesFromText("");
     filePath.clear();
+    form = TextFileForm{};
+    stamp = FileStamp{};
 }
 
 void CEditorDoc::setLinesFromText(std::string_view text) {
+    setFileLines(splitLines(text));
+}
+
+void CEditorDoc::setFileLines(std::vector<std::string> fileLines) {
     const int oldCount = lineCount();
     lines.clear();
     widest = 0;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view fileLine = text.substr(0, end);
-        if (!fileLine.empty() && fileLine.back() == '\r') fileLine.remove_suffix(1);
+    for (const std::string& fileLine : fileLines) {
         lines.push_back(expandTabs(fileLine));
         track(lines.back());
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
     }
     // The editor always has a line to put its caret on.
     if (lines.empty()) lines.emplace_back();
@@ -69,23 +70,47 @@ void CEditorDoc::setLinesFromText(std::string_view text) {
 bool CEditorDoc::load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
+    const FileStamp before = stampOf(path);
     std::ostringstream buffer;
     buffer << in.rdbuf();
-    setLinesFromText(buffer.str());
+    if (in.bad()) return false;
+    TextFileContents file = readTextFile(buffer.view());
+    setFileLines(std::move(file.lines));
+    form = file.form;
+    readOnly = file.binary ? ReadOnly::Binary : file.beyondLatin1 ? ReadOnly::BeyondLatin1 : ReadOnly::None;
     filePath = path;
+    stamp = before;
     return true;
 }
 
 bool CEditorDoc::save(const std::string& path) {
-    std::string bytes;
-    for (const std::string& text : lines) {
-        bytes += contractTabs(text);
-        bytes += "\r\n";
-    }
-    if (!replaceFileContents(path, bytes)) return false;
+    if (isReadOnly()) return false;
+    std::vector<std::string> fileLines;
+    fileLines.reserve(lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) fileLines.push_back(contractTabs(lines[i]));
+    if (!replaceFileContents(path, writeTextFile(fileLines, form))) return false;
     filePath = path;
+    stamp = stampOf(path);
     setModified(false);
     return true;
+}
+
+CEditorDoc::ChangeBatch::ChangeBatch(CEditorDoc& doc) : doc(doc) {
+    if (doc.batchDepth++ > 0) return;
+    doc.batchLinesBefore = doc.lineCount();
+    doc.batchFirst = doc.lineCount();
+    doc.batchTail = doc.lineCount();
+}
+
+CEditorDoc::ChangeBatch::~ChangeBatch() {
+    if (--doc.batchDepth > 0) return;
+    const int first = doc.batchFirst;
+    const int tail = std::min({doc.batchTail, doc.batchLinesBefore - first, doc.lineCount() - first});
+    const int removed = doc.batchLinesBefore - first - tail;
+    const int inserted = doc.lineCount() - first - tail;
+    if (removed > 0 || inserted > 0) {
+        for (EditorDocView* view : doc.views) view->linesChanged(first, removed, inserted);
+    }
 }
 
 void CEditorDoc::setModified(bool value) {
@@ -115,6 +140,12 @@ void CEditorDoc::swapViewContext(ViewContext& context) {
 }
 
 void CEditorDoc::changed(int first, int removed, int inserted) {
+    if (batchDepth > 0) {
+        // Counted from the end, the untouched tail is not moved by changes above it.
+        batchFirst = std::min(batchFirst, first);
+        batchTail = std::min(batchTail, lineCount() - first - inserted);
+        return;
+    }
     for (EditorDocView* view : views) view->linesChanged(first, removed, inserted);
 }
 
@@ -187,11 +218,13 @@ void CEditorDoc::deleteChar(int i, int column, bool groupStart) {
 // Typing after an undo or redo starts a new run.
 void CEditorDoc::undo() {
     undoHistory->endTypingRun();
+    const ChangeBatch batch(*this);
     undoHistory->undo();
 }
 
 void CEditorDoc::redo() {
     undoHistory->endTypingRun();
+    const ChangeBatch batch(*this);
     undoHistory->redo();
 }
 bool CEditorDoc::canUndo() const { return undoHistory->canUndo(); }
@@ -201,12 +234,12 @@ bool CEditorDoc::canRedo() const { return undoHistory->canRedo(); }
 
 void CEditorDoc::rawInsertLine(int i, std::string text) {
     track(text);
-    lines.insert(lines.begin() + i, std::move(text));
+    lines.insert(static_cast<size_t>(i), std::move(text));
     changed(i, 0, 1);
 }
 
 void CEditorDoc::rawDeleteLine(int i) {
-    lines.erase(lines.begin() + i);
+    lines.erase(static_cast<size_t>(i));
     changed(i, 1, 0);
 }
 

@@ -2,6 +2,8 @@
 // operations that feed the undo history.
 #pragma once
 
+#include "text_file.h"
+#include "text_lines.h"
 #include "undo_data.h"
 
 #include <functional>
@@ -39,15 +41,40 @@ public:
 
     // A new document: one empty line and a fresh history.
     void newDocument();
+    // Reads the file in the form it has (line ends, UTF-8 or 8-bit); a file with NUL bytes
+    // or with characters Latin-1 cannot hold is opened read-only.
     bool load(const std::string& path);
-    // Writes a new file and renames it over the old one only once it is complete.
+    // Writes a new file in the form the document was read in, and renames it over the old
+    // one only once it is complete. A read-only document is never written.
     bool save(const std::string& path);
     void setLinesFromText(std::string_view text);
 
     int lineCount() const { return static_cast<int>(lines.size()); }
     const std::string& line(int i) const { return lines[static_cast<size_t>(i)]; }
-    const std::vector<std::string>& allLines() const { return lines; }
+    std::vector<std::string> allLines() const { return lines.toVector(); }
     int widestLine() const { return widest; }
+
+    const TextFileForm& fileForm() const { return form; }
+    // Why the document cannot be saved or edited; None for an ordinary one.
+    enum class ReadOnly { None, Binary, BeyondLatin1 };
+    ReadOnly readOnlyReason() const { return readOnly; }
+    bool isReadOnly() const { return readOnly != ReadOnly::None; }
+    // The file as it was when last read or written here.
+    const FileStamp& diskStamp() const { return stamp; }
+    bool changedOnDisk() const { return !filePath.empty() && stampOf(filePath) != stamp; }
+
+    // Views hear of the changes made while a batch is open once, when it closes,
+    // as one changed range: a 50,000-line deletion is not 50,000 repaints.
+    class ChangeBatch {
+    public:
+        explicit ChangeBatch(CEditorDoc& doc);
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+    private:
+        CEditorDoc& doc;
+    };
 
     // Recording operations: each records undo items, sets the modified flag and updates the views.
     void replaceLine(int i, std::string text, bool groupStart);
@@ -85,12 +112,21 @@ public:
     char rawDeleteChar(int i, int column);
 
 private:
+    void setFileLines(std::vector<std::string> fileLines);
     ViewContext currentViewContext() const;
     void changed(int first, int removed, int inserted);
     void track(const std::string& text);
 
-    std::vector<std::string> lines;
+    TextLines lines;
     int widest = 0;
+    TextFileForm form;
+    ReadOnly readOnly = ReadOnly::None;
+    FileStamp stamp;
+    // The open batch: lines before `batchFirst` and the last `batchTail` lines are untouched.
+    int batchDepth = 0;
+    int batchLinesBefore = 0;
+    int batchFirst = 0;
+    int batchTail = 0;
     bool modified = false;
     std::string filePath;
     std::unique_ptr<UndoEditorData> undoHistory;

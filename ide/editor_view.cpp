@@ -2,6 +2,7 @@
 
 #include "edit_commands.h"
 #include "editor_font.h"
+#include "text_latin1.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -299,6 +300,7 @@ void CEditorView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_F9: emit quickHelpRequested(); return;
     default: {
         const QString text = event->text();
+        if (!ctrl && refusedForLatin1(text, doc->isReadOnly())) return;
         if (ctrl || text.size() != 1) {
             QAbstractScrollArea::keyPressEvent(event);
             return;
@@ -314,6 +316,13 @@ void CEditorView::keyPressEvent(QKeyEvent* event) {
     }
     ensureCaretVisible();
     caretChanged();
+}
+
+bool CEditorView::refusedForLatin1(const QString& text, bool readOnly) {
+    QString why = readOnly && !text.isEmpty() && text.at(0) >= QLatin1Char(' ') ? readOnlyMessage() : latin1Refusal(text);
+    if (why.isEmpty()) return false;
+    emit statusMessage(why);
+    return true;
 }
 
 // ---- mouse ----
@@ -378,7 +387,9 @@ void CEditorView::clear() {
 }
 
 void CEditorView::paste() {
-    const QByteArray text = QApplication::clipboard()->text().toLatin1();
+    const QString clipboard = QApplication::clipboard()->text();
+    if (refusedForLatin1(clipboard, doc->isReadOnly())) return;
+    const QByteArray text = clipboard.toLatin1();
     pasteText(*doc, cursor, std::string_view(text.constData(), static_cast<size_t>(text.size())));
     ensureCaretVisible();
     caretChanged();

@@ -57,6 +57,8 @@ public:
 
 signals:
     void caretMoved(int line, int column);  // both counted from 1
+    // Something the status bar should say: a refused character, a read-only document.
+    void statusMessage(const QString& text);
     void quickHelpRequested();
 
 protected:
@@ -79,6 +81,8 @@ private:
     TextPos positionAt(const QPoint& point) const;
     int wholeLinesInWindow() const;
     bool handleMovement(QKeyEvent* event);
+    // True, with a word in the status bar, when the text cannot go into the document.
+    bool refusedForLatin1(const QString& text, bool readOnly);
 
     std::shared_ptr<CEditorDoc> doc;
     const Settings& settings;

@@ -31,7 +31,9 @@ int runEnvironment(int argc, char** argv, BuildService& builds) {
     QApplication::setApplicationName(QStringLiteral("orbbasic"));
 
     SingleInstance instance(QStringLiteral("vxbasicAppClass-") + qEnvironmentVariable("USER"));
-    if (instance.activateRunningInstance()) return 0;
+    QStringList files;
+    for (const QString& argument : QApplication::arguments().mid(1)) files << QFileInfo(argument).absoluteFilePath();
+    if (instance.activateRunningInstance(files)) return 0;
     instance.listen();
 
     const std::string programFolder = QApplication::applicationDirPath().toLocal8Bit().toStdString();
@@ -41,12 +43,15 @@ int runEnvironment(int argc, char** argv, BuildService& builds) {
     readSettingsFile(env);
 
     CMainFrame frame(env);
-    QObject::connect(&instance, &SingleInstance::activationRequested, &frame, &CMainFrame::bringToFront);
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        const QFileInfo file(arguments[1]);
-        QDir::setCurrent(file.absolutePath());
-        if (!frame.openFile(file.absoluteFilePath())) frame.newDocument();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &frame, [&frame](const QStringList& later) {
+        for (const QString& file : later) frame.openFile(file);
+        frame.bringToFront();
+    });
+    if (!files.isEmpty()) {
+        QDir::setCurrent(QFileInfo(files.front()).absolutePath());
+        bool opened = false;
+        for (const QString& file : files) opened = frame.openFile(file) || opened;
+        if (!opened) frame.newDocument();
     } else {
         frame.newDocument();
     }

@@ -51,6 +51,8 @@ TextPos replaceMatch(CEditorDoc& doc, TextPos at, const FindOptions& options, co
 }
 
 int replaceAll(CEditorDoc& doc, const FindOptions& options, const std::string& replacement) {
+    if (doc.isReadOnly()) return 0;
+    const CEditorDoc::ChangeBatch batch(doc);
     FindOptions forward = options;
     forward.down = true;
     int count = 0;

@@ -4,12 +4,14 @@
 #include "editor_font.h"
 #include "editor_view.h"
 #include "error_viewers.h"
+#include "file_watch.h"
 #include "find_dialog.h"
 #include "help_viewer.h"
 #include "lock_keys.h"
 #include "preferences.h"
 #include "print_document.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -41,6 +43,21 @@ QString documentTitle(const CEditorDoc& doc) {
 }
 
 QString localPath(const std::string& path) { return QString::fromLocal8Bit(path.c_str()); }
+
+// The child window's title: the whole path, so that files of the same name are told apart.
+QString documentPathTitle(const CEditorDoc& doc) {
+    return doc.path().empty() ? untitledName : QDir::toNativeSeparators(localPath(doc.path()));
+}
+
+QString readOnlyWarning(const CEditorDoc& doc, const QString& path) {
+    if (doc.readOnlyReason() == CEditorDoc::ReadOnly::Binary)
+        return QObject::tr("%1 holds NUL bytes: it is not program text. It is opened read-only, so that it cannot be "
+                           "damaged by a save.")
+            .arg(path);
+    return QObject::tr("%1 holds characters that Latin-1 cannot hold; program text is Latin-1 only. It is opened "
+                       "read-only, so that they cannot be lost by a save.")
+        .arg(path);
+}
 
 }  // namespace
 
@@ -90,6 +107,29 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
         return QMessageBox::question(this, mainTitle, tr("Save changes to %1?").arg(title),
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     };
+    askToSaveAll = [this](const QStringList& titles) {
+        QMessageBox box(QMessageBox::Question, mainTitle,
+                        tr("Save changes to these documents?\n\n%1").arg(titles.join(QLatin1Char('\n'))),
+                        QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel, this);
+        box.button(QMessageBox::Discard)->setText(tr("Discard All"));
+        box.setDefaultButton(QMessageBox::SaveAll);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    };
+    askToReload = [this](const QString& path) {
+        return QMessageBox::question(this, mainTitle,
+                                     tr("%1 was changed on disk by another program.\nReload it and lose the changes "
+                                        "made here?")
+                                         .arg(path),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    askToOverwrite = [this](const QString& path) {
+        return QMessageBox::warning(this, mainTitle,
+                                    tr("%1 was changed on disk since it was opened here.\nSave over it?").arg(path),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    warn = [this](const QString& text) { QMessageBox::warning(this, tr("Warning"), text); };
+    fileWatch = new FileWatch(this);
+    connect(fileWatch, &FileWatch::fileChanged, this, &CMainFrame::fileChangedOnDisk);
     // No default name; the save dialog asks before an existing file is replaced.
     askOutputName = [this] {
         return QFileDialog::getSaveFileName(this, tr("Select Output File Name"), {},
@@ -336,9 +376,13 @@ CChildFrame* CMainFrame::addView(std::shared_ptr<CEditorDoc> document) {
         if (view == activeView()) caretPane->setText(tr("Ln %1, Col %2").arg(line).arg(column));
         updateCommands();
     });
+    connect(view, &CEditorView::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text, 8000); });
     connect(view, &CEditorView::quickHelpRequested, this,
             [this, view] { showHelp(QString::fromLatin1(view->helpTopic().c_str())); });
-    connect(frame, &QObject::destroyed, this, [this] { updateCommands(); });
+    connect(frame, &QObject::destroyed, this, [this] {
+        updateCommands();
+        updateWatchedFiles();
+    });
     CEditorDoc& doc = view->document();
     doc.onModifiedChanged = [this] { updateTitles(); };
     frame->showMaximized();
@@ -364,13 +408,45 @@ bool CMainFrame::openFile(const QString& path) {
         QMessageBox::warning(this, tr("Error"), tr("Cannot open %1").arg(path));
         return false;
     }
-    addView(std::move(doc));
+    const bool readOnly = doc->isReadOnly();
+    CChildFrame* frame = addView(std::move(doc));
     addRecentFile(info.absoluteFilePath());
+    if (readOnly) warn(readOnlyWarning(frame->view()->document(), info.absoluteFilePath()));
     return true;
 }
 
+void CMainFrame::fileChangedOnDisk(const QString& path) {
+    QList<CEditorDoc*> seen;
+    for (CChildFrame* frame : childFrames()) {
+        CEditorDoc& doc = frame->view()->document();
+        if (seen.contains(&doc) || localPath(doc.path()) != path) continue;
+        seen << &doc;
+        // Our own saves, and touches that leave the file as it was, are not changes.
+        if (!doc.changedOnDisk()) continue;
+        if (!QFileInfo::exists(path)) {
+            statusBar()->showMessage(tr("%1 was removed from disk; Save writes it again").arg(path));
+            continue;
+        }
+        if (doc.isModified() && !askToReload(path)) {
+            statusBar()->showMessage(tr("%1 was changed on disk; Save will ask before writing over it").arg(path));
+            continue;
+        }
+        if (doc.load(doc.path()))
+            statusBar()->showMessage(tr("Reloaded %1: it was changed on disk").arg(path));
+        else
+            statusBar()->showMessage(tr("%1 was changed on disk and cannot be read").arg(path));
+    }
+    updateTitles();
+    updateCommands();
+}
+
 bool CMainFrame::save(CEditorDoc& doc) {
+    if (doc.isReadOnly()) {
+        warn(readOnlyWarning(doc, localPath(doc.path())));
+        return false;
+    }
     if (doc.path().empty()) return saveAs(doc, tr("Save As"), saveFilter);
+    if (doc.changedOnDisk() && !askToOverwrite(localPath(doc.path()))) return false;
     if (!doc.save(doc.path())) {
         QMessageBox::warning(this, tr("Error"), tr("Cannot save %1").arg(localPath(doc.path())));
         return false;
@@ -380,6 +456,10 @@ bool CMainFrame::save(CEditorDoc& doc) {
 }
 
 bool CMainFrame::saveAs(CEditorDoc& doc, const QString& caption, const QString& filter) {
+    if (doc.isReadOnly()) {
+        warn(readOnlyWarning(doc, localPath(doc.path())));
+        return false;
+    }
     const QString chosen = QFileDialog::getSaveFileName(this, caption, localPath(doc.path()), filter);
     if (chosen.isEmpty()) return false;
     const QString path = withDocumentExtension(chosen);
@@ -436,11 +516,29 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     QSettings state;
     state.setValue(QStringLiteral("Settings"), saveState());
     state.setValue(statusBarKey, statusBar()->isVisible());
-    closeAllDocuments();
-    if (!childFrames().isEmpty()) {
-        event->ignore();
-        return;
+    // One question for all changed documents rather than one after another.
+    QList<CEditorDoc*> changed;
+    QStringList titles;
+    for (CChildFrame* frame : childFrames()) {
+        CEditorDoc& doc = frame->view()->document();
+        if (!doc.isModified() || changed.contains(&doc)) continue;
+        changed << &doc;
+        titles << documentPathTitle(doc);
     }
+    if (!changed.isEmpty()) {
+        const QMessageBox::StandardButton answer = askToSaveAll(titles);
+        if (answer != QMessageBox::SaveAll && answer != QMessageBox::Discard) {
+            event->ignore();
+            return;
+        }
+        if (answer == QMessageBox::SaveAll)
+            for (CEditorDoc* doc : changed)
+                if (!save(*doc)) {
+                    event->ignore();
+                    return;
+                }
+    }
+    for (CChildFrame* frame : childFrames()) frame->closeAnswered();
     findDialog->hide();
     event->accept();
 }
@@ -474,16 +572,17 @@ void CMainFrame::bringToFront() {
 void CMainFrame::build(BuildCommand mode) {
     CEditorView* view = activeView();
     if (!view) return;
-    const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
-                               env.folders.program, mode};
+    const std::vector<std::string> lines = view->document().allLines();
+    const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program, mode};
     showBuildOutcome(*view, env.builds.build(request));
 }
 
 void CMainFrame::compile() {
     CEditorView* view = activeView();
     if (!view) return;
-    const DocumentBuild request{view->document().allLines(), view->document().path(), env.folders.work,
-                               env.folders.program, BuildCommand::Test};
+    const std::vector<std::string> lines = view->document().allLines();
+    const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program,
+                               BuildCommand::Test};
     CompileDialog dialog(askOutputName, this);
     dialog.show();
     showBuildOutcome(*view, env.builds.compilePackage(request, dialog));
@@ -551,8 +650,19 @@ void CMainFrame::updateCommands() {
 void CMainFrame::updateTitles() {
     for (CChildFrame* frame : childFrames()) {
         const CEditorDoc& doc = frame->view()->document();
-        frame->setWindowTitle(documentTitle(doc) + (doc.isModified() ? QStringLiteral(" *") : QString()));
+        QString title = documentPathTitle(doc);
+        if (doc.isReadOnly()) title += tr(" [read-only]");
+        if (doc.isModified()) title += QStringLiteral(" *");
+        frame->setWindowTitle(title);
     }
+    updateWatchedFiles();
+}
+
+void CMainFrame::updateWatchedFiles() {
+    QStringList paths;
+    for (CChildFrame* frame : childFrames())
+        if (!frame->view()->document().path().empty()) paths << localPath(frame->view()->document().path());
+    fileWatch->watchOnly(paths);
 }
 
 void CMainFrame::addRecentFile(const QString& path) {

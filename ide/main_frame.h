@@ -15,6 +15,7 @@
 class CEditorDoc;
 class CEditorView;
 class CFindDialog;
+class FileWatch;
 class QAction;
 class QLabel;
 class QMdiArea;
@@ -58,6 +59,16 @@ public:
     std::function<bool()> confirmExit;
     // Asks "Save changes to %1?": Yes saves, No discards, Cancel keeps the document open.
     std::function<QMessageBox::StandardButton(const QString& title)> askToSave;
+    // At exit, one question for every changed document: SaveAll, Discard (all) or Cancel.
+    std::function<QMessageBox::StandardButton(const QStringList& titles)> askToSaveAll;
+    // The file of a changed document was changed on disk too: Yes reloads it.
+    std::function<bool(const QString& path)> askToReload;
+    // Save over a file changed on disk since it was read: Yes writes.
+    std::function<bool(const QString& path)> askToOverwrite;
+    // A warning that needs no answer (a file opened read-only); replaced in tests.
+    std::function<void(const QString& text)> warn;
+    // A file of an open document changed on disk: reload it, or ask when it holds changes.
+    void fileChangedOnDisk(const QString& path);
 
     // OK in the preferences: every view takes the settings and the settings file is rewritten.
     void applyPreferences(const Settings& settings);
@@ -98,6 +109,7 @@ private:
     void startTool(const QString& program, const QStringList& arguments);
     void updateCommands();
     void updateTitles();
+    void updateWatchedFiles();
     void addRecentFile(const QString& path);
     void updateRecentFiles();
     void arrangeIcons();
@@ -118,5 +130,6 @@ private:
     QAction* undoAction = nullptr;
     QAction* redoAction = nullptr;
     QPrinter printer;
+    FileWatch* fileWatch;
     bool exiting = false;
 };

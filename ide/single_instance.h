@@ -1,8 +1,10 @@
-// One running environment per user: a second start activates the first window and ends.
+// One running environment per user: a second start hands its file names to
+// the first, which opens them and comes to the front, and ends.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
@@ -10,13 +12,14 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(const QString& name, QObject* parent = nullptr);
-    // True when another instance answered and was asked to activate its window.
-    bool activateRunningInstance();
+    // True when another instance answered and took the files (absolute paths, maybe none).
+    bool activateRunningInstance(const QStringList& files = {});
     // Starts listening for later starts; false when the name cannot be taken.
     bool listen();
 
 signals:
-    void activationRequested();
+    // The files a later start was given, to be opened as the active documents.
+    void activationRequested(const QStringList& files);
 
 private:
     QString serverName;

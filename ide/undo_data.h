@@ -127,21 +127,18 @@ public:
     void record(Item item) {
         if (replaying || !enabled) return;
         redoStack.clear();
-        if (undoStack.size() >= limit) {
-            while (undoStack.size() >= limit) undoStack.pop_front();
-            // Whole groups only: a group cut in half could not be undone cleanly.
-            while (!undoStack.empty() && !undoStack.front()->groupStart) undoStack.pop_front();
-            if (!undoStack.empty())
-                undoStack.front()->groupStart = true;
-            else
-                item->groupStart = true;
-            truncated = true;
+        if (undoStack.empty()) item->groupStart = true;
+        if (item->groupStart || !newestGroupKnown) {
+            newestGroupBegin = item->groupStart ? undoStack.size() : newestGroupStartIndex();
+            newestGroupKnown = true;
         }
         undoStack.push_back(std::move(item));
+        if (undoStack.size() > limit) dropOlderGroups();
     }
 
     void undo() {
         if (undoStack.empty()) return;
+        newestGroupKnown = false;
         replaying = true;
         UndoNode<Doc>* last = nullptr;
         while (!undoStack.empty()) {
@@ -159,6 +156,7 @@ public:
 
     void redo() {
         if (redoStack.empty()) return;
+        newestGroupKnown = false;
         replaying = true;
         UndoNode<Doc>* last = nullptr;
         do {
@@ -180,10 +178,33 @@ public:
     bool isReplaying() const { return replaying; }
 
 protected:
+    // Whole groups only, oldest first, and never the newest group, however large: a group
+    // cut in half could not be undone, and the newest one is what Undo is pressed for.
+    void dropOlderGroups() {
+        while (undoStack.size() > limit && newestGroupBegin > 0) {
+            std::size_t dropped = 0;
+            do {
+                undoStack.pop_front();
+                ++dropped;
+            } while (!undoStack.front()->groupStart);
+            newestGroupBegin -= dropped;
+            truncated = true;
+        }
+    }
+
+    std::size_t newestGroupStartIndex() const {
+        std::size_t i = undoStack.size();
+        while (i > 0 && !undoStack[i - 1]->groupStart) --i;
+        return i > 0 ? i - 1 : 0;
+    }
+
     Doc& document;
     bool truncated = false;
     bool enabled = true;
     bool replaying = false;
     std::deque<Item> undoStack;  // newest at the back
     std::deque<Item> redoStack;  // most recently undone at the back
+    // Where the newest group starts in the undo stack, kept up as items are recorded.
+    std::size_t newestGroupBegin = 0;
+    bool newestGroupKnown = true;
 };

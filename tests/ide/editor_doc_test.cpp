@@ -45,7 +45,7 @@ TEST(EditorDocTabs, LoadExpandsAndSaveContracts) {
     EXPECT_EQ(contractTabs("a\t    b"), "a\t  b");
 }
 
-TEST(EditorDocFile, LoadSplitsLinesAndSaveWritesCrLf) {
+TEST(EditorDocFile, LoadSplitsLinesAndSaveKeepsTheFilesForm) {
     const fs::path path = tempFile("load.orb");
     std::ofstream(path, std::ios::binary) << "a\tb\r\nPrint 1\nlast";
     CEditorDoc doc;
@@ -58,7 +58,7 @@ TEST(EditorDocFile, LoadSplitsLinesAndSaveWritesCrLf) {
     ASSERT_TRUE(doc.save(path.string()));
     EXPECT_FALSE(doc.isModified());
     std::ifstream in(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a\tb\r\nPrint 1\r\nlast!\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a\tb\r\nPrint 1\r\nlast!");
     fs::remove(path);
 }
 
@@ -272,15 +272,42 @@ TEST(EditorDocUndo, LimitDropsTheOldestWholeGroup) {
     EXPECT_TRUE(doc.isModified());
 }
 
-TEST(EditorDocUndo, LimitOnOneHugeGroupKeepsTheNewItemAsAGroupStart) {
+TEST(EditorDocUndo, TheNewestGroupIsKeptWholeHoweverLarge) {
     CEditorDoc doc;
     doc.replaceLine(0, "0", true);
     for (int i = 1; i < 1024; ++i) doc.replaceLine(0, std::to_string(i), false);
     doc.replaceLine(0, "new", false);
+    EXPECT_EQ(doc.history().undoCount(), 1025u);
+    EXPECT_FALSE(doc.history().isTruncated());
+    doc.undo();
+    EXPECT_EQ(doc.line(0), "");
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST(EditorDocUndo, ANewGroupAfterAHugeOneDropsItWhole) {
+    CEditorDoc doc;
+    doc.replaceLine(0, "a", true);
+    doc.replaceLine(0, "0", true);
+    for (int i = 1; i < 2000; ++i) doc.replaceLine(0, std::to_string(i), false);
+    EXPECT_EQ(doc.history().undoCount(), 2000u);  // the first group went, the huge one stays
+    EXPECT_TRUE(doc.history().isTruncated());
+    doc.replaceLine(0, "next", true);
     EXPECT_EQ(doc.history().undoCount(), 1u);
     doc.undo();
-    EXPECT_EQ(doc.line(0), "1023");
+    EXPECT_EQ(doc.line(0), "1999");
     EXPECT_FALSE(doc.canUndo());
+}
+
+TEST(EditorDocUndo, ItemsJoiningTheNewestGroupAfterAnUndoKeepItWhole) {
+    CEditorDoc doc;
+    for (int i = 0; i < 1000; ++i) doc.replaceLine(0, std::to_string(i), true);
+    doc.replaceLine(0, "x", true);
+    doc.undo();
+    // Items without a group start join the group on top, 999, which must stay whole.
+    for (int i = 0; i < 100; ++i) doc.replaceLine(0, "y" + std::to_string(i), false);
+    doc.undo();
+    EXPECT_EQ(doc.line(0), "998");
 }
 
 TEST(EditorDocFile, SaveKeepsThePermissionsAndLeavesNoTemporaryFile) {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -264,4 +265,66 @@ TEST_F(ViewFixture, CharacterCellsHaveTheSettingsWidth) {
     view->applySettings();
     EXPECT_EQ(view->characterWidth(), 11);
     EXPECT_GE(view->lineHeight(), 18);
+}
+
+namespace {
+
+std::string numberedProgram(int lines) {
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += "\tPrint \"line " + std::to_string(i) + "\" ; a remark\n";
+    return text;
+}
+
+}  // namespace
+
+// Select all, Delete, Undo with the real keys: every byte comes back, and so does the saved state.
+class LargeDeletion : public ViewFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LargeDeletion, UndoRestoresEveryByte) {
+    const std::string text = numberedProgram(GetParam());
+    open(text.c_str());
+    const Lines before = doc->allLines();
+    key(Qt::Key_A, Qt::ControlModifier);
+    view->selectAll();
+    key(Qt::Key_Delete);
+    EXPECT_EQ(doc->allLines(), (Lines{""}));
+    view->undo();
+    EXPECT_EQ(doc->allLines(), before);
+    EXPECT_FALSE(doc->isModified());
+    EXPECT_FALSE(doc->canUndo());
+    view->redo();
+    EXPECT_EQ(doc->allLines(), (Lines{""}));
+    view->undo();
+    EXPECT_EQ(doc->allLines(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, LargeDeletion, ::testing::Values(1500, 5000, 50000));
+
+TEST_F(ViewFixture, ACharacterBeyondLatin1IsRefusedWithAReason) {
+    open("ab");
+    QSignalSpy said(view.get(), &CEditorView::statusMessage);
+    key(Qt::Key_End);
+    // e acute, euro, u umlaut, sun: sent as a keyboard layout sends them, one text per key
+    for (const QString& character : {QString::fromUtf8("\xC3\xA9"), QString::fromUtf8("\xE2\x82\xAC"),
+                                     QString::fromUtf8("\xC3\xBC"), QString::fromUtf8("\xE6\x97\xA5")}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(view.get(), &press);
+    }
+    EXPECT_EQ(doc->line(0), "ab\xE9\xFC");
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[0][0].toString().contains(QString::fromUtf8("\xE2\x82\xAC")));
+    EXPECT_TRUE(said[0][0].toString().contains(QStringLiteral("U+20AC")));
+}
+
+TEST_F(ViewFixture, PastingTextBeyondLatin1LeavesTheTextUnchanged) {
+    open("xy");
+    QSignalSpy said(view.get(), &CEditorView::statusMessage);
+    QApplication::clipboard()->setText(QString::fromUtf8("a\xE2\x82\xAC\xE6\x97\xA5" "b"));
+    view->paste();
+    EXPECT_EQ(doc->line(0), "xy");
+    EXPECT_FALSE(doc->canUndo());
+    EXPECT_EQ(said.size(), 1);
+    QApplication::clipboard()->setText(QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+    view->paste();
+    EXPECT_EQ(doc->line(0), "\xE9t\xE9xy");
 }

@@ -53,4 +53,12 @@ timeout 10 "$bin/orbbasic" || { echo "second start did not end cleanly"; exit 1;
 windows=$(xdotool search --onlyvisible --name '^ORBbasic' | wc -l)
 [ "$windows" -eq 1 ] || { echo "$windows main windows"; exit 1; }
 kill -0 "$env_pid" || { echo "first instance ended"; exit 1; }
+
+# A second start with a file opens it in the first, as the active document.
+printf 'Print "second"\n' > "$home/second file.orb"
+timeout 10 "$bin/orbbasic" "$home/second file.orb" || { echo "second start with a file did not end cleanly"; exit 1; }
+wait_for 10 xdotool search --onlyvisible --name "^ORBbasic.*second file.orb" ||
+    { echo "the first instance did not open the file: $(xdotool getwindowname "$window")"; exit 1; }
+windows=$(xdotool search --onlyvisible --name '^ORBbasic' | wc -l)
+[ "$windows" -eq 1 ] || { echo "$windows main windows after a start with a file"; exit 1; }
 echo "environment end to end: ok"

@@ -3,6 +3,7 @@
 #include "main_frame.h"
 
 #include <QDir>
+#include <QStatusBar>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -55,6 +56,16 @@ struct FrameFixture : ::testing::Test {
             saveQuestions << title;
             return saveAnswer;
         };
+        frame->askToSaveAll = [this](const QStringList& titles) {
+            saveQuestions << titles;
+            return saveAllAnswer;
+        };
+        frame->askToReload = [this](const QString& path) {
+            diskQuestions << path;
+            return diskAnswer;
+        };
+        frame->askToOverwrite = frame->askToReload;
+        frame->warn = [this](const QString& text) { warnings << text; };
         frame->show();
     }
     ~FrameFixture() override {
@@ -72,7 +83,22 @@ struct FrameFixture : ::testing::Test {
     std::unique_ptr<CMainFrame> frame;
     QStringList saveQuestions;
     QMessageBox::StandardButton saveAnswer = QMessageBox::No;
+    QMessageBox::StandardButton saveAllAnswer = QMessageBox::Cancel;
+    QStringList diskQuestions;
+    bool diskAnswer = false;
+    QStringList warnings;
 };
+
+std::string contentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Another program writes the file: a new file renamed over it, as editors save.
+void writeBehindTheEditorsBack(const std::string& path, const std::string& text) {
+    std::ofstream(path + ".new", std::ios::binary) << text;
+    fs::rename(path + ".new", path);
+}
 
 }  // namespace
 
@@ -107,15 +133,126 @@ TEST_F(FrameFixture, AnsweringNoToTheExitQuestionKeepsEveryDocument) {
     EXPECT_TRUE(saveQuestions.isEmpty());
 }
 
-TEST_F(FrameFixture, ExitAsksToSaveChangedDocuments) {
+TEST_F(FrameFixture, ExitAsksOnceForAllChangedDocuments) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    frame->activeView()->document().insertChar(0, 0, 'x', true);
     frame->newDocument();
+    frame->activeView()->document().insertChar(0, 0, 'y', true);
+    frame->newDocument();  // unchanged: not listed
+    frame->confirmExit = [] { return true; };
+    saveAllAnswer = QMessageBox::Cancel;
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(saveQuestions, (QStringList{QString::fromStdString(path), QStringLiteral("Untitled")}));
+    EXPECT_EQ(frame->childFrames().size(), 3);
+    saveAllAnswer = QMessageBox::Discard;
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(saveQuestions.size(), 4);  // the one question only, again
+    EXPECT_EQ(contentsOf(path), "Print 1\n");
+}
+
+TEST_F(FrameFixture, SaveAllAtExitWritesEveryChangedFile) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
     frame->activeView()->document().insertChar(0, 0, 'x', true);
     frame->confirmExit = [] { return true; };
-    saveAnswer = QMessageBox::Cancel;
-    EXPECT_FALSE(frame->close());
-    EXPECT_EQ(saveQuestions, QStringList{QStringLiteral("Untitled")});
-    saveAnswer = QMessageBox::No;
+    saveAllAnswer = QMessageBox::SaveAll;
     EXPECT_TRUE(frame->close());
+    EXPECT_EQ(contentsOf(path), "xPrint 1\n");
+}
+
+TEST_F(FrameFixture, AnUnchangedDocumentReloadsWhenItsFileChangesOnDisk) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    writeBehindTheEditorsBack(path, "Print 2\nEnd\n");
+    CEditorDoc& doc = frame->activeView()->document();
+    for (int i = 0; i < 50 && doc.line(0) != "Print 2"; ++i) QTest::qWait(50);
+    EXPECT_EQ(doc.allLines(), (std::vector<std::string>{"Print 2", "End"}));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith(QStringLiteral("Reloaded ")));
+    EXPECT_TRUE(diskQuestions.isEmpty());
+    // The watch goes on after the rename.
+    writeBehindTheEditorsBack(path, "Print 3\n");
+    for (int i = 0; i < 50 && doc.line(0) != "Print 3"; ++i) QTest::qWait(50);
+    EXPECT_EQ(doc.line(0), "Print 3");
+}
+
+TEST_F(FrameFixture, AChangedDocumentAsksBeforeReloading) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    CEditorDoc& doc = frame->activeView()->document();
+    doc.insertChar(0, 0, 'x', true);
+    writeBehindTheEditorsBack(path, "Print 2\n");
+    for (int i = 0; i < 50 && diskQuestions.isEmpty(); ++i) QTest::qWait(50);
+    EXPECT_EQ(diskQuestions, QStringList{QString::fromStdString(path)});
+    EXPECT_EQ(doc.line(0), "xPrint 1");  // answered No
+}
+
+TEST_F(FrameFixture, SaveOverAFileChangedOnDiskAsksFirst) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    CEditorDoc& doc = frame->activeView()->document();
+    doc.insertChar(0, 0, 'x', true);
+    // Written by another program while no event loop runs: the watch has not answered yet.
+    std::ofstream(path, std::ios::binary | std::ios::app) << "End\n";
+    frame->action(QStringLiteral("&Save\tCtrl+S"))->trigger();
+    EXPECT_EQ(diskQuestions, QStringList{QString::fromStdString(path)});
+    EXPECT_EQ(contentsOf(path), "Print 1\nEnd\n");
+    EXPECT_TRUE(doc.isModified());
+    diskAnswer = true;
+    frame->action(QStringLiteral("&Save\tCtrl+S"))->trigger();
+    EXPECT_EQ(contentsOf(path), "xPrint 1\n");
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(FrameFixture, AnLfFileSavedAfterAnEditAndItsUndoIsByteIdentical) {
+    const std::string text = "; a game\n\tx = 1\n\tPrint \"a\tb\"\nEnd\n";
+    const std::string path = file("lf.orb", text.c_str());
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    CEditorView* view = frame->activeView();
+    const std::vector<std::string> loaded = view->document().allLines();
+    view->setCaret({1, 5});
+    QTest::keyClicks(view, QStringLiteral("yz"));
+    QTest::keyClick(view, Qt::Key_Return);
+    view->undo();
+    view->undo();
+    ASSERT_EQ(view->document().allLines(), loaded);
+    view->document().insertChar(0, 0, 'q', true);
+    view->undo();
+    view->document().setModified(true);
+    frame->action(QStringLiteral("&Save\tCtrl+S"))->trigger();
+    EXPECT_EQ(contentsOf(path), text);
+}
+
+TEST_F(FrameFixture, AUtf8FileOpensWithItsCharactersAndIsSavedAsUtf8) {
+    const std::string path = file("utf8.orb", "Print \"Gr\xC3\xBC\xC3\x9F" "e\"\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    CEditorDoc& doc = frame->activeView()->document();
+    EXPECT_EQ(doc.line(0), "Print \"Gr\xFC\xDF" "e\"");
+    EXPECT_FALSE(doc.isReadOnly());
+    doc.insertChar(0, 0, ' ', true);
+    frame->action(QStringLiteral("&Save\tCtrl+S"))->trigger();
+    EXPECT_EQ(contentsOf(path), " Print \"Gr\xC3\xBC\xC3\x9F" "e\"\n");
+}
+
+TEST_F(FrameFixture, ABinaryFileOpensReadOnlyWithAWarning) {
+    const std::string path = (folder / "data.bin").string();
+    std::ofstream(path, std::ios::binary) << std::string("PK\0\x03\nab\0", 8);
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("read-only")));
+    CEditorView* view = frame->activeView();
+    QTest::keyClicks(view, QStringLiteral("xyz"));
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_FALSE(view->document().isModified());
+    frame->action(QStringLiteral("&Save\tCtrl+S"))->trigger();
+    EXPECT_EQ(contentsOf(path), std::string("PK\0\x03\nab\0", 8));
+    EXPECT_TRUE(frame->activeView()->parentWidget()->windowTitle().contains(QStringLiteral("[read-only]")));
+}
+
+TEST_F(FrameFixture, TheWindowTitleShowsThePath) {
+    const std::string path = file("game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    EXPECT_EQ(frame->childFrames()[0]->windowTitle(), QString::fromStdString(path));
 }
 
 TEST_F(FrameFixture, OpeningAFileTwiceShowsTheSameWindow) {
@@ -266,6 +403,6 @@ TEST_F(FrameFixture, WindowMenuListsTheOpenWindows) {
         QStringList entries;
         for (QAction* entry : window->actions())
             if (entry->text().startsWith(QLatin1Char('&')) && entry->text().at(1).isDigit()) entries << entry->text();
-        EXPECT_EQ(entries, (QStringList{QStringLiteral("&1 Untitled"), QStringLiteral("&2 game.orb")}));
+        EXPECT_EQ(entries, (QStringList{QStringLiteral("&1 Untitled"), QStringLiteral("&2 ") + QString::fromStdString(path)}));
     }
 }
