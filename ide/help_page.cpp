@@ -37,11 +37,13 @@ int HelpPage::pageNumberY() const {
     return std::max(pageNumberTop, rowY(extent.rows) + rowHeight);
 }
 
-void HelpPage::fit(QSize visible) {
+void HelpPage::fit(QSize room, int scrollBarWidth) {
     const PageExtent extent = pageExtent(help.currentPageText());
     const int width = std::max(columnX(extent.columns) + 16, pageNumberX - left + 120);
     const int height = pageNumberY() + 2 * rowHeight;
-    resize(std::max(visible.width(), width), std::max(visible.height(), height));
+    if (height > room.height()) room.rwidth() -= scrollBarWidth;
+    if (width > room.width()) room.rheight() -= scrollBarWidth;
+    resize(std::max(room.width(), width), std::max(room.height(), height));
     update();
 }
 

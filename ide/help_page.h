@@ -16,8 +16,9 @@ public:
     static constexpr int left = 305;
 
     HelpPage(const HelpBrowser& browser, const QPixmap& picture, QWidget* parent = nullptr);
-    // The size the current page needs, at least `visible`; call after the page changes.
-    void fit(QSize visible);
+    // The size the current page needs, at least the room the scroll area has
+    // (less a scroll bar's width when the page is taller); call after the page changes.
+    void fit(QSize room, int scrollBarWidth);
     // The x of a text column in the page's own coordinates.
     static int columnX(int column) { return 315 - left + 8 * column; }
     static int rowY(int row) { return 65 + 16 * row; }

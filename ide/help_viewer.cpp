@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 #include <fstream>
@@ -112,7 +113,7 @@ void thehelp::layOut() {
     nextButton->setGeometry(w - 370, h - 40, 100, 28);
     copyButton->setGeometry(w - 240, h - 40, 100, 28);
     closeButton->setGeometry(w - 120, h - 40, 100, 28);
-    page->fit(scroller->viewport()->size());
+    fitPage();
 }
 
 void thehelp::resizeEvent(QResizeEvent* event) {
@@ -136,8 +137,12 @@ void thehelp::refresh() {
     showPage();
 }
 
+void thehelp::fitPage() {
+    page->fit(scroller->maximumViewportSize(), scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
 void thehelp::showPage() {
-    page->fit(scroller->viewport()->size());
+    fitPage();
     scroller->ensureVisible(0, 0);
     update();
 }

@@ -56,6 +56,7 @@ protected:
 private:
     void refresh();
     void showPage();
+    void fitPage();
     void layOut();
 
     HelpBrowser help;
