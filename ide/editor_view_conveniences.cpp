@@ -59,7 +59,10 @@ void CEditorView::toggleComment() {
 // ---- completion ----
 
 void CEditorView::showCompletions() {
-    if (!completion) completion = new CompletionList(viewport());
+    if (!completion) {
+        completion = new CompletionList(viewport());
+        connect(completion, &QListWidget::itemClicked, this, [this] { acceptCompletion(); });
+    }
     completionLine = cursor.pos.line;
     cursor.anchor = cursor.pos;
     completionColumn = completionStart(doc->line(cursor.pos.line), cursor.pos.column);
@@ -126,7 +129,13 @@ bool CEditorView::handleConvenienceKey(QKeyEvent* event) {
             return true;
         }
     }
-    if (!ctrl) return false;
+    if (!ctrl) {
+        // Opening the arguments of a built-in shows what it takes.
+        if (event->text() == QLatin1String("(") || event->text() == QLatin1String(" "))
+            if (const Completion* keyword = keywordBefore(doc->line(cursor.pos.line), cursor.pos.column))
+                if (keyword->signature != keyword->word) emit statusNote(QString::fromLatin1(keyword->signature.c_str()));
+        return false;
+    }
     switch (key) {
     case Qt::Key_Plus:
     case Qt::Key_Equal: zoomBy(1); return true;

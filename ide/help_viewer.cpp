@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QStyle>
@@ -74,7 +75,10 @@ thehelp::thehelp(const std::string& helpFilePath, const std::string& picturePath
     connect(copyButton, &QPushButton::clicked, this, &thehelp::copyCode);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(QSettings().value(QLatin1String(helpWindowSizeKey), defaultSize).toSize().expandedTo(smallestSize));
+    QSize remembered = QSettings().value(QLatin1String(helpWindowSizeKey), defaultSize).toSize().expandedTo(smallestSize);
+    // A size kept from a larger screen must still fit on this one.
+    if (const QScreen* display = screen()) remembered = remembered.boundedTo(display->availableSize()).expandedTo(smallestSize);
+    resize(remembered);
     layOut();
 
     const bool index = topic.compare(QLatin1String("index"), Qt::CaseInsensitive) == 0;

@@ -91,3 +91,14 @@ int completionStart(std::string_view line, int column) {
     }
     return start;
 }
+
+const Completion* keywordBefore(std::string_view line, int column) {
+    column = std::clamp(column, 0, static_cast<int>(line.size()));
+    const bool suffixed = column > 0 && (line[static_cast<size_t>(column - 1)] == '$' || line[static_cast<size_t>(column - 1)] == '#');
+    const int start = completionStart(line, suffixed ? column - 1 : column);
+    const std::string_view word = line.substr(static_cast<size_t>(start), static_cast<size_t>(column - start));
+    if (word.empty()) return nullptr;
+    for (const Completion& completion : allCompletions())
+        if (equalsIgnoringCase(completion.word, word)) return &completion;
+    return nullptr;
+}

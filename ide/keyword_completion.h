@@ -18,6 +18,9 @@ std::vector<Completion> completionsFor(std::string_view prefix);
 // The word part (letters, digits, "_") that ends at the column: what completion replaces.
 int completionStart(std::string_view line, int column);
 
+// The keyword written just before the column ("Left$" in "a$ = Left$"), or null.
+const Completion* keywordBefore(std::string_view line, int column);
+
 // A signature in words: "Left$(string, integer) gives string"; where the table's
 // "+" lets TO end a parameter, TO stands in place of the comma after it.
 std::string describeSignature(std::string_view name, std::string_view signature);

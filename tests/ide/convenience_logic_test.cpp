@@ -155,6 +155,15 @@ TEST(KeywordCompletion, ReplacedPartIsTheWordBeforeTheCaret) {
     EXPECT_EQ(completionStart("a_b1", 4), 0);
 }
 
+TEST(KeywordCompletion, KeywordBeforeTheCaretWithItsSuffix) {
+    ASSERT_NE(keywordBefore("a$ = left$", 10), nullptr);
+    EXPECT_EQ(keywordBefore("a$ = left$", 10)->word, "Left$");
+    ASSERT_NE(keywordBefore("Circle", 6), nullptr);
+    EXPECT_EQ(keywordBefore("Circle", 6)->signature, "Circle integer, integer, float");
+    EXPECT_EQ(keywordBefore("Circles", 7), nullptr);
+    EXPECT_EQ(keywordBefore("x = ", 4), nullptr);
+}
+
 // ---- zoom and the caret line ----
 
 TEST(EditorZoom, StepsOfTwoPixelsKeepTheWidthsProportion) {
