@@ -1,5 +1,7 @@
 #include "editor_font.h"
 
+#include "font_step.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -32,6 +34,11 @@ QFont editorFont(int height, int weight, int width) {
 
 QFont editorFont(const Settings& settings) {
     return editorFont(settings.fontHeight, settings.tabWeight, settings.fontWidth);
+}
+
+QFont editorFont(const Settings& settings, int zoomSteps) {
+    const FontSize size = zoomedFontSize(settings.fontHeight, settings.fontWidth, zoomSteps);
+    return editorFont(size.height, settings.tabWeight, size.width);
 }
 
 bool fixedFontAvailable(int height, int width) {

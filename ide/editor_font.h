@@ -11,6 +11,8 @@ QString fixedPitchFamily();
 // Every character exactly `width` pixels wide (the font's own width, rounded, when 0 or less).
 QFont editorFont(int height, int weight, int width);
 QFont editorFont(const Settings& settings);
+// The settings' font after the view's zoom steps (Ctrl+plus, Ctrl+minus, Ctrl+wheel).
+QFont editorFont(const Settings& settings, int zoomSteps);
 // True when the fixed-pitch family can be had with exactly this cell height and character width.
 bool fixedFontAvailable(int height, int width);
 

@@ -37,7 +37,7 @@ CEditorView::CEditorView(std::shared_ptr<CEditorDoc> document, const Settings& s
 CEditorView::~CEditorView() { doc->detachView(this); }
 
 void CEditorView::applySettings() {
-    const QFont font = editorFont(settings);
+    const QFont font = editorFont(settings, zoom);
     setFont(font);
     viewport()->setFont(font);
     const QFontMetrics metrics(font);
@@ -130,6 +130,7 @@ void CEditorView::ensureCaretVisible() {
 
 void CEditorView::caretChanged() {
     viewport()->update();
+    followCompletion();
     emit caretMoved(cursor.pos.line + 1, cursor.pos.column + 1);
 }
 
@@ -165,7 +166,10 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
     const int width = viewport()->width();
     const bool syntax = settings.syntaxCol != 0;
     const QColor background = colourFromSetting(syntax ? settings.backCol : unsyntaxedBackground);
-    painter.fillRect(margin, y, width - margin, lineStep, background);
+    if (line == cursor.pos.line)
+        paintCaretLineMarks(painter, y, background);
+    else
+        painter.fillRect(margin, y, width - margin, lineStep, background);
     const std::string& text = doc->line(line);
     const int ascent = painter.fontMetrics().ascent();
     painter.save();
@@ -205,9 +209,11 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
             const int from = line == start.line ? start.column : 0;
             int to = line == end.line ? end.column : length;
             if (to <= from && line != end.line) to = from + 1;  // an empty selected line shows one cell
-            painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-            painter.fillRect(margin + from * charWidth - scrollX, y, (to - from) * charWidth, lineStep, Qt::white);
-            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            // The system's selection colours: inverting syntax colours can give text
+            // that cannot be read on its background.
+            painter.fillRect(margin + from * charWidth - scrollX, y, (to - from) * charWidth, lineStep,
+                             palette().color(QPalette::Highlight));
+            drawRun(from, std::min(to, length), palette().color(QPalette::HighlightedText));
         }
     }
     painter.restore();
@@ -281,7 +287,7 @@ bool CEditorView::handleMovement(QKeyEvent* event) {
 }
 
 void CEditorView::keyPressEvent(QKeyEvent* event) {
-    if (handleMovement(event)) return;
+    if (handleConvenienceKey(event) || handleMovement(event)) return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
     case Qt::Key_Return:

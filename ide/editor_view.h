@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+class CompletionList;
+
 class CEditorView : public QAbstractScrollArea, public EditorDocView {
     Q_OBJECT
 public:
@@ -45,6 +47,18 @@ public:
     // The Quick Command Help topic at the caret.
     std::string helpTopic() const;
 
+    // Conveniences (editor_view_conveniences.cpp): zoom in steps of the font,
+    // ";" remarks over the selection, keyword completion at the caret.
+    void zoomBy(int steps);
+    void resetZoom();
+    int zoomSteps() const { return zoom; }
+    void toggleComment();
+    void showCompletions();
+    bool completionShown() const;
+    QStringList completionWords() const;
+    // Puts the chosen keyword in place of the word part before the caret.
+    void acceptCompletion();
+
     // Find and replace from the caret; false when nothing was found.
     bool findNext(const FindOptions& options);
     bool replaceCurrent(const FindOptions& options, const std::string& replacement);
@@ -57,7 +71,8 @@ public:
 
 signals:
     void caretMoved(int line, int column);  // both counted from 1
-    // Something the status bar should say: a refused character, a read-only document.
+    // Something the status bar should say: a refused character, a read-only document,
+    // a keyword's signature, the zoom.
     void statusMessage(const QString& text);
     void quickHelpRequested();
 
@@ -67,6 +82,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -83,6 +99,9 @@ private:
     bool handleMovement(QKeyEvent* event);
     // True, with a word in the status bar, when the text cannot go into the document.
     bool refusedForLatin1(const QString& text, bool readOnly);
+    bool handleConvenienceKey(QKeyEvent* event);
+    void followCompletion();
+    void paintCaretLineMarks(QPainter& painter, int y, const QColor& background);
 
     std::shared_ptr<CEditorDoc> doc;
     const Settings& settings;
@@ -90,6 +109,12 @@ private:
     int charWidth = 8;
     int lineStep = 13;
     int margin = 50;
+    int zoom = 0;
+    int wheelRemainder = 0;
+    CompletionList* completion = nullptr;
+    // Where the completed word starts; moving off that word closes the list.
+    int completionLine = -1;
+    int completionColumn = 0;
     struct CachedRuns {
         bool valid = false;
         std::vector<ColourRun> runs;

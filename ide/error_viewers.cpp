@@ -85,8 +85,23 @@ viewoutput::viewoutput(const std::string& errorFilePath, const std::string& scre
     if (const std::optional<std::string> text = readErrorFile(errorFilePath)) size = parseScreenSize(firstErrorLine(*text));
     const QPixmap picture(QString::fromLocal8Bit(screenshotPath.c_str()), "BMP");
     if (picture.isNull()) {
+        // A window of its own size that says why it is empty, not a title bar around one line.
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(tr("Nothing to view...")));
+        auto* nothing = new QLabel(tr("Nothing to view..."));
+        nothing->setObjectName(QStringLiteral("nothing"));
+        auto* why = new QLabel(tr("There is no output yet: the last screen of a program shows here after it has run "
+                                  "(Program > Run, F1)."));
+        why->setWordWrap(true);
+        auto* closeButton = new QPushButton(tr("Close"));
+        connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+        auto* buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(closeButton);
+        layout->addWidget(nothing);
+        layout->addWidget(why);
+        layout->addStretch();
+        layout->addLayout(buttons);
+        setMinimumSize(380, 160);
         return;
     }
     int width = picture.width();
@@ -138,6 +153,13 @@ variableviewer::variableviewer(const std::string& errorFilePath, std::function<v
         return;
     }
     dump = parseVariableDump(*text);
+    showNothingStored();
+}
+
+void variableviewer::showNothingStored() {
+    if (!dump.empty()) return;
+    list->addItem(tr("No variables found."));
+    list->addItem(tr("The last run left no variables to show."));
 }
 
 void variableviewer::lookUp() {
@@ -150,6 +172,7 @@ void variableviewer::lookUp() {
 void variableviewer::viewAll() {
     list->clear();
     for (const DumpEntry& entry : dump) list->addItem(fromLatin1(entry.name + "=" + entry.value));
+    showNothingStored();
 }
 
 QStringList variableviewer::rows() const {

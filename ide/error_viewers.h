@@ -67,6 +67,9 @@ public:
     QStringList rows() const;
 
 private:
+    // An error file without variables (a compile error, a program with none) says so in the list.
+    void showNothingStored();
+
     std::vector<DumpEntry> dump;
     QLineEdit* nameEdit;
     QListWidget* list;

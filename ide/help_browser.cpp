@@ -62,8 +62,12 @@ void HelpBrowser::selectRow(int row) {
 }
 
 bool HelpBrowser::search(std::string_view text, int errorCode) {
-    if (!loaded) return false;
-    const HelpSearch found = searchHelp(file, text, errorCode);
+    return loaded && showFound(searchHelp(file, text, errorCode));
+}
+
+bool HelpBrowser::searchPrefix(std::string_view text) { return loaded && showFound(searchHelpByPrefix(file, text)); }
+
+bool HelpBrowser::showFound(const HelpSearch& found) {
     if (found.entry < 0) return false;
     current = found.entry;
     page = found.page;

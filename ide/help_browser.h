@@ -21,6 +21,8 @@ struct HelpBrowser {
     void selectRow(int row);
     // The entry and page the search finds, and its section's list; false when nothing matches.
     bool search(std::string_view text, int errorCode = 0);
+    // The same for a title or the start of one (search while typing).
+    bool searchPrefix(std::string_view text);
     // The list row of the current entry or page, or -1.
     int currentRow() const;
 
@@ -34,4 +36,5 @@ struct HelpBrowser {
 
 private:
     int errorEntry() const;
+    bool showFound(const HelpSearch& found);
 };

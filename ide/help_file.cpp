@@ -76,6 +76,27 @@ std::string_view pageText(std::string_view body, int page) {
     return body.substr(start, end == std::string_view::npos ? body.npos : end - start);
 }
 
+PageExtent pageExtent(std::string_view text) {
+    PageExtent extent;
+    int column = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '@' && i + 1 < text.size()) {
+            ++i;
+            continue;
+        }
+        if (text[i] == '\n') {
+            ++extent.rows;
+            column = 0;
+            continue;
+        }
+        ++column;
+        extent.columns = std::max(extent.columns, column);
+    }
+    // A last row without its newline still takes room.
+    if (column > 0) ++extent.rows;
+    return extent;
+}
+
 std::string errorPageTitle(std::string_view body, int page) {
     std::string_view text = pageText(body, page);
     if (!text.empty() && text.front() == '\n') text.remove_prefix(1);
@@ -113,4 +134,24 @@ HelpSearch searchHelp(const HelpFile& file, std::string_view text, int errorCode
     }
     // Not a title: the error page whose message says it, in the system's spelling or the correct one.
     return found.entry >= 0 ? found : searchErrorMessages(file, text);
+}
+
+HelpSearch searchHelpByPrefix(const HelpFile& file, std::string_view text) {
+    if (text.empty()) return {};
+    const HelpSearch exact = searchHelp(file, text);
+    if (exact.entry >= 0) return exact;
+    const std::vector<HelpSection> sections = helpSections(file);
+    HelpSearch found;
+    // Commands first: a few letters typed are far more often a keyword than a guide page.
+    for (const bool commands : {true, false}) {
+        for (size_t i = 0; i < file.entries.size() && found.entry < 0; ++i) {
+            const std::string& title = file.entries[i].title;
+            if ((sections[i] == HelpSection::Commands) != commands || equalsIgnoringCase(title, commandsTitle)) continue;
+            if (title.size() >= text.size() && equalsIgnoringCase(std::string_view(title).substr(0, text.size()), text)) {
+                found.entry = static_cast<int>(i);
+                found.section = sections[i];
+            }
+        }
+    }
+    return found;
 }

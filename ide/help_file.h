@@ -30,6 +30,12 @@ std::vector<HelpSection> helpSections(const HelpFile& file);
 // Page marks "@p" split a body into pages.
 int pageCount(std::string_view body);
 std::string_view pageText(std::string_view body, int page);
+// How many rows a page's text takes and how many columns its widest row; marks take no room.
+struct PageExtent {
+    int rows = 0;
+    int columns = 0;
+};
+PageExtent pageExtent(std::string_view text);
 // An error page's title: its first line from the seventh character, at most 50 characters.
 std::string errorPageTitle(std::string_view body, int page);
 // The first example-code section ("@9" up to the next mark), newlines as blanks.
@@ -43,3 +49,6 @@ struct HelpSearch {
 
 // "ERROR n" (any case) finds the error page n; anything else an entry by its title.
 HelpSearch searchHelp(const HelpFile& file, std::string_view text, int errorCode = 0);
+// Search while typing: the entry whose title is the text, else the first command
+// entry whose title starts with it, else the first other entry that does (any case).
+HelpSearch searchHelpByPrefix(const HelpFile& file, std::string_view text);

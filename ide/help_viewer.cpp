@@ -1,14 +1,20 @@
 #include "help_viewer.h"
 
 #include "editor_font.h"
+#include "help_page.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 #include <fstream>
@@ -17,9 +23,8 @@
 namespace {
 
 constexpr int pageBackground = 14215660;
-constexpr int redText = 255;
-constexpr int greyText = 6579300;
-constexpr int codeText = 3937300;
+const QSize defaultSize(800, 560);
+const QSize smallestSize(560, 360);
 
 }  // namespace
 
@@ -27,12 +32,17 @@ thehelp::thehelp(const std::string& helpFilePath, const std::string& picturePath
                  QWidget* parent)
     : QDialog(parent), errorCode(code), picture(QString::fromLocal8Bit(picturePath.c_str())) {
     setWindowTitle(tr("Help"));
-    setFixedSize(800, 560);
+    setSizeGripEnabled(true);
+    setMinimumSize(smallestSize);
     reportError = [this](const QString& text) { QMessageBox::warning(this, tr("Error"), text); };
 
     searchEdit = new QLineEdit(this);
     searchEdit->setGeometry(10, 10, 200, 24);
     searchEdit->setPlaceholderText(tr("Search"));
+    noteLabel = new QLabel(this);
+    noteLabel->setGeometry(140, 40, 160, 86);
+    noteLabel->setWordWrap(true);
+    noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* generalButton = new QPushButton(tr("General / Editor"), this);
     auto* errorsButton = new QPushButton(tr("Errors Msgs"), this);
     auto* commandsButton = new QPushButton(tr("Command Ref"), this);
@@ -40,19 +50,20 @@ thehelp::thehelp(const std::string& helpFilePath, const std::string& picturePath
     errorsButton->setGeometry(10, 70, 120, 26);
     commandsButton->setGeometry(10, 100, 120, 26);
     list = new QListWidget(this);
-    list->setGeometry(10, 132, 290, 380);
+    page = new HelpPage(help, picture);
+    scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page);
+    scroller->setWidgetResizable(false);
     previousButton = new QPushButton(tr("Prev Page"), this);
     nextButton = new QPushButton(tr("Next Page"), this);
-    auto* copyButton = new QPushButton(tr("Copy Code"), this);
-    auto* closeButton = new QPushButton(tr("Close"), this);
-    previousButton->setGeometry(320, 520, 100, 28);
-    nextButton->setGeometry(430, 520, 100, 28);
-    copyButton->setGeometry(560, 520, 100, 28);
-    closeButton->setGeometry(680, 520, 100, 28);
+    copyButton = new QPushButton(tr("Copy Code"), this);
+    closeButton = new QPushButton(tr("Close"), this);
     for (QPushButton* button : {generalButton, errorsButton, commandsButton, previousButton, nextButton, copyButton, closeButton})
         button->setAutoDefault(false);
 
     connect(searchEdit, &QLineEdit::returnPressed, this, &thehelp::runSearch);
+    connect(searchEdit, &QLineEdit::textEdited, this, &thehelp::searchPrefix);
     connect(generalButton, &QPushButton::clicked, this, [this] { showList(HelpSection::General); });
     connect(errorsButton, &QPushButton::clicked, this, [this] { showList(HelpSection::Errors); });
     connect(commandsButton, &QPushButton::clicked, this, [this] { showList(HelpSection::Commands); });
@@ -63,6 +74,12 @@ thehelp::thehelp(const std::string& helpFilePath, const std::string& picturePath
     connect(nextButton, &QPushButton::clicked, this, &thehelp::nextPage);
     connect(copyButton, &QPushButton::clicked, this, &thehelp::copyCode);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    QSize remembered = QSettings().value(QLatin1String(helpWindowSizeKey), defaultSize).toSize().expandedTo(smallestSize);
+    // A size kept from a larger screen must still fit on this one.
+    if (const QScreen* display = screen()) remembered = remembered.boundedTo(display->availableSize()).expandedTo(smallestSize);
+    resize(remembered);
+    layOut();
 
     const bool index = topic.compare(QLatin1String("index"), Qt::CaseInsensitive) == 0;
     if (!index) searchEdit->setText(topic);
@@ -77,8 +94,40 @@ thehelp::thehelp(const std::string& helpFilePath, const std::string& picturePath
         }
     }
     showList(HelpSection::General);
-    if (!index) runSearch();
+    if (!index && help.loaded) {
+        const QByteArray text = topic.toLatin1();
+        const bool errorTopic = topic.compare(QLatin1String("errormessages"), Qt::CaseInsensitive) == 0;
+        // A word with no entry (F9 on a variable name) opens the index, not an error box.
+        if (!help.search(std::string_view(text.constData(), static_cast<size_t>(text.size())), errorTopic ? errorCode : 0)) {
+            help.search("index");
+            noteLabel->setText(tr("No entry for \"%1\"; this is the index.").arg(topic));
+        }
+    }
     refresh();
+}
+
+void thehelp::layOut() {
+    // The left column keeps its place; the list grows downwards, the page and
+    // the page buttons follow the right and bottom edges.
+    const int w = width();
+    const int h = height();
+    list->setGeometry(10, 132, 290, h - 180);
+    scroller->setGeometry(HelpPage::left, 0, w - HelpPage::left - 2, h - 48);
+    previousButton->setGeometry(w - 480, h - 40, 100, 28);
+    nextButton->setGeometry(w - 370, h - 40, 100, 28);
+    copyButton->setGeometry(w - 240, h - 40, 100, 28);
+    closeButton->setGeometry(w - 120, h - 40, 100, 28);
+    fitPage();
+}
+
+void thehelp::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void thehelp::done(int result) {
+    QSettings().setValue(QLatin1String(helpWindowSizeKey), size());
+    QDialog::done(result);
 }
 
 void thehelp::refresh() {
@@ -89,6 +138,16 @@ void thehelp::refresh() {
     filling = false;
     previousButton->setEnabled(previousEnabled());
     nextButton->setEnabled(nextEnabled());
+    showPage();
+}
+
+void thehelp::fitPage() {
+    page->fit(scroller->maximumViewportSize(), scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void thehelp::showPage() {
+    fitPage();
+    scroller->ensureVisible(0, 0);
     update();
 }
 
@@ -98,6 +157,8 @@ QStringList thehelp::listRows() const {
     return rows;
 }
 
+QString thehelp::note() const { return noteLabel->text(); }
+
 bool thehelp::previousEnabled() const { return help.canGoBack(); }
 bool thehelp::nextEnabled() const { return help.canGoForward(); }
 
@@ -105,7 +166,9 @@ void thehelp::runSearch() {
     if (!help.loaded) return;
     const QByteArray text = searchEdit->text().toLatin1();
     const bool errorTopic = searchEdit->text().compare(QLatin1String("errormessages"), Qt::CaseInsensitive) == 0;
-    if (!help.search(std::string_view(text.constData(), static_cast<size_t>(text.size())), errorTopic ? errorCode : 0))
+    noteLabel->clear();
+    if (!help.search(std::string_view(text.constData(), static_cast<size_t>(text.size())), errorTopic ? errorCode : 0) &&
+        !help.searchPrefix(std::string_view(text.constData(), static_cast<size_t>(text.size()))))
         reportError(tr("Command \"%1\" not found").arg(searchEdit->text()));
     refresh();
 }
@@ -113,6 +176,16 @@ void thehelp::runSearch() {
 void thehelp::search(const QString& text) {
     searchEdit->setText(text);
     runSearch();
+}
+
+void thehelp::searchPrefix(const QString& text) {
+    if (!help.loaded) return;
+    const QByteArray typed = text.toLatin1();
+    if (help.searchPrefix(std::string_view(typed.constData(), static_cast<size_t>(typed.size()))))
+        noteLabel->clear();
+    else if (!text.isEmpty())
+        noteLabel->setText(tr("No entry starts with \"%1\".").arg(text));
+    refresh();
 }
 
 void thehelp::showList(HelpSection section) {
@@ -124,7 +197,7 @@ void thehelp::selectRow(int row) {
     help.selectRow(row);
     previousButton->setEnabled(previousEnabled());
     nextButton->setEnabled(nextEnabled());
-    update();
+    showPage();
 }
 
 void thehelp::previousPage() {
@@ -146,41 +219,4 @@ void thehelp::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), colourFromSetting(pageBackground));
     painter.fillRect(width() - 2, 0, 2, height(), Qt::black);
-    QFont font(QStringLiteral("Palatino"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(14);
-    painter.setFont(font);
-    const int ascent = painter.fontMetrics().ascent();
-    if (!help.loaded) {
-        painter.setPen(Qt::black);
-        painter.drawText(347, 128 + ascent, tr("Cannot find orbbasichelp.txt"));
-        return;
-    }
-    if (help.current < 0) return;
-    painter.setPen(Qt::black);
-    painter.drawText(468, 320 + ascent, tr("(Page %1 / %2)").arg(help.page + 1).arg(help.pages()));
-    const std::string_view text = help.currentPageText();
-    int row = 0;
-    int column = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '@' && i + 1 < text.size()) {
-            switch (text[++i]) {
-            case '0': painter.setPen(Qt::black); break;
-            case '1': painter.setPen(colourFromSetting(redText)); break;
-            case '2': painter.setPen(colourFromSetting(greyText)); break;
-            case '9': painter.setPen(colourFromSetting(codeText)); break;
-            case 'A': painter.drawPixmap(310 + 8 * column, 55 + 16 * row, picture); break;
-            default: break;
-            }
-            continue;
-        }
-        if (c == '\n') {
-            ++row;
-            column = 0;
-            continue;
-        }
-        painter.drawText(315 + 8 * column, 65 + 16 * row + ascent, QString(QChar::fromLatin1(c)));
-        ++column;
-    }
 }

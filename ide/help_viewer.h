@@ -1,4 +1,5 @@
 // The help viewer "Help": entry lists on the left, the current page drawn on the right.
+// The window can be resized; the lists grow with it and the page scrolls.
 #pragma once
 
 #include "help_browser.h"
@@ -8,9 +9,15 @@
 
 #include <functional>
 
+class HelpPage;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
+
+// Where the viewer's size is kept between sessions.
+inline constexpr const char* helpWindowSizeKey = "Help Window Size";
 
 class thehelp : public QDialog {
     Q_OBJECT
@@ -23,6 +30,12 @@ public:
     void runSearch();
     // Puts the text into the search field and searches.
     void search(const QString& text);
+    // Search while typing: shows the entry whose title starts with the text.
+    void searchPrefix(const QString& text);
+    // The line under the search field that says what a search did not find.
+    QString note() const;
+    const HelpPage& pageArea() const { return *page; }
+    const QScrollArea& pageScroller() const { return *scroller; }
     void showList(HelpSection section);
     void selectRow(int row);
     void previousPage();
@@ -37,16 +50,26 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void done(int result) override;
 
 private:
     void refresh();
+    void showPage();
+    void fitPage();
+    void layOut();
 
     HelpBrowser help;
     int errorCode;
     QPixmap picture;
     QLineEdit* searchEdit;
+    QLabel* noteLabel;
     QListWidget* list;
+    HelpPage* page;
+    QScrollArea* scroller;
     QPushButton* previousButton;
     QPushButton* nextButton;
+    QPushButton* copyButton;
+    QPushButton* closeButton;
     bool filling = false;
 };

@@ -293,6 +293,16 @@ void CMainFrame::createMenus() {
     statusBar()->setVisible(showStatusBar->isChecked());
     connect(showStatusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
 
+    // Conveniences the editor view takes from the keyboard itself; the menus show their keys.
+    edit->addSeparator();
+    editorCommands << addCommand(edit, tr("Toggle Co&mment\tCtrl+/"), {}, withView([](CEditorView& v) { v.toggleComment(); }));
+    editorCommands << addCommand(edit, tr("Complete &Keyword\tCtrl+Space"), {},
+                                 withView([](CEditorView& v) { v.showCompletions(); }));
+    view->addSeparator();
+    editorCommands << addCommand(view, tr("Zoom &In\tCtrl++"), {}, withView([](CEditorView& v) { v.zoomBy(1); }));
+    editorCommands << addCommand(view, tr("Zoom O&ut\tCtrl+-"), {}, withView([](CEditorView& v) { v.zoomBy(-1); }));
+    editorCommands << addCommand(view, tr("&Normal Size\tCtrl+0"), {}, withView([](CEditorView& v) { v.resetZoom(); }));
+
     QMenu* program = menuBar()->addMenu(tr("&Program"));
     editorCommands << onToolbar(addCommand(program, tr("&Run\tF1"), QKeySequence(Qt::Key_F1), [this] { run(); }),
                                 QStyle::SP_MediaPlay);

@@ -45,7 +45,10 @@ def help_text():
     parts.append(entry("ErrorMessages", "@p\n".join(error_page(*row) for row in ERRORS)))
     parts.append(entry("variableviewer", general(VARIABLE_VIEWER)))
     parts.append(entry("---COMMANDS---", ""))
-    parts.extend(entry(row[0], command_entry(*row)) for row in COMMANDS)
+    # The Command Ref list shows the entries in file order, so they are written
+    # alphabetically (ignoring case) whatever order the table keeps.
+    for row in sorted(COMMANDS, key=lambda row: (row[0].lower(), row[0])):
+        parts.append(entry(row[0], command_entry(*row)))
     return "".join(parts)
 
 
