@@ -10,6 +10,8 @@
 
 namespace fs = std::filesystem;
 
+const char* const installedMark = ORB_INSTALLED_MARK;
+
 fs::path programFolderOfExecutable() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -65,7 +67,8 @@ fs::path privateTemporaryFolder() {
 }  // namespace
 
 fs::path chooseWorkFolder(const fs::path& programFolder) {
-    if (imageCanBeCreatedIn(programFolder)) return programFolder;
+    std::error_code ec;
+    if (!fs::exists(programFolder / installedMark, ec) && imageCanBeCreatedIn(programFolder)) return programFolder;
     return userWorkFolder();
 }
 

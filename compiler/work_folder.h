@@ -6,8 +6,12 @@
 
 std::filesystem::path programFolderOfExecutable();
 
-// The environment's work folder: the program folder when the image file can be
-// created there (a build folder), else the user's own work folder.
+// The file that marks an installed program folder.
+extern const char* const installedMark;
+
+// The environment's work folder: the program folder when it is not installed
+// (a build folder) and the image file can be created there, else the user's own
+// work folder.
 std::filesystem::path chooseWorkFolder(const std::filesystem::path& programFolder);
 
 // The user's own work folder, created on first use: $XDG_CACHE_HOME/orbbasic

@@ -70,6 +70,16 @@ TEST_F(UserFolders, BuildFolderKeepsWorkAndSettingsBesideThePrograms) {
     EXPECT_EQ(folders.settingsFile, (program / "orbbasic.ini").string());
 }
 
+TEST_F(UserFolders, AnInstalledProgramFolderIsNotAWorkFolderEvenWhenItCanBeWritten) {
+    ::setenv("XDG_CACHE_HOME", (root / "cache").c_str(), 1);
+    const fs::path program = root / "lib" / "orbbasic";
+    fs::create_directories(program);
+    std::ofstream(program / installedMark) << "installed\n";
+    const fs::path work = chooseWorkFolder(program);
+    EXPECT_EQ(work, root / "cache" / "orbbasic");
+    EXPECT_FALSE(fs::exists(program / "orb16.tmp"));  // not even probed
+}
+
 TEST_F(UserFolders, InstalledProgramsWorkInTheCacheAndKeepSettingsInTheConfigFolder) {
     ::setenv("XDG_CACHE_HOME", (root / "cache").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The installed menu entry, file type, icons and man pages are valid, and both
-# installed programs answer --help and --version.
-#   installed_desktop_files.sh BUILD_DIR VERSION
+# The installed menu entry, file type, icons and man pages are valid, both
+# installed programs answer --help and --version, and the program folder is
+# marked as installed.
+#   installed_desktop_files.sh BUILD_DIR VERSION INSTALLED_MARK
 set -euo pipefail
 build=$1
 version=$2
+mark=$3
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -14,6 +16,9 @@ share=$prefix/share
 
 faults=0
 fail() { echo "FAIL: $*"; faults=$((faults + 1)); }
+
+[ -s "$prefix/lib/orbbasic/$mark" ] || fail "the program folder has no $mark"
+[ -e "$build/bin/$mark" ] && fail "the build's program folder is marked as installed"
 
 entry=$share/applications/orbbasic.desktop
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
