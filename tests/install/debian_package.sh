@@ -9,10 +9,7 @@ build=$1
 examples=$2
 version=$3
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-faults=0
-fail() { echo "FAIL: $*"; faults=$((faults + 1)); }
+. "$(dirname "$0")/scratch_install.sh"
 
 (cd "$build" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log") || { cat "$scratch/cpack.log"; exit 1; }
 deb=$scratch/package/orbbasic_${version}_amd64.deb
@@ -56,5 +53,4 @@ else
     echo "lintian is not installed (scripts/install-deps installs it): its check was left out"
 fi
 
-[ $faults -eq 0 ] && echo "package $(basename "$deb") is in order"
-exit $((faults > 0))
+finish "package $(basename "$deb") is in order"

@@ -8,14 +8,9 @@ build=$1
 version=$2
 mark=$3
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+. "$(dirname "$0")/scratch_install.sh"
+install_build "$build"
 share=$prefix/share
-
-faults=0
-fail() { echo "FAIL: $*"; faults=$((faults + 1)); }
 
 [ -s "$prefix/lib/orbbasic/$mark" ] || fail "the program folder has no $mark"
 [ -e "$build/bin/$mark" ] && fail "the build's program folder is marked as installed"
@@ -67,5 +62,4 @@ out=$(cd "$scratch" && ORBRT_HEADLESS=1 "$prefix/bin/orbrt" --help 2>&1) && fail
 echo "$out" | grep -q "^usage:" && fail "orbrt took an existing folder --help for the option"
 [ -e "$scratch/--help/orberr.tmp" ] || fail "orbrt did not report into the folder --help"
 
-[ $faults -eq 0 ] && echo "desktop entry, MIME type, icons, man pages, --help and --version are in order"
-exit $((faults > 0))
+finish "desktop entry, MIME type, icons, man pages, --help and --version are in order"

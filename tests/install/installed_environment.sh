@@ -8,19 +8,11 @@
 set -euo pipefail
 build=$1
 examples=$2
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: changing users needs root"
-    exit 77
-fi
-
-scratch=$(mktemp -d)
+. "$(dirname "$0")/scratch_install.sh"
+need_root
 env_pid=
-trap '[ -n "$env_pid" ] && kill $env_pid 2>/dev/null; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
-chmod 755 "$scratch"
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
-chmod -R a-w "$prefix"
-touch "$scratch/installed"
+clean_up() { [ -z "$env_pid" ] || kill "$env_pid" 2>/dev/null || true; }
+install_build "$build" read-only
 home=$scratch/home
 mkdir "$home"
 mkdir -m 700 "$home/run"
@@ -54,6 +46,5 @@ wait_for 10 grep -q 'No errors' "$home/.cache/orbbasic/orberr.tmp" ||
     { echo "FAIL: F2 did not build in ~/.cache/orbbasic"; exit 1; }
 [ "$(stat -c %U "$home/.cache/orbbasic/orb16.tmp")" = nobody ] || { echo "FAIL: the image is not nobody's"; exit 1; }
 
-changed=$(find "$prefix" -newer "$scratch/installed")
-[ -z "$changed" ] || { echo "FAIL: the program folder changed: $changed"; exit 1; }
+program_folder_unchanged || { echo "FAIL: the program folder changed"; exit 1; }
 echo "installed environment: settings in ~/.config/orbbasic, builds in ~/.cache/orbbasic"

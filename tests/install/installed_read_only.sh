@@ -8,18 +8,9 @@
 set -euo pipefail
 build=$1
 examples=$2
-if [ "$(id -u)" -ne 0 ]; then
-    echo "skipped: changing users needs root"
-    exit 77
-fi
-
-scratch=$(mktemp -d)
-trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
-chmod 755 "$scratch"
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
-chmod -R a-w "$prefix"
-touch "$scratch/installed"
+. "$(dirname "$0")/scratch_install.sh"
+need_root
+install_build "$build" read-only
 
 mkdir -m 1777 "$scratch/tmp"
 cp -r "$examples" "$scratch/examples"
@@ -35,9 +26,6 @@ as_user() {
         env -i PATH=/usr/bin:/bin HOME=/nonexistent TMPDIR="$scratch/tmp" \
         ORBRT_HEADLESS=1 SDL_AUDIODRIVER=dummy ORBRT_INPUT="$scratch/any-key.input" "$@"
 }
-
-faults=0
-fail() { echo "FAIL: $*"; faults=$((faults + 1)); }
 
 as_user nobody "$prefix/bin/orbbasic" --run "$scratch/examples/hello.orb" >"$scratch/nobody.out" 2>&1 &
 nobody_run=$!
@@ -71,8 +59,5 @@ env -i PATH=/usr/bin:/bin HOME="$scratch/home" ORBRT_HEADLESS=1 SDL_AUDIODRIVER=
     fail "root's run failed"
 [ -s "$scratch/home/.cache/orbbasic/orberr.tmp" ] || fail "root's run did not work in ~/.cache/orbbasic"
 
-changed=$(find "$prefix" -newer "$scratch/installed")
-[ -z "$changed" ] || fail "the program folder changed: $changed"
-
-[ $faults -eq 0 ] && echo "read-only installation: two users ran at once, each in its own folder"
-exit $((faults > 0))
+program_folder_unchanged || fail "the program folder changed"
+finish "read-only installation: two users ran at once, each in its own folder"
