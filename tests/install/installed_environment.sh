@@ -11,7 +11,12 @@ examples=$2
 . "$(dirname "$0")/scratch_install.sh"
 need_root
 env_pid=
-clean_up() { [ -z "$env_pid" ] || kill "$env_pid" 2>/dev/null || true; }
+# The environment must be gone before its home is removed, or it writes on into it.
+clean_up() {
+    [ -n "$env_pid" ] || return 0
+    kill "$env_pid" 2>/dev/null || true
+    wait "$env_pid" 2>/dev/null || true
+}
 install_build "$build" read-only
 home=$scratch/home
 mkdir "$home"
