@@ -4,6 +4,7 @@
 
 #include "build_pipeline.h"
 #include "error_file.h"
+#include "orb_version.h"
 #include "package/package_build.h"
 #include "source_files.h"
 #include "work_folder.h"
@@ -24,6 +25,27 @@ int usage() {
     std::cerr << "usage: orbbasic [--work DIR] (--test | --run) FILE.orb\n"
                  "       orbbasic [--work DIR] --compile FILE.orb -o OUT.jar\n";
     return exitUsage;
+}
+
+int help() {
+    std::cout << "usage: orbbasic [FILE.orb]                     open the environment\n"
+                 "       orbbasic [--work DIR] --test FILE.orb   compile only; print the error file's line\n"
+                 "       orbbasic [--work DIR] --run FILE.orb    compile, run orbrt, print how the run ended\n"
+                 "       orbbasic [--work DIR] --compile FILE.orb -o OUT.jar\n"
+                 "                                               build a phone package (JAR and JAD)\n"
+                 "       orbbasic --help | --version\n"
+                 "\n"
+                 "  --work DIR  the folder for the image and the error file (default: the user's\n"
+                 "              work folder, $XDG_CACHE_HOME/orbbasic)\n"
+                 "\n"
+                 "Exit status: 0 compiled, ran to a normal end or packaged; 1 compile error or a\n"
+                 "failed build; 2 run-time error; 64 wrong usage. See orbbasic(1).\n";
+    return 0;
+}
+
+int version() {
+    std::cout << "orbbasic (OrbBasic) " << orbVersion << '\n';
+    return 0;
 }
 
 // Run-time codes that mean the program ended normally: closed, ran off its end, or End.
@@ -67,6 +89,8 @@ int compilePackage(const BuildRequest& request, const std::string& output) {
 }  // namespace
 
 int runBuildCommand(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--help") return help();
+    if (argc == 2 && std::string_view(argv[1]) == "--version") return version();
     fs::path workFolder;
     int i = 1;
     if (i + 1 < argc && std::string(argv[i]) == "--work") {
@@ -93,7 +117,9 @@ int runBuildCommand(int argc, char** argv) {
     request.lines = splitSourceLines(text);
     request.sourceFile = source;
     request.programFolder = programFolderOfExecutable();
-    request.workFolder = workFolder.empty() ? chooseWorkFolder(request.programFolder) : workFolder;
+    // Without --work a build writes into the user's own folder, never into the
+    // program folder that other users' builds would share.
+    request.workFolder = workFolder.empty() ? userWorkFolder() : workFolder;
     request.mode = action == "--run" ? BuildMode::Run : BuildMode::Test;
     request.waitForRuntime = true;
     std::error_code ec;

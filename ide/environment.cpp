@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -37,7 +38,12 @@ int runEnvironment(int argc, char** argv, BuildService& builds) {
     instance.listen();
 
     const std::string programFolder = QApplication::applicationDirPath().toLocal8Bit().toStdString();
-    Environment env{folderLayout(programFolder, chooseWorkFolder(programFolder).string()), {}, builds};
+    // The menu entry's name and icon, for the task bar.
+    QApplication::setDesktopFileName(QStringLiteral("orbbasic"));
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(programFolder + "/orbbasic.png")));
+    const std::filesystem::path workFolder = chooseWorkFolder(programFolder);
+    const std::string settingsFolder = chooseSettingsFolder(programFolder, workFolder).string();
+    Environment env{folderLayout(programFolder, workFolder.string(), settingsFolder), {}, builds};
     env.pixforgeFound = QFileInfo(QStringLiteral("pixforge")).isFile();
     env.gridforgeFound = QFileInfo(QStringLiteral("gridforge")).isFile();
     readSettingsFile(env);

@@ -9,7 +9,8 @@ std::string inFolder(const std::string& folder, const char* name) {
 
 }  // namespace
 
-Folders folderLayout(const std::string& programFolder, const std::string& workFolder) {
+Folders folderLayout(const std::string& programFolder, const std::string& workFolder,
+                     const std::string& settingsFolder) {
     Folders folders;
     folders.program = programFolder;
     folders.helpFile = inFolder(programFolder, "orbbasichelp.txt");
@@ -17,11 +18,12 @@ Folders folderLayout(const std::string& programFolder, const std::string& workFo
     folders.classTemplate = inFolder(programFolder, "thegc.dat");
     folders.settingsFallback = inFolder(programFolder, "orbbasic.ini");
     folders.work = workFolder;
+    folders.settings = settingsFolder.empty() ? workFolder : settingsFolder;
     folders.patchedClass = inFolder(folders.work, "TheGameCanvas.class");
     folders.packageData = inFolder(folders.work, "orb16.dat");
     folders.programImage = inFolder(folders.work, "orb16.tmp");
     folders.errorFile = inFolder(folders.work, "orberr.tmp");
-    folders.settingsFile = inFolder(folders.work, "orbbasic.ini");
+    folders.settingsFile = inFolder(folders.settings, "orbbasic.ini");
     folders.screenshot = inFolder(folders.work, "orbdump.bmp");
     return folders;
 }

@@ -5,7 +5,8 @@
 
 struct Folders {
     std::string program;  // where orbbasic lives, with the files it only reads
-    std::string work;     // where builds write and the settings are kept
+    std::string work;     // where builds write
+    std::string settings; // where the settings file is kept
     std::string helpFile;
     std::string helpPicture;  // the picture the help pages draw at their "@A" marks
     std::string classTemplate;
@@ -18,6 +19,7 @@ struct Folders {
     std::string screenshot;
 };
 
-// Where each file lives, given the two folders; the build pipeline chooses the
-// work folder (chooseWorkFolder).
-Folders folderLayout(const std::string& programFolder, const std::string& workFolder);
+// Where each file lives, given the three folders (chooseWorkFolder and
+// chooseSettingsFolder pick the last two); no settings folder: the work folder.
+Folders folderLayout(const std::string& programFolder, const std::string& workFolder,
+                     const std::string& settingsFolder = {});

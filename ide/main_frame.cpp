@@ -10,6 +10,7 @@
 #include "lock_keys.h"
 #include "preferences.h"
 #include "print_document.h"
+#include "orb_version.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -359,8 +360,9 @@ void CMainFrame::createMenus() {
     });
     addCommand(help, tr("&About ORB Basic..."), {}, [this] {
         QMessageBox::about(this, tr("About ORB Basic"),
-                           tr("ORB Basic\nA development system for small phone games.\n"
-                              "Write, test and run programs, then package them for the phone."));
+                           tr("ORB Basic %1\nA development system for small phone games.\n"
+                              "Write, test and run programs, then package them for the phone.")
+                               .arg(QString::fromLatin1(orbVersion.data(), qsizetype(orbVersion.size()))));
     });
 }
 

@@ -1,4 +1,5 @@
 // orbrt: runs the program image in the folder named on the command line.
+#include "orb_version.h"
 #include "startup.h"
 
 #include <sys/resource.h>
@@ -6,7 +7,10 @@
 
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -46,9 +50,34 @@ bool windowWanted() {
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
+// The command line is a folder, so an option is one only when it is the whole
+// command line and no folder of that name exists.
+bool isOption(int argc, char** argv, std::string_view option) {
+    std::error_code ec;
+    return argc == 2 && argv[1] == option && !std::filesystem::is_directory(argv[1], ec);
+}
+
+int help() {
+    std::cout << "usage: orbrt [FOLDER]     run the program image FOLDER/orb16.tmp in the phone emulator\n"
+                 "       orbrt --help | --version\n"
+                 "\n"
+                 "The whole command line is the folder (blanks need no quotes); without one the\n"
+                 "program folder is used. The run's end is written to FOLDER/orberr.tmp.\n"
+                 "\n"
+                 "Environment: ORBRT_HEADLESS=1 runs without a window, ORBRT_MAX_STEPS=N stops\n"
+                 "after N statements, ORBRT_INPUT=FILE plays scripted input, ORBRT_SNAPSHOT=FILE.png\n"
+                 "saves the last frame, SDL_AUDIODRIVER chooses the sound output. See orbrt(1).\n";
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (isOption(argc, argv, "--help")) return help();
+    if (isOption(argc, argv, "--version")) {
+        std::cout << "orbrt (OrbBasic) " << orbVersion << '\n';
+        return 0;
+    }
     RuntimeOptions options;
     // The whole command line is the folder, so a path with blanks needs no quotes.
     for (int i = 1; i < argc; ++i) {

@@ -1,5 +1,7 @@
 #include "package_settings.h"
 
+#include "orb_version.h"
+
 #include <cstdio>
 
 namespace {
@@ -28,7 +30,8 @@ std::string manifestText(const PackageSettings& s, std::string_view midletName) 
     std::string name(midletName);
     std::string text;
     addLine(text, "MIDlet-1: " + name + "," + s.icon + ",program.GameMidlet");
-    addLine(text, "MIDlet-Description: Created By OrbBasic " + std::string(descriptionAddress));
+    addLine(text, "MIDlet-Description: Created By OrbBasic " + std::string(descriptionAddress) + " version " +
+                      std::string(orbVersion));
     addLine(text, "MIDlet-Vendor: " + (s.vendor.empty() ? std::string("Vendor") : s.vendor));
     addLine(text, "MIDlet-Name: " + name);
     addLine(text, "MIDlet-Version: " + (s.version.empty() ? std::string("1.0") : s.version));

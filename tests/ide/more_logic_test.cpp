@@ -1,16 +1,9 @@
 #include "folders.h"
-#include "work_folder.h"
 #include "help_browser.h"
 #include "print_layout.h"
 #include "sample_code.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 TEST(SampleProgram, MarksColourTheTextAfterThem) {
     using enum ColourClass;
@@ -34,33 +27,6 @@ TEST(PrintLayout, PagesHeaderAndNumberedLines) {
     EXPECT_EQ(printedLine("a\t  b", 7, true), "7    a   b");
     EXPECT_EQ(printedLine("x", 12345, true), "12345 x");
     EXPECT_EQ(printedLine("a\t  b", 7, false), "a   b");
-}
-
-TEST(WorkFolder, ProgramFolderWhenTheImageCanBeCreatedThere) {
-    const fs::path program = fs::temp_directory_path() / ("orb_program_" + std::to_string(::getpid()));
-    fs::create_directories(program);
-    const Folders folders = folderLayout(program.string(), chooseWorkFolder(program).string());
-    EXPECT_EQ(folders.work, program.string());
-    EXPECT_EQ(folders.programImage, (program / "orb16.tmp").string());
-    EXPECT_EQ(folders.errorFile, (program / "orberr.tmp").string());
-    EXPECT_EQ(folders.settingsFile, (program / "orbbasic.ini").string());
-    fs::remove_all(program);
-}
-
-TEST(WorkFolder, TempWhenTheImageCannotBeCreatedInTheProgramFolder) {
-    setenv("TEMP", "/tmp/work", 1);
-    const Folders folders = folderLayout("/nonexistent-program-folder", chooseWorkFolder("/nonexistent-program-folder").string());
-    unsetenv("TEMP");
-    EXPECT_EQ(folders.work, "/tmp/work");
-    EXPECT_EQ(folders.programImage, "/tmp/work/orb16.tmp");
-    EXPECT_EQ(folders.errorFile, "/tmp/work/orberr.tmp");
-    EXPECT_EQ(folders.packageData, "/tmp/work/orb16.dat");
-    EXPECT_EQ(folders.patchedClass, "/tmp/work/TheGameCanvas.class");
-    EXPECT_EQ(folders.settingsFile, "/tmp/work/orbbasic.ini");
-    // Files that are only read stay in the program folder.
-    EXPECT_EQ(folders.helpFile, "/nonexistent-program-folder/orbbasichelp.txt");
-    EXPECT_EQ(folders.classTemplate, "/nonexistent-program-folder/thegc.dat");
-    EXPECT_EQ(folders.settingsFallback, "/nonexistent-program-folder/orbbasic.ini");
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "jar_entries.h"
+#include "orb_version.h"
 #include "package_settings.h"
 
 #include <gtest/gtest.h>
@@ -6,7 +7,7 @@
 namespace {
 
 const std::string fixedLines =
-    "MIDlet-Description: Created By OrbBasic https://orbbasic.org\r\n";
+    "MIDlet-Description: Created By OrbBasic https://orbbasic.org version " + std::string(orbVersion) + "\r\n";
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <algorithm>
 
@@ -20,6 +21,7 @@ PhoneWindow::PhoneWindow(const Screen& s, const Phone& phone, const std::string&
       surface_(new DrawingSurface(screenControl_, std::max(s.width, s.height), input, redraw_)),
       strip_(new ErrorStripWidget(this, programFolder, phone)) {
     setWindowTitle("ORBBasic Program");
+    setWindowIcon(QIcon(QString::fromStdString(programFolder + "orbbasic.png")));  // the menu entry's icon
     setFocusPolicy(Qt::StrongFocus);
     screenControl_->setGeometry(screenControlX, screenControlY, s.width, s.height);
     const WindowRect outer = mainWindowRect(s, desktopSize());
