@@ -158,7 +158,7 @@ COMMANDS = [
     ("LoadMap", 'LoadMap "file"',
      "Reads a tile map file: width, height, tile width, tile height, the tile picture's name in quotes, then the "
      "cells row by row, each a tile's image slot (0 for none). Commas, blanks and line ends separate the values, "
-     "and a line may start with the word Data, as the map editor writes it: Data 60,20,32,32 then "
+     "and a line may start with the word Data, as in examples/game/level.map: Data 60,20,32,32 then "
      "Data \"sheet.png\" then one Data line of 60 cells for each of the 20 rows. Sizes below 10 become 10. "
      "A map 60 cells wide has columns 0 to 59, so MapSizeX() gives 59. It does not switch map drawing on: use "
      "Map 1 or MapPosition, and load the tiles with LoadMultiImage. "
