@@ -119,7 +119,7 @@ int fail(Compiler& c, int code);
 int failAt(Compiler& c, int code, int line, std::string text);
 // Gives the recorded fault a hint unless it has one (the innermost finder knows
 // best); returns the fault's code, so that "return hint(c, ...)" stops as fail does.
-int hint(Compiler& c, int hint, std::string_view name = {}, long long count = 0);
+int hint(Compiler& c, int which, std::string_view name = {}, long long count = 0);
 // Condition ends the expression compiler reports after a right side.
 enum ConditionEnd { EndsWithAnd = 7, EndsWithOr = 8, EndsWithThen = 9, EndsWithStatement = 10 };
 

@@ -80,9 +80,9 @@ int fail(Compiler& c, int code) {
     return code;
 }
 
-int hint(Compiler& c, int hint, std::string_view name, long long count) {
+int hint(Compiler& c, int which, std::string_view name, long long count) {
     if (c.fault.code && !c.fault.hint) {
-        c.fault.hint = hint;
+        c.fault.hint = which;
         c.fault.hintName = std::string(name);
         c.fault.hintCount = count;
     }

@@ -28,7 +28,8 @@ COMMANDS = [
     ("DefFn", "DefFn NAME(A, B) = text",
      "Defines a function-like replacement: each use NAME(x, y) is replaced by the text with the parameter letters "
      "replaced by the arguments, exactly as written. No brackets are added, so bracket them in the text. "
-     "Parameters are single letters A to Z, at most nine.",
+     "The arguments are rewritten first like the rest of the line, so Mod, On, Off, Pi, the key names, other "
+     "definitions and calls such as Rgb(...) work inside them. Parameters are single letters A to Z, at most nine.",
      "DefFn AREA(W, H) = ((W) * (H))\nPrint AREA(3, 4)"),
     ("Mod", "a Mod b",
      "Remainder of the division of a by b. Like every operator it works left to right with no precedence.",
@@ -158,7 +159,7 @@ COMMANDS = [
     ("LoadMap", 'LoadMap "file"',
      "Reads a tile map file: width, height, tile width, tile height, the tile picture's name in quotes, then the "
      "cells row by row, each a tile's image slot (0 for none). Commas, blanks and line ends separate the values, "
-     "and a line may start with the word Data, as the map editor writes it: Data 60,20,32,32 then "
+     "and a line may start with the word Data, as in examples/game/level.map: Data 60,20,32,32 then "
      "Data \"sheet.png\" then one Data line of 60 cells for each of the 20 rows. Sizes below 10 become 10. "
      "A map 60 cells wide has columns 0 to 59, so MapSizeX() gives 59. It does not switch map drawing on: use "
      "Map 1 or MapPosition, and load the tiles with LoadMultiImage. "
@@ -180,7 +181,9 @@ COMMANDS = [
      "source. A .xmg descriptor with X, Y and C lines loads the PNG of the same name cut into frames.",
      'LoadImage "ball.png", 1\nDrawImage 10, 10, 1\nUpdate'),
     ("Rgb", "Rgb(r, g, b)",
-     "The colour value r * 65536 + g * 256 + b, each part 0 to 255, as Ink and Paper expect.",
+     "The colour value r * 65536 + g * 256 + b, each part 0 to 255, as Ink and Paper expect. Rgb is a DefFn "
+     "whose text is (r*$10000)+(g*$100)+b: the last part has no brackets of its own, so, worked left to right, "
+     "Rgb(1, 1, 7 Mod 3) is 0. Bracket an expression there: Rgb(1, 1, (7 Mod 3)) is 65793.",
      "Ink Rgb(255, 128, 0)\nSolidBox 0, 0, 50, 50\nUpdate"),
     ("LoadMultiImage", 'LoadMultiImage "file.png", n, count, width, height',
      "Loads a PNG sprite sheet cut into count frames of width x height, left to right and row by row, into the "
