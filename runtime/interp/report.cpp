@@ -20,8 +20,8 @@ std::string errorLine(int32_t line, RunError error) {
 // A run whose end cannot reach the error file says so itself, on standard
 // error and in a box when there is a window, and ends with a failure status.
 void recordEnd(Interp& in) {
-    if (writeErrorFile(in)) return;
-    in.endLost = true;
+    in.endLost = !writeErrorFile(in);
+    if (!in.endLost) return;
     const std::string text = "Cannot write the error file " + in.errorFilePath + ": " + std::strerror(errno);
     in.host.messageBox(text, "Error", true);
 }

@@ -1,6 +1,7 @@
 // An open archive is written back however a run ends: End, a run-time error,
 // the close box, the step limit, running off its end, and the stop signals.
 #include "hostile_run.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,14 @@ TEST_F(Ending, EndWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nAddEntry \"y\"\nEnd\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "4.110End of program|Line 4: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "2:y\n1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "2:y\n1:x\n");
 }
 
 TEST_F(Ending, AnErrorWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"q\"\nOpenArchive \"b\", 1\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.107Archive is Open|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:q\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:q\n");
     EXPECT_FALSE(fs::exists(archive("b")));
 }
 
@@ -41,7 +42,7 @@ TEST_F(Ending, RunningOffTheEndWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "2.110End of program|Line 2: [360-640]");  // the compiled program ends with End
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_F(Ending, TheStepLimitWritesTheOpenArchiveBack) {
@@ -49,16 +50,16 @@ TEST_F(Ending, TheStepLimitWritesTheOpenArchiveBack) {
     options.environment = {"ORBRT_MAX_STEPS=1000"};
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_F(Ending, TheCloseBoxWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nDo : Loop\n"));
-    writeFile(folder / "close.txt", "500 close\n");
+    writeWholeFile((folder / "close.txt").string(), "500 close\n");
     options.environment = {"ORBRT_INPUT=" + (folder / "close.txt").string()};
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 // A lost archive is no normal end: its report replaces End's or a close's.
@@ -92,7 +93,7 @@ TEST_P(StopSignal, EndsTheRunAsTheCloseBoxDoes) {
     EXPECT_EQ(waitRun(pid), 0);
     EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(2));
     EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_P(StopSignal, EndsALongBeep) {
