@@ -138,10 +138,11 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     // However the run ended, the open archive is written back first, so that
     // a failure to save it can still be the run's report.
     if (ArchiveResult failed = closeArchiveAtEnd(archives)) reportAtEnd(in, *failed);
-    if (in.noError) recordNormalEnd(in);
+    if (in.noError) setNormalEndLine(in);
+    const bool endWritten = writeRunEnd(in);
     releaseSound(sound);
     releaseDevice(device);
-    return in.endLost ? exitEndLost : 0;
+    return endWritten ? 0 : exitEndLost;
 }
 
 }  // namespace

@@ -84,25 +84,36 @@ TEST_F(Ending, AFailedWriteBackAfterAnErrorIsSaidOnStandardError) {
 // device open (SDL's dummy driver) and in the middle of a long Pause.
 class StopSignal : public Ending, public testing::WithParamInterface<int> {};
 
+// The program saves the archive "ready" before it starts to wait, so that the
+// signal comes when the run is surely in the wait, however slow its start.
+const char* const saveReady = "OpenArchive \"ready\", 1\nAddEntry \"1\"\nCloseArchive\n";
+
+void waitUntilReady(const fs::path& folder) {
+    for (int i = 0; i < 1000 && !fs::exists(folder / "ready.rs"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // well into the wait
+}
+
 TEST_P(StopSignal, EndsTheRunAsTheCloseBoxDoes) {
-    ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nPause 600000\n"));
+    ASSERT_TRUE(compileInto(options.work,
+                            std::string(saveReady) + "OpenArchive \"a\", 1\nAddEntry \"x\"\nPause 600000\n"));
     const pid_t pid = startRun(options);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));  // well into the Pause
+    waitUntilReady(options.current);
     const auto sent = std::chrono::steady_clock::now();
     kill(pid, GetParam());
     EXPECT_EQ(waitRun(pid), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(2));
-    EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
+    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(5));
+    EXPECT_EQ(endLine(), "6.88Program closed|Line 6: [360-640]");
     EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_P(StopSignal, EndsALongBeep) {
-    ASSERT_TRUE(compileInto(options.work, "Beep 60, 600000\n"));
+    ASSERT_TRUE(compileInto(options.work, std::string(saveReady) + "Beep 60, 600000\n"));
     const pid_t pid = startRun(options);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    waitUntilReady(options.current);
     kill(pid, GetParam());
-    EXPECT_EQ(waitRun(pid, 2000), 0);
-    EXPECT_EQ(endLine(), "1.88Program closed|Line 1: [360-640]");
+    EXPECT_EQ(waitRun(pid, 5000), 0);
+    EXPECT_EQ(endLine(), "4.88Program closed|Line 4: [360-640]");
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, StopSignal, testing::Values(SIGTERM, SIGINT, SIGHUP),
