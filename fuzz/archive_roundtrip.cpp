@@ -55,8 +55,8 @@ int32_t textCount(const Archives& a) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string name = fuzzWorkFolder() + "/scores";
-    const std::string file = name + ".rs";
+    const std::string name = "scores";
+    const std::string file = fuzzWorkFolder() + "/scores.rs";
     Input in{data, size};
     const uint8_t flags = in.byte();
     const size_t fileLength = size_t(in.byte()) | size_t(in.byte()) << 8;
@@ -68,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     Archives a;
+    a.folder = fuzzWorkFolder();
     const int32_t mode = flags & 1;
     const ArchiveResult opened = openArchive(a, name, mode);
     if (opened) {

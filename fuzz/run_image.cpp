@@ -49,6 +49,6 @@ void runImageText(std::string_view text) {
     resetMusicSlots(sound);
     if (!startSound(sound)) std::abort();  // the silent device always opens
     runLoadedProgram(in, stackBudget);
-    if (in.noError) recordNormalEnd(in);
+    if (in.noError) setNormalEndLine(in);
     releaseSound(sound);
 }

@@ -64,6 +64,8 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     in.maxSteps = options.maxSteps;
     // A file left by the compile or an earlier run must never pass for this run's end.
     std::remove(in.errorFilePath.c_str());
+    // From here a stop signal ends the run through its shutdown instead of killing the process.
+    installStopSignalHandlers();
 
     if (auto fault = loadImage(pathInFolder(options, "orb16.tmp"), in.image)) {
         reportStartupFailure(in, *fault);
@@ -116,7 +118,7 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     in.modules = &modules;
     resetMusicSlots(sound);
     if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
-    installStopSignalHandlers();  // after the sound library, which installs its own
+    installStopSignalHandlers();  // again: the sound library is told to leave them alone, but may not
     if (window) window->drawFirstFrame();
 
     // A long wait looks at the window (and the signals) between its slices.
@@ -136,10 +138,11 @@ int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const Ru
     // However the run ended, the open archive is written back first, so that
     // a failure to save it can still be the run's report.
     if (ArchiveResult failed = closeArchiveAtEnd(archives)) reportAtEnd(in, *failed);
-    if (in.noError) recordNormalEnd(in);
+    if (in.noError) setNormalEndLine(in);
+    const bool endWritten = writeRunEnd(in);
     releaseSound(sound);
     releaseDevice(device);
-    return in.endLost ? exitEndLost : 0;
+    return endWritten ? 0 : exitEndLost;
 }
 
 }  // namespace

@@ -178,7 +178,8 @@ COMMANDS = [
      "Dim a(4)\na(1) = 9 : a(2) = 3 : a(3) = 7 : a(4) = 1\nSort a\nPrint a(1), a(4)"),
     ("LoadImage", 'LoadImage "file.png", n',
      "Loads a PNG picture into image slot n (1 to 9999). The file must exist beside the "
-     "source. A .xmg descriptor with X, Y and C lines loads the PNG of the same name cut into frames.",
+     "source. A picture has at most 16,777,216 pixels (4096 x 4096, error 99) and all loaded pictures "
+     "together at most 67,108,864 (error 90). A .xmg descriptor with X, Y and C lines loads the PNG of the same name cut into frames.",
      'LoadImage "ball.png", 1\nDrawImage 10, 10, 1\nUpdate'),
     ("Rgb", "Rgb(r, g, b)",
      "The colour value r * 65536 + g * 256 + b, each part 0 to 255, as Ink and Paper expect. Rgb is a DefFn "
@@ -384,7 +385,9 @@ COMMANDS = [
     ("OpenArchive", 'OpenArchive "name", mode',
      "Opens the archive file name.rs for numbered text entries kept between runs. Mode 0 needs the file to "
      "exist (error 102); another mode starts an empty archive when there is none. Only one archive is open at a "
-     "time (error 107).",
+     "time (error 107). The name is 1 to 32 characters without NUL, / or \\ or control characters, and the "
+     "file is always in the folder the program runs in; any other name is an archive that is never found "
+     "or saved, as on the phone. An archive still open at the end of the run is written back.",
      'OpenArchive "scores", 1\nAddEntry "Ann 120"\nCloseArchive'),
     ("AddEntry", "AddEntry text$", "Adds an entry numbered one above the highest.",
      'OpenArchive "notes", 1\nAddEntry "first"\nCloseArchive'),
@@ -399,7 +402,8 @@ COMMANDS = [
      'OpenArchive "notes", 1\nAddEntry "old"\nSetEntry 1, "new"\nCloseArchive'),
     ("EntryCount", "EntryCount()", "The number of entries that hold text.",
      'OpenArchive "notes", 1\nPrint EntryCount()\nCloseArchive'),
-    ("DeleteArchive", 'DeleteArchive "name"', "Deletes the file name.rs. Error 108 when it does not exist.",
+    ("DeleteArchive", 'DeleteArchive "name"',
+     "Deletes the file name.rs. Error 108 when it does not exist or the name is no archive name (see OpenArchive).",
      'OpenArchive "junk", 1\nAddEntry "x"\nCloseArchive\nDeleteArchive "junk"'),
     ("Locate", "Locate column, row", "Moves the text cursor to a character cell (8 x 12 pixels).",
      'Locate 2, 3\nPrint "here"\nUpdate'),

@@ -180,10 +180,10 @@ ERRORS = [
      "Dim a(3)\na(4) = 1"),
     (98, "Image not loaded", "A drawing or sprite command uses an image slot with no picture in it. Load it "
      "with LoadImage or LoadMultiImage first.", "DrawImage 0, 0, 7"),
-    (99, "Failed to load image", "A picture file could not be read as a PNG.", "LoadImage \"photo.png\", 1 of a file that is no PNG"),
+    (99, "Failed to load image", "A picture file could not be read as a PNG, or has more than 16,777,216 pixels (4096 x 4096).", "LoadImage \"photo.png\", 1 of a file that is no PNG"),
     (100, "Archive not open", "An entry command or CloseArchive without an open archive. Call OpenArchive "
      "first.", 'AddEntry "x"'),
-    (101, "Cannot save archive", "CloseArchive could not write the archive file; the folder may be read-only.", "CloseArchive in a read-only folder"),
+    (101, "Cannot save archive", "CloseArchive, or the end of the run with an archive open, could not write the archive file; the folder may be read-only or full, or the name is no archive name (1 to 32 characters without NUL, / or \\ or control characters).", "CloseArchive in a read-only folder"),
     (102, "Archive not found", "OpenArchive with mode 0 of an archive that does not exist. Use mode 1 to "
      "create it.", 'OpenArchive "none", 0'),
     (103, "No Data", "Read, but the program has no Data statement.", "Read x"),

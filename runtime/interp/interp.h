@@ -107,7 +107,7 @@ struct Interp {
     bool noError = true;
     std::string errorLine;
     RunError reportedError = RunError::ProgramClosed;  // the report the error file carries
-    bool endLost = false;  // the error file could not be written
+    bool endWritten = false;  // an error file of this run is on disk
     std::string errorFilePath, screenshotPath;
     int32_t screenWidth = 0, screenHeight = 0;  // 0 until the screen is settled
 

@@ -17,15 +17,6 @@ std::string errorLine(int32_t line, RunError error) {
     return text;
 }
 
-// A run whose end cannot reach the error file says so itself, on standard
-// error and in a box when there is a window, and ends with a failure status.
-void recordEnd(Interp& in) {
-    if (writeErrorFile(in)) return;
-    in.endLost = true;
-    const std::string text = "Cannot write the error file " + in.errorFilePath + ": " + std::strerror(errno);
-    in.host.messageBox(text, "Error", true);
-}
-
 }  // namespace
 
 void report(Interp& in, RunError error) {
@@ -35,7 +26,9 @@ void report(Interp& in, RunError error) {
     in.errorLine = errorLine(in.currentLine, error);
     in.stop = true;
     std::remove(in.screenshotPath.c_str());
-    recordEnd(in);
+    // A first copy now, before the screenshot takes the room; the end of the
+    // run writes it again with the variables as they are then.
+    if (writeErrorFile(in)) in.endWritten = true;
     in.host.saveScreenshot(in.screenshotPath);
     if (in.modules) stopAllSound(in.modules->sound);  // the error screen is silent
     in.host.showErrorScreen(error, in.currentLine);
@@ -47,7 +40,7 @@ void reportStartupFailure(Interp& in, RunError error) {
     in.errorLine = errorLine(in.currentLine, error);
     in.stop = true;
     in.host.messageBox(message(error), "Error", true);
-    recordEnd(in);
+    writeRunEnd(in);
 }
 
 void reportAtEnd(Interp& in, RunError error) {
@@ -62,15 +55,20 @@ void reportAtEnd(Interp& in, RunError error) {
     if (in.reportedError == RunError::EndOfProgram || in.reportedError == RunError::ProgramClosed) {
         in.reportedError = error;
         in.errorLine = errorLine(in.currentLine, error);
-        recordEnd(in);
     }
     in.host.showErrorScreen(error, in.currentLine);
 }
 
-void recordNormalEnd(Interp& in) {
+void setNormalEndLine(Interp& in) {
     char text[300];
     std::snprintf(text, sizeof text, "%d.0Program closed|Line %.3d: ", in.currentLine, in.currentLine);
     in.errorLine = text;
     std::remove(in.screenshotPath.c_str());
-    recordEnd(in);
+}
+
+bool writeRunEnd(Interp& in) {
+    if (writeErrorFile(in)) return in.endWritten = true;
+    const std::string text = "Cannot write the error file " + in.errorFilePath + ": " + std::strerror(errno);
+    in.host.messageBox(text, "Error", true);
+    return in.endWritten;
 }

@@ -1,6 +1,7 @@
 // An open archive is written back however a run ends: End, a run-time error,
 // the close box, the step limit, running off its end, and the stop signals.
 #include "hostile_run.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,14 @@ TEST_F(Ending, EndWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nAddEntry \"y\"\nEnd\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "4.110End of program|Line 4: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "2:y\n1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "2:y\n1:x\n");
 }
 
 TEST_F(Ending, AnErrorWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"q\"\nOpenArchive \"b\", 1\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.107Archive is Open|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:q\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:q\n");
     EXPECT_FALSE(fs::exists(archive("b")));
 }
 
@@ -41,7 +42,7 @@ TEST_F(Ending, RunningOffTheEndWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "2.110End of program|Line 2: [360-640]");  // the compiled program ends with End
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_F(Ending, TheStepLimitWritesTheOpenArchiveBack) {
@@ -49,16 +50,16 @@ TEST_F(Ending, TheStepLimitWritesTheOpenArchiveBack) {
     options.environment = {"ORBRT_MAX_STEPS=1000"};
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_F(Ending, TheCloseBoxWritesTheOpenArchiveBack) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nDo : Loop\n"));
-    writeFile(folder / "close.txt", "500 close\n");
+    writeWholeFile((folder / "close.txt").string(), "500 close\n");
     options.environment = {"ORBRT_INPUT=" + (folder / "close.txt").string()};
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 // A lost archive is no normal end: its report replaces End's or a close's.
@@ -83,25 +84,36 @@ TEST_F(Ending, AFailedWriteBackAfterAnErrorIsSaidOnStandardError) {
 // device open (SDL's dummy driver) and in the middle of a long Pause.
 class StopSignal : public Ending, public testing::WithParamInterface<int> {};
 
+// The program saves the archive "ready" before it starts to wait, so that the
+// signal comes when the run is surely in the wait, however slow its start.
+const char* const saveReady = "OpenArchive \"ready\", 1\nAddEntry \"1\"\nCloseArchive\n";
+
+void waitUntilReady(const fs::path& folder) {
+    for (int i = 0; i < 1000 && !fs::exists(folder / "ready.rs"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));  // well into the wait
+}
+
 TEST_P(StopSignal, EndsTheRunAsTheCloseBoxDoes) {
-    ASSERT_TRUE(compileInto(options.work, "OpenArchive \"a\", 1\nAddEntry \"x\"\nPause 600000\n"));
+    ASSERT_TRUE(compileInto(options.work,
+                            std::string(saveReady) + "OpenArchive \"a\", 1\nAddEntry \"x\"\nPause 600000\n"));
     const pid_t pid = startRun(options);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));  // well into the Pause
+    waitUntilReady(options.current);
     const auto sent = std::chrono::steady_clock::now();
     kill(pid, GetParam());
     EXPECT_EQ(waitRun(pid), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(2));
-    EXPECT_EQ(endLine(), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(archive("a")), "1:x\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(5));
+    EXPECT_EQ(endLine(), "6.88Program closed|Line 6: [360-640]");
+    EXPECT_EQ(readWholeFile(archive("a").string()), "1:x\n");
 }
 
 TEST_P(StopSignal, EndsALongBeep) {
-    ASSERT_TRUE(compileInto(options.work, "Beep 60, 600000\n"));
+    ASSERT_TRUE(compileInto(options.work, std::string(saveReady) + "Beep 60, 600000\n"));
     const pid_t pid = startRun(options);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    waitUntilReady(options.current);
     kill(pid, GetParam());
-    EXPECT_EQ(waitRun(pid, 2000), 0);
-    EXPECT_EQ(endLine(), "1.88Program closed|Line 1: [360-640]");
+    EXPECT_EQ(waitRun(pid, 5000), 0);
+    EXPECT_EQ(endLine(), "4.88Program closed|Line 4: [360-640]");
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, StopSignal, testing::Values(SIGTERM, SIGINT, SIGHUP),

@@ -1,6 +1,7 @@
 // Archive names reach no file outside the folder the program runs in, and
 // saves survive kills and a second runtime saving the same archive.
 #include "hostile_run.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +20,13 @@ struct ArchiveNames : testing::Test {
         fs::create_directories(options.work);
         fs::create_directories(options.current);
         fs::create_directories(folder / "outside");
-        writeFile(folder / "outside" / "victim.txt", secret);
-        writeFile(folder / "outside" / "victim.rs", secret);
+        writeWholeFile((folder / "outside" / "victim.txt").string(), secret);
+        writeWholeFile((folder / "outside" / "victim.rs").string(), secret);
     }
     std::string endLine() { return firstLine(options.work / "orberr.tmp"); }
     void expectOutsideUntouched() {
-        EXPECT_EQ(readFile(folder / "outside" / "victim.txt"), secret);
-        EXPECT_EQ(readFile(folder / "outside" / "victim.rs"), secret);
+        EXPECT_EQ(readWholeFile((folder / "outside" / "victim.txt").string()), secret);
+        EXPECT_EQ(readWholeFile((folder / "outside" / "victim.rs").string()), secret);
         EXPECT_TRUE(fs::is_empty(options.current));
     }
     std::vector<std::string> temporaries() {
@@ -41,7 +42,7 @@ TEST_F(ArchiveNames, ANulInTheNameNeitherReadsNorOverwritesTheFileBeforeIt) {
                                           "OpenArchive n$, 1\nt$ = GetEntry$(1)\nAddEntry \"pwned\"\nCloseArchive\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "5.101Cannot save archive|Line 5: [360-640]");
-    EXPECT_NE(readFile(options.work / "orberr.tmp").find("t$=\"\""), std::string::npos);
+    EXPECT_NE(readWholeFile((options.work / "orberr.tmp").string()).find("t$=\"\""), std::string::npos);
     expectOutsideUntouched();
 }
 
@@ -87,7 +88,7 @@ TEST_F(ArchiveNames, KillsDuringSavesLeaveAWholeArchiveAndNoTemporaryForLong) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200 + random() % 300));
         kill(pid, SIGKILL);
         EXPECT_EQ(waitRun(pid), 128 + SIGKILL);
-        const std::string saved = readFile(options.current / "k.rs");
+        const std::string saved = readWholeFile((options.current / "k.rs").string());
         EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 4000) << "round " << round;
         EXPECT_LE(temporaries().size(), 1u) << "round " << round;
         killedWithTemporary += temporaries().empty() ? 0 : 1;
@@ -96,7 +97,7 @@ TEST_F(ArchiveNames, KillsDuringSavesLeaveAWholeArchiveAndNoTemporaryForLong) {
     ASSERT_TRUE(compileInto(options.work, "OpenArchive \"k\", 0\nx = EntryCount\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_TRUE(temporaries().empty());
-    EXPECT_NE(readFile(options.work / "orberr.tmp").find("x=4000"), std::string::npos);
+    EXPECT_NE(readWholeFile((options.work / "orberr.tmp").string()).find("x=4000"), std::string::npos);
 }
 
 TEST_F(ArchiveNames, TwoRuntimesSavingOneArchiveNeverFailEachOther) {

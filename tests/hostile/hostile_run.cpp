@@ -1,12 +1,12 @@
 #include "hostile_run.h"
 
+#include "test_files.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,35 +14,26 @@
 #include <unistd.h>
 
 fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("orb-hostile-" + std::to_string(getpid())) / name;
+    const fs::path folder = testFile(name);  // removed with the test process's folder
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     fs::create_directories(folder);
     return folder;
 }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << f.rdbuf();
-    return bytes.str();
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
 std::string firstLine(const fs::path& errorFile) {
-    const std::string text = readFile(errorFile);
+    const std::string text = readWholeFile(errorFile.string());
     return text.substr(0, text.find("\r\n"));
 }
 
 bool compileInto(const fs::path& work, const std::string& source) {
     const fs::path file = work / "program.orb";
-    writeFile(file, source);
+    writeWholeFile(file.string(), source);
     const std::string command = std::string("'") + ORBBASIC_PATH + "' --work '" + work.string() + "' --test '" +
                                 file.string() + "' >'" + (work / "compile.txt").string() + "' 2>&1";
     const int status = std::system(command.c_str());
     if (status == 0 && fs::exists(work / "orb16.tmp")) return true;
-    ADD_FAILURE() << "does not compile:\n" << source << "\n" << readFile(work / "compile.txt");
+    ADD_FAILURE() << "does not compile:\n" << source << "\n" << readWholeFile((work / "compile.txt").string());
     return false;
 }
 
@@ -89,7 +80,7 @@ int waitRun(pid_t pid, int timeoutMs) {
 
 int run(const RunOptions& options) { return waitRun(startRun(options)); }
 
-std::string runErrors(const RunOptions& options) { return readFile(stderrFile(options)); }
+std::string runErrors(const RunOptions& options) { return readWholeFile(stderrFile(options).string()); }
 
 bool mountSmallDisk(const fs::path& folder, const std::string& size) {
     fs::create_directories(folder);

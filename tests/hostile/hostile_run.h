@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 
-// A fresh folder of this test: the program runs here and keeps its archives here.
+// A fresh, empty folder of this test process.
 fs::path freshFolder(const std::string& name);
 
 // Compiles the source text into `work` (orb16.tmp); false with the compiler's
@@ -37,8 +37,6 @@ int waitRun(pid_t pid, int timeoutMs = 20000);
 int run(const RunOptions& options);
 
 std::string runErrors(const RunOptions& options);  // what the run said on standard error
-std::string readFile(const fs::path& path);
-void writeFile(const fs::path& path, const std::string& bytes);
 std::string firstLine(const fs::path& errorFile);  // without its CR LF
 
 // Fills the folder's file system up to its last byte.

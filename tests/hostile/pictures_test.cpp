@@ -3,6 +3,7 @@
 // slot after slot. Each ends the run with the load's message and the error
 // file, never with an abort.
 #include "hostile_run.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -60,22 +61,22 @@ struct Pictures : testing::Test {
 TEST_F(Pictures, APngBombFailsToLoad) {
     const std::string bomb = blackPng(65535, 65535);
     std::printf("[ condition ] a PNG file of %zu bytes claiming 65535 x 65535 pixels\n", bomb.size());
-    writeFile(folder / "bomb.png", bomb);
+    writeWholeFile((folder / "bomb.png").string(), bomb);
     ASSERT_TRUE(compileInto(folder, "x = 1\nLoadImage \"bomb.png\", 1\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "2.99Failed to load image|Line 2: [360-640]");
 }
 
 TEST_F(Pictures, OnePixelRowOverTheLimitFailsToLoadAndOneUnderLoads) {
-    writeFile(folder / "over.png", blackPng(4096, 4097));
-    writeFile(folder / "under.png", blackPng(4096, 4096));
+    writeWholeFile((folder / "over.png").string(), blackPng(4096, 4097));
+    writeWholeFile((folder / "under.png").string(), blackPng(4096, 4096));
     ASSERT_TRUE(compileInto(folder, "LoadImage \"under.png\", 1\nLoadImage \"over.png\", 2\n"));
     EXPECT_EQ(run(options), 0);
     EXPECT_EQ(endLine(), "2.99Failed to load image|Line 2: [360-640]");
 }
 
 TEST_F(Pictures, BigPicturesInSlotAfterSlotRunOutOfMemory) {
-    writeFile(folder / "big.png", blackPng(4000, 4000));
+    writeWholeFile((folder / "big.png").string(), blackPng(4000, 4000));
     std::string source;
     for (int slot = 1; slot <= 400; ++slot) source += "LoadImage \"big.png\", " + std::to_string(slot) + "\n";
     ASSERT_TRUE(compileInto(folder, source));
@@ -85,7 +86,7 @@ TEST_F(Pictures, BigPicturesInSlotAfterSlotRunOutOfMemory) {
 }
 
 TEST_F(Pictures, ReloadingASlotGivesItsPixelsBack) {
-    writeFile(folder / "big.png", blackPng(4000, 4000));
+    writeWholeFile((folder / "big.png").string(), blackPng(4000, 4000));
     std::string source;
     for (int i = 0; i < 6; ++i) source += "LoadImage \"big.png\", 1\n";
     ASSERT_TRUE(compileInto(folder, source));

@@ -3,6 +3,7 @@
 // cannot be written says so and fails, and no empty, partial or stale file is
 // left for the environment to read as this run's.
 #include "hostile_run.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +72,7 @@ TEST_F(SmallWorkFolder, TheCompilesLineNeverPassesForTheRunsEnd) {
     prepare(divideByZero, "64k", 0);
     // The compile's "no errors" line, as the environment leaves it before the
     // run. Removing it would free room on a full disk, so no file may grow.
-    writeFile(options.work / "orberr.tmp", "0.0No errors|Line 0: [0-0]\r\n");
+    writeWholeFile((options.work / "orberr.tmp").string(), "0.0No errors|Line 0: [0-0]\r\n");
     options.fileSizeLimit = 0;
     std::printf("[ condition ] and a file size limit of 0 bytes\n");
     EXPECT_EQ(run(options), 1);
@@ -81,14 +82,14 @@ TEST_F(SmallWorkFolder, TheCompilesLineNeverPassesForTheRunsEnd) {
 TEST_F(SmallWorkFolder, AReadOnlyFolderFailsTheRunAndLeavesItsFilesAlone) {
     prepare(divideByZero, "64k", 0);
     const std::string stale = "0.0No errors|Line 0: [0-0]\r\n";
-    writeFile(options.work / "orberr.tmp", stale);
+    writeWholeFile((options.work / "orberr.tmp").string(), stale);
     if (mounted) {
         ASSERT_TRUE(remountReadOnly(options.work));
     }
     EXPECT_EQ(run(options), 1);
     EXPECT_NE(runErrors(options).find("Cannot write the error file"), std::string::npos) << runErrors(options);
     if (mounted) {
-        EXPECT_EQ(readFile(options.work / "orberr.tmp"), stale);  // nothing emptied or half written
+        EXPECT_EQ(readWholeFile((options.work / "orberr.tmp").string()), stale);  // nothing emptied or half written
     }
 }
 

@@ -24,7 +24,7 @@ TEST(WindowWaits, TheCloseBoxEndsALongPauseAndTheArchiveIsSaved) {
     const fs::path folder = compiledProgram("window_pause");
     ASSERT_FALSE(folder.empty());
     const pid_t pid = startWindowed(folder, {}, folder);
-    const std::string window = mainWindow(pid);
+    const std::string window = mainWindow(pid, 400);  // a loaded machine can take seconds
     if (window.empty()) {
         endRun(pid);
         FAIL() << "the phone window did not come up";
@@ -33,8 +33,8 @@ TEST(WindowWaits, TheCloseBoxEndsALongPauseAndTheArchiveIsSaved) {
     const auto closed = std::chrono::steady_clock::now();
     EXPECT_EQ(std::system((std::string(CLOSE_WINDOW_PATH) + " " + window).c_str()), 0);
     EXPECT_EQ(finishRun(pid, folder), 0);
-    // The error screen waits for a key, pressed at most every half second.
-    EXPECT_LT(std::chrono::steady_clock::now() - closed, 5s);
+    // The Pause had ten minutes to go; the error screen then waits for a key.
+    EXPECT_LT(std::chrono::steady_clock::now() - closed, 25s);
     EXPECT_EQ(firstLine(folder / "orberr.tmp"), "3.88Program closed|Line 3: [360-640]");
     EXPECT_EQ(readFile(folder / "w.rs"), "1:x\n");
     fs::remove_all(folder);
@@ -44,7 +44,7 @@ TEST(WindowWaits, SigtermEndsAWindowedRunWithoutWaitingForAKey) {
     const fs::path folder = compiledProgram("window_pause");
     ASSERT_FALSE(folder.empty());
     const pid_t pid = startWindowed(folder, {}, folder);
-    if (mainWindow(pid).empty()) {
+    if (mainWindow(pid, 400).empty()) {
         endRun(pid);
         FAIL() << "the phone window did not come up";
     }
@@ -68,7 +68,7 @@ TEST(WindowWaits, AScriptedRunWithoutSoundSaysSoOnStandardErrorAndGoesOn) {
     const pid_t pid = startWindowed(
         folder, {"SDL_AUDIODRIVER=no-such-driver", "ORBRT_INPUT=" + (folder / "input.txt").string()}, folder);
     EXPECT_EQ(finishRun(pid, folder), 0);
-    EXPECT_EQ(firstLine(folder / "orberr.tmp"), "1.0Program closed|Line 001: [360-640]");
+    EXPECT_EQ(firstLine(folder / "orberr.tmp"), "1.110End of program|Line 1: [360-640]");
     EXPECT_NE(readFile(folder / "stderr.txt").find("Cannot activate sound"), std::string::npos);
     fs::remove_all(folder);
 }
