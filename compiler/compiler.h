@@ -64,6 +64,7 @@ struct Compiler {
     ProgramSettings settings;
     std::vector<std::string> resourceFiles;
     std::unordered_set<std::string, NameHash, NameEqual> resourceNames;
+    std::vector<std::filesystem::path> includeFiles;  // every Include file read, for the package's checks
 
     std::vector<IfRecord> ifs;
     std::vector<LoopRecord> loops[4];
@@ -114,6 +115,8 @@ std::string statementText(std::string_view line, int statementIndex);
 int fail(Compiler& c, int code);
 // Records a fault found after the last line, with its own line and text.
 int failAt(Compiler& c, int code, int line, std::string text);
+// Records a fault of the current line with a text of its own instead of the statement's.
+int failWithText(Compiler& c, int code, std::string text);
 // Condition ends the expression compiler reports after a right side.
 enum ConditionEnd { EndsWithAnd = 7, EndsWithOr = 8, EndsWithThen = 9, EndsWithStatement = 10 };
 

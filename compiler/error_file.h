@@ -14,5 +14,6 @@ std::string noErrorsLine(int compiledLines);
 // The message alone (the text before the first "|"), for terminals.
 std::string compileErrorMessage(int code);
 
-// Creates the file anew with the one line and no line end; false when it cannot be created.
-bool writeErrorFile(const std::filesystem::path& path, const std::string& line);
+// Replaces the file whole with the one line and no line end (a reader sees the
+// old file or the new one); false, with the file and the reason, when it cannot.
+bool writeErrorFile(const std::filesystem::path& path, const std::string& line, std::string& reason);

@@ -1,10 +1,26 @@
 #include "jar_entries.h"
 
+#include <system_error>
+
+namespace {
+
+bool isStored(const JarFileEntry& e) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(e.source, ec);
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
 std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::filesystem::path& programFolder,
                                          const std::filesystem::path& workFolder) {
     bool large = largeDisplay(s);
     std::vector<JarFileEntry> entries = {
-        {"META-INF\\MANIFEST.MF", workFolder / "man.dat"},
+        {"META-INF\\MANIFEST.MF", workFolder / manifestFileName},
         {"program\\TheGameCanvas.class", workFolder / "TheGameCanvas.class"},
         {"program\\CommandClass.class", programFolder / "CommandClass.dat"},
         {"program\\GameDesign.class", programFolder / "GameDesign.dat"},
@@ -15,6 +31,28 @@ std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::fi
         {"attachedcontrol.png", programFolder / (large ? "attachedcontrol3.png" : "attachedcontrolsmall.png")},
         {"mobilefont.png", programFolder / "mobilefont.png"},
     };
-    for (const std::string& file : s.resourceFiles) entries.push_back({std::string(bareFileName(file)), file});
+    const std::size_t firstProgramFile = entries.size();
+    for (const std::string& file : s.resourceFiles) {
+        bool named = false;
+        for (std::size_t i = firstProgramFile; i < entries.size() && !named; ++i) named = sameFile(entries[i].source, file);
+        if (!named) entries.push_back({std::string(bareFileName(file)), file, true});
+    }
     return entries;
+}
+
+std::string entryNameClash(const std::vector<JarFileEntry>& entries) {
+    for (std::size_t later = 0; later < entries.size(); ++later) {
+        const JarFileEntry& e = entries[later];
+        if (!e.programFile || !isStored(e)) continue;
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            const JarFileEntry& first = entries[earlier];
+            if (first.name != e.name || !isStored(first)) continue;
+            if (!first.programFile)
+                return "The package keeps the name " + e.name + " for its own " + first.source.string() +
+                       "; rename " + e.source.string();
+            return "Two files would be stored as " + e.name + ": " + first.source.string() + " and " +
+                   e.source.string();
+        }
+    }
+    return {};
 }
