@@ -19,12 +19,8 @@ bool isInside(const fs::path& file, const fs::path& folder) {
     return !relative.empty() && *relative.begin() != ".." && !relative.is_absolute();
 }
 
-// One file by either name: the same inode (hard or symbolic links), or one path once resolved.
-bool sameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec)) return true;
-    return resolved(a) == resolved(b);
-}
+// One file by either name, or one path once resolved (for a file not written yet).
+bool sameFile(const fs::path& a, const fs::path& b) { return isSameFile(a, b) || resolved(a) == resolved(b); }
 
 }  // namespace
 

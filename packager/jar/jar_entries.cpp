@@ -1,5 +1,7 @@
 #include "jar_entries.h"
 
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace {
@@ -9,12 +11,26 @@ bool isStored(const JarFileEntry& e) {
     return std::filesystem::is_regular_file(e.source, ec);
 }
 
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A copy of a file under the same name (the program folder's joypad picture
+// loaded from the program's own folder) is the same entry, stored once.
+bool sameBytes(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec1, ec2;
+    auto size = std::filesystem::file_size(a, ec1);
+    if (ec1 || size != std::filesystem::file_size(b, ec2) || ec2) return false;
+    return contents(a) == contents(b);
 }
 
 }  // namespace
+
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
 
 std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::filesystem::path& programFolder,
                                          const std::filesystem::path& workFolder) {
@@ -31,11 +47,12 @@ std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::fi
         {"attachedcontrol.png", programFolder / (large ? "attachedcontrol3.png" : "attachedcontrolsmall.png")},
         {"mobilefont.png", programFolder / "mobilefont.png"},
     };
-    const std::size_t firstProgramFile = entries.size();
     for (const std::string& file : s.resourceFiles) {
-        bool named = false;
-        for (std::size_t i = firstProgramFile; i < entries.size() && !named; ++i) named = sameFile(entries[i].source, file);
-        if (!named) entries.push_back({std::string(bareFileName(file)), file, true});
+        JarFileEntry entry{std::string(bareFileName(file)), file, true};
+        bool stored = false;
+        for (const JarFileEntry& e : entries)
+            stored = stored || isSameFile(e.source, file) || (e.name == entry.name && sameBytes(e.source, file));
+        if (!stored) entries.push_back(std::move(entry));
     }
     return entries;
 }

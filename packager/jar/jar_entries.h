@@ -22,10 +22,14 @@ struct JarFileEntry {
 };
 
 // File entries 3 to 13: manifest, classes, package data, images, then the
-// resource files; a resource that is the same file as an earlier one (one
-// picture named two ways) is stored once.
+// resource files; a resource that is the same file as an earlier entry (one
+// picture named two ways), or a byte-for-byte copy under the same name, is
+// stored once.
 std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::filesystem::path& programFolder,
                                          const std::filesystem::path& workFolder);
+
+// One existing file by both names (hard or symbolic links, "./" and the like).
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Two different files under one entry name (two pictures with one bare name,
 // or a file of the program under a name the package keeps for its own): the

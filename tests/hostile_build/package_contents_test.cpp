@@ -80,6 +80,17 @@ TEST_F(HostileBuild, AUserFileUnderAReservedNameIsRefused) {
     EXPECT_NE(r.err.find("data/orb16.dat"), std::string::npos) << r.err;
 }
 
+TEST_F(HostileBuild, ACopyOfAPreparedPictureUnderItsOwnNameIsStoredOnce) {
+    fs::copy_file(fs::path(ORB_PROGRAM_FOLDER) / "mobilefont.png", dir / "mobilefont.png");
+    write("game.orb", "LoadImage \"mobilefont.png\", 1\n");
+    CommandRun r = run("--compile game.orb -o game.jar");
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string command = "unzip -Z1 '" + (dir / "game.jar").string() + "' | grep -c '^mobilefont.png$' > '" +
+                          (dir / "count.txt").string() + "'";
+    std::system(command.c_str());
+    EXPECT_EQ(read(dir / "count.txt"), "1\n");
+}
+
 TEST_F(HostileBuild, AMissingOrDamagedDataFileIsNamedBeforePassOne) {
     struct Case {
         const char* file;
