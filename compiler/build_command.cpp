@@ -6,11 +6,14 @@
 #include "error_file.h"
 #include "orb_version.h"
 #include "package/package_build.h"
+#include "compile_messages.h"
 #include "source_files.h"
+#include "source_text.h"
 #include "work_folder.h"
 
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -75,6 +78,7 @@ void reportProblems(const BuildResult& result) {
             std::cerr << result.faultFile.string() << ':' << result.faultLine << ": hint: " << result.hint << '\n';
     }
     if (!result.messageBox.empty()) std::cerr << "orbbasic: " << result.messageBox << '\n';
+    if (!result.messageDetail.empty()) std::cerr << "orbbasic: " << result.messageDetail << '\n';
 }
 
 int compilePackage(const BuildRequest& request, const std::string& output) {
@@ -86,9 +90,7 @@ int compilePackage(const BuildRequest& request, const std::string& output) {
     return result.packaged ? 0 : exitCompileError;
 }
 
-}  // namespace
-
-int runBuildCommand(int argc, char** argv) {
+int runBuild(int argc, char** argv) {
     if (argc == 2 && std::string_view(argv[1]) == "--help") return help();
     if (argc == 2 && std::string_view(argv[1]) == "--version") return version();
     fs::path workFolder;
@@ -108,13 +110,14 @@ int runBuildCommand(int argc, char** argv) {
     }
     fs::path source = argv[i + 1];
 
-    std::string text;
-    if (!readWholeFile(source, text)) {
-        std::cerr << "orbbasic: cannot read " << source.string() << '\n';
+    std::string bytes, reason;
+    if (!readSourceFile(source, bytes, reason)) {
+        std::cerr << "orbbasic: cannot read " << source.string() << ": " << reason << '\n';
         return exitCompileError;
     }
+    SourceText decoded = decodeSourceText(bytes);
     BuildRequest request;
-    request.lines = splitSourceLines(text);
+    request.lines = splitSourceLines(decoded.text);
     request.sourceFile = source;
     request.programFolder = programFolderOfExecutable();
     // Without --work a build writes into the user's own folder, never into the
@@ -125,14 +128,39 @@ int runBuildCommand(int argc, char** argv) {
     std::error_code ec;
     fs::create_directories(request.workFolder, ec);
 
+    if (decoded.badLine != 0) {
+        BuildResult result;
+        Fault fault;
+        fault.code = SyntaxError;
+        fault.line = decoded.badLine;
+        fault.text = outsideLatin1Text(decoded.badCharacter);
+        reportCompileFault(request, fault, result);
+        reportProblems(result);
+        return exitCompileError;
+    }
     if (action == "--compile") return compilePackage(request, output);
     BuildResult result = build(request);
-    if (result.compiled && request.mode == BuildMode::Test) std::cout << result.errorLine << '\n';
+    // "No errors" is said only when the error file says it too.
+    if (result.compiled && request.mode == BuildMode::Test && result.messageBox.empty())
+        std::cout << result.errorLine << '\n';
     reportProblems(result);
     if (!result.messageBox.empty()) return exitCompileError;
     if (!result.compiled) return exitCompileError;
     if (request.mode == BuildMode::Test) return 0;
-    return reportRun(request.workFolder);
+    int status = reportRun(request.workFolder);
+    // Stopped from outside: the shell's convention for a process ended by a signal.
+    return result.stopSignal != 0 ? 128 + result.stopSignal : status;
+}
+
+}  // namespace
+
+int runBuildCommand(int argc, char** argv) {
+    try {
+        return runBuild(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "orbbasic: out of memory\n";
+        return exitCompileError;
+    }
 }
 
 bool isBuildCommand(int argc, char** argv) { return argc > 1 && std::string_view(argv[1]).starts_with("--"); }

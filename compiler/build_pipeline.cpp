@@ -2,11 +2,11 @@
 
 #include "compile_program.h"
 #include "error_file.h"
+#include "file_replace.h"
 #include "image_writer.h"
 #include "runtime_launcher.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -14,12 +14,10 @@ std::vector<std::string> splitSourceLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        start = end + 1;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
     }
     return lines;
 }
@@ -31,6 +29,13 @@ fs::path sourceFolder(const BuildRequest& request) {
     return folder;
 }
 
+bool failWithFile(BuildResult& result, std::string_view message, std::string reason, bool warning) {
+    result.messageBox = std::string(message);
+    result.messageBoxWarning = warning;
+    result.messageDetail = std::move(reason);
+    return false;
+}
+
 void reportCompileFault(const BuildRequest& request, const Fault& f, BuildResult& result) {
     result.errorCode = f.code;
     result.errorLine = compileErrorLine(f);
@@ -38,27 +43,39 @@ void reportCompileFault(const BuildRequest& request, const Fault& f, BuildResult
     result.lastErrorLine = std::min(f.line, int(request.lines.size()));
     result.faultLine = f.line;
     result.faultFile = f.includePath.empty() ? request.sourceFile : f.includePath;
-    if (!writeErrorFile(request.workFolder / errorFileName, result.errorLine))
-        result.messageBox = "Cannot create error file";
+    std::string reason;
+    if (!writeErrorFile(request.workFolder / errorFileName, result.errorLine, reason))
+        failWithFile(result, "Cannot create error file", reason, false);
+}
+
+WorkFolderLock takeWorkFolder(const BuildRequest& request, BuildResult& result) {
+    std::string reason;
+    WorkFolderLock lock = lockWorkFolder(request.workFolder, workFolderLockWait, reason);
+    // A folder where not even the lock file can be made cannot take the image either.
+    if (!lock.held()) failWithFile(result, lock.inUse() ? workFolderInUseText : "Cannot create temp file", reason, true);
+    return lock;
 }
 
 BuildResult build(const BuildRequest& request) {
     BuildResult result;
+    // Held until this function returns: for a waited run, until the run has ended.
+    WorkFolderLock lock = takeWorkFolder(request, result);
+    if (!lock.held()) return result;
     std::error_code ec;
     fs::remove(request.workFolder / screenshotFileName, ec);
 
     fs::path folder = sourceFolder(request);
 
-    std::ofstream image(request.workFolder / imageFileName, std::ios::binary | std::ios::trunc);
-    if (!image) {
-        result.messageBox = "Cannot create temp file";
-        result.messageBoxWarning = true;
-        return result;
-    }
     ImageWriter writer;
     CompileOutcome outcome = compileProgram(writer, request.lines, folder);
-    image << writer.text;
-    image.close();
+    // Through a temporary name: orbrt never finds half an image.
+    std::string reason;
+    if (!replaceFile(request.workFolder / imageFileName, writer.text, reason)) {
+        // The error file of an earlier build must not pass for this one's.
+        fs::remove(request.workFolder / errorFileName, ec);
+        failWithFile(result, "Cannot create temp file", reason, true);
+        return result;
+    }
 
     fs::path errorFile = request.workFolder / errorFileName;
     if (outcome.fault.code != 0) {
@@ -68,7 +85,8 @@ BuildResult build(const BuildRequest& request) {
     result.compiled = true;
     if (request.mode == BuildMode::Test) {
         result.errorLine = noErrorsLine(outcome.compiledLines);
-        if (!writeErrorFile(errorFile, result.errorLine)) result.messageBox = "Cannot create error file";
+        if (!writeErrorFile(errorFile, result.errorLine, reason))
+            failWithFile(result, "Cannot create error file", reason, false);
         return result;
     }
     // The runtime writes its own error file; an old one must not pass for its result.
@@ -78,6 +96,7 @@ BuildResult build(const BuildRequest& request) {
                                       fs::absolute(request.workFolder, ec), folder, request.waitForRuntime);
     result.runtimeStarted = start.started;
     result.runtimeExitStatus = start.exitStatus;
+    result.stopSignal = start.forwardedSignal;
     if (!start.started) {
         result.messageBox = "Cannot execute ORBRT.EXE";
         result.messageBoxWarning = true;

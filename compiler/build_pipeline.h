@@ -3,6 +3,8 @@
 // Nothing here talks to a user; the result says what to show.
 #pragma once
 
+#include "work_folder_lock.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -28,10 +30,12 @@ struct BuildResult {
     std::filesystem::path faultFile;      // the source or Include file of a compile error
     int faultLine = 0;
     std::string messageBox;               // a file or start failure, caption "Error"; empty when none
+    std::string messageDetail;            // the file and the system's reason behind messageBox, when known
     bool messageBoxWarning = false;       // the box carries the warning icon
     bool packaged = false;                // package mode: "Operation Complete"
     bool runtimeStarted = false;
     int runtimeExitStatus = -1;           // when waited for
+    int stopSignal = 0;                   // a waited run stopped by this signal, passed on to orbrt
 };
 
 BuildResult build(const BuildRequest& request);
@@ -41,8 +45,13 @@ struct Fault;
 std::filesystem::path sourceFolder(const BuildRequest& request);
 // Writes a compile error into the error file and the result.
 void reportCompileFault(const BuildRequest& request, const Fault& fault, BuildResult& result);
+// Sets a file failure's message box and its reason; false, for returning at once.
+bool failWithFile(BuildResult& result, std::string_view message, std::string reason, bool warning);
+// Takes the work folder for one build (waiting a few seconds for another build
+// to end); when it cannot, the result holds the message.
+WorkFolderLock takeWorkFolder(const BuildRequest& request, BuildResult& result);
 
-// Splits source text into lines; CR LF and LF line ends read alike.
+// Splits source text into lines; CR LF, LF and a lone CR read alike as line ends.
 std::vector<std::string> splitSourceLines(std::string_view text);
 
 inline constexpr const char* imageFileName = "orb16.tmp";

@@ -2,6 +2,8 @@
 
 #include "compile_messages.h"
 
+#include <new>
+
 namespace {
 
 // Name records for the variable dump: globals and main-program variables, each kind newest first.
@@ -44,11 +46,18 @@ int compileLines(Compiler& c, const std::vector<std::string>& lines) {
 CompileOutcome compileProgram(CodeWriter& out, const std::vector<std::string>& lines,
                               const std::filesystem::path& sourceFolder) {
     Compiler c(out, sourceFolder);
-    compileLines(c, lines);
+    try {
+        compileLines(c, lines);
+    } catch (const std::bad_alloc&) {
+        // A program or an Include file too large for memory is a compile error, not an abort.
+        c.fault = {};
+        failAt(c, OutOfMemory, c.line, " ");
+    }
     CompileOutcome outcome;
     outcome.fault = std::move(c.fault);
     outcome.compiledLines = c.compiledLines;
     outcome.settings = std::move(c.settings);
     outcome.resourceFiles = std::move(c.resourceFiles);
+    outcome.includeFiles = std::move(c.includeFiles);
     return outcome;
 }

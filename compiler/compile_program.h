@@ -13,6 +13,7 @@ struct CompileOutcome {
     int compiledLines = 0;
     ProgramSettings settings;
     std::vector<std::string> resourceFiles;
+    std::vector<std::filesystem::path> includeFiles;
 };
 
 // Compiles the document's lines (numbered from 1) as a Run or Test pass; file

@@ -67,6 +67,7 @@ struct Compiler {
     ProgramSettings settings;
     std::vector<std::string> resourceFiles;
     std::unordered_set<std::string, NameHash, NameEqual> resourceNames;
+    std::vector<std::filesystem::path> includeFiles;  // every Include file read, for the package's checks
 
     std::vector<IfRecord> ifs;
     std::vector<LoopRecord> loops[4];
@@ -120,6 +121,8 @@ int failAt(Compiler& c, int code, int line, std::string text);
 // Gives the recorded fault a hint unless it has one (the innermost finder knows
 // best); returns the fault's code, so that "return hint(c, ...)" stops as fail does.
 int hint(Compiler& c, int which, std::string_view name = {}, long long count = 0);
+// Records a fault of the current line with a text of its own instead of the statement's.
+int failWithText(Compiler& c, int code, std::string text);
 // Condition ends the expression compiler reports after a right side.
 enum ConditionEnd { EndsWithAnd = 7, EndsWithOr = 8, EndsWithThen = 9, EndsWithStatement = 10 };
 

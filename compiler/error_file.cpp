@@ -1,9 +1,9 @@
 #include "error_file.h"
 
 #include "compile_messages.h"
+#include "file_replace.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -62,9 +62,6 @@ std::string compileErrorHint(const Fault& f) {
     return text;
 }
 
-bool writeErrorFile(const std::filesystem::path& path, const std::string& line) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << line;
-    return bool(out.flush());
+bool writeErrorFile(const std::filesystem::path& path, const std::string& line, std::string& reason) {
+    return replaceFile(path, line, reason);
 }

@@ -16,5 +16,6 @@ std::string compileErrorMessage(int code);
 // What the fault's hint says, filled in; empty when it has none.
 std::string compileErrorHint(const Fault& fault);
 
-// Creates the file anew with the one line and no line end; false when it cannot be created.
-bool writeErrorFile(const std::filesystem::path& path, const std::string& line);
+// Replaces the file whole with the one line and no line end (a reader sees the
+// old file or the new one); false, with the file and the reason, when it cannot.
+bool writeErrorFile(const std::filesystem::path& path, const std::string& line, std::string& reason);

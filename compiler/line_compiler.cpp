@@ -2,6 +2,7 @@
 #include "compile_messages.h"
 #include "compiler.h"
 #include "source_files.h"
+#include "source_text.h"
 #include "statement_operands.h"
 
 namespace {
@@ -89,6 +90,13 @@ int hint(Compiler& c, int which, std::string_view name, long long count) {
     return c.fault.code;
 }
 
+int failWithText(Compiler& c, int code, std::string text) {
+    bool first = c.fault.code == 0;
+    fail(c, code);
+    if (first) c.fault.text = std::move(text);
+    return c.fault.code;
+}
+
 int failAt(Compiler& c, int code, int line, std::string text) {
     if (c.fault.code) return c.fault.code;
     c.fault.code = code;
@@ -113,6 +121,9 @@ int compileLine(Compiler& c, int line, std::string_view text) {
     c.line = line;
     c.lineText = text;
     c.statementIndex = 0;
+    // The image cannot carry a NUL: the runtime would refuse the whole program.
+    if (text.find('\0') != std::string_view::npos)
+        return failWithText(c, SyntaxError, "a NUL character (code 0) cannot be part of a program");
     std::string rewritten;
     if (int e = rewriteLine(c.defines, text, rewritten)) return fail(c, e);
     return compileRewritten(c, std::move(rewritten));
@@ -175,8 +186,20 @@ int pushInclude(Compiler& c, std::string_view name) {
     auto file = std::make_unique<IncludeFile>();
     file->name = std::string(name);
     file->path = sourceRelative(c, file->name);
-    if (!readWholeFile(file->path, file->content)) return fail(c, CannotOpenFile);
+    std::string bytes;
+    if (!readWholeFile(file->path, bytes)) return fail(c, CannotOpenFile);
+    SourceText decoded = decodeSourceText(bytes);
+    file->content = std::move(decoded.text);
+    c.includeFiles.push_back(file->path);
     c.includes.push_back(std::move(file));
+    if (decoded.badLine != 0) {
+        // The fault belongs to the Include file's line, as a fault inside it would.
+        c.currentInclude = c.includes.back().get();
+        c.line = decoded.badLine;
+        failWithText(c, SyntaxError, outsideLatin1Text(decoded.badCharacter));
+        c.currentInclude = nullptr;
+        return SyntaxError;
+    }
     return NoError;
 }
 

@@ -1,12 +1,59 @@
 #include "runtime_launcher.h"
 
+#include <array>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+// The signals that stop a run from a terminal or a session; a waiting build
+// passes them on to its runtime, which ends the run as its close box does.
+constexpr std::array<int, 3> stopSignals = {SIGTERM, SIGINT, SIGHUP};
+
+volatile sig_atomic_t runtimeChild = 0;
+volatile sig_atomic_t stopSignal = 0;
+
+void passOn(int signal) {
+    stopSignal = signal;
+    if (runtimeChild > 0) kill(pid_t(runtimeChild), signal);
+}
+
+// Installed before the fork, so no signal falls between the start and the wait;
+// the old handlers come back when the run has ended.
+class SignalsPassedOn {
+public:
+    SignalsPassedOn() {
+        stopSignal = 0;
+        runtimeChild = 0;
+        struct sigaction action {};
+        action.sa_handler = passOn;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < stopSignals.size(); ++i) sigaction(stopSignals[i], &action, &old_[i]);
+    }
+    ~SignalsPassedOn() {
+        runtimeChild = 0;
+        for (std::size_t i = 0; i < stopSignals.size(); ++i) sigaction(stopSignals[i], &old_[i], nullptr);
+    }
+    SignalsPassedOn(const SignalsPassedOn&) = delete;
+    SignalsPassedOn& operator=(const SignalsPassedOn&) = delete;
+
+    void childStarted(pid_t child) {
+        runtimeChild = child;
+        if (stopSignal != 0) kill(child, stopSignal);   // one that came before the child was known
+    }
+    // In the child: the runtime handles these signals itself.
+    static void restoreDefaults() {
+        for (int signal : stopSignals) std::signal(signal, SIG_DFL);
+    }
+
+private:
+    std::array<struct sigaction, 3> old_{};
+};
 
 // In the child: change folder and replace the process; reports errno through the pipe on failure.
 [[noreturn]] void execRuntime(const std::string& runtime, const std::string& folder, const std::string& cwd,
@@ -40,6 +87,8 @@ RuntimeStart startRuntime(const std::filesystem::path& runtime, const std::files
     std::string folder = workFolder.string();
     std::string cwd = currentFolder.string();
 
+    std::optional<SignalsPassedOn> passing;
+    if (wait) passing.emplace();
     pid_t child = fork();
     if (child < 0) {
         close(pipeFds[0]);
@@ -48,6 +97,7 @@ RuntimeStart startRuntime(const std::filesystem::path& runtime, const std::files
     }
     if (child == 0) {
         close(pipeFds[0]);
+        if (wait) SignalsPassedOn::restoreDefaults();
         if (wait) execRuntime(runtimePath, folder, cwd, pipeFds[1]);
         // Detached: a grandchild runs the runtime, so nothing is left to reap here.
         pid_t grandchild = fork();
@@ -60,6 +110,7 @@ RuntimeStart startRuntime(const std::filesystem::path& runtime, const std::files
         _exit(0);
     }
     close(pipeFds[1]);
+    if (wait) passing->childStarted(child);
     if (!wait) waitFor(child);
     int err = 0;
     ssize_t n;
@@ -69,6 +120,7 @@ RuntimeStart startRuntime(const std::filesystem::path& runtime, const std::files
     if (wait) {
         int status = waitFor(child);
         if (result.started) result.exitStatus = status;
+        result.forwardedSignal = stopSignal;
     }
     return result;
 }

@@ -61,13 +61,7 @@ int readFileName(Compiler& c, std::string& name) {
     return NoError;
 }
 
-std::filesystem::path sourceRelative(const Compiler& c, std::string_view name) {
-    // Programs written on Windows name folders with "\".
-    std::string portable(name);
-    for (char& ch : portable)
-        if (ch == '\\') ch = '/';
-    return c.folder / std::filesystem::path(portable);
-}
+std::filesystem::path sourceRelative(const Compiler& c, std::string_view name) { return fileInFolder(c.folder, name); }
 
 int requireFile(Compiler& c, const std::string& name, bool addToResources) {
     if (!canOpenForReading(sourceRelative(c, name))) return fail(c, CannotOpenFile);

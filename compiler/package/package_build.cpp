@@ -2,10 +2,13 @@
 
 #include "class_patch.h"
 #include "compile_program.h"
+#include "file_replace.h"
+#include "package_checks.h"
+#include "package_data_check.h"
 #include "package_output.h"
 #include "package_writer.h"
+#include "source_files.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -27,7 +30,7 @@ PackageSettings packageSettings(const CompileOutcome& outcome, const fs::path& f
     p.targetGiven = s.targetResolutionSet;
     p.orientation = s.orientation;
     for (auto f = outcome.resourceFiles.rbegin(); f != outcome.resourceFiles.rend(); ++f)
-        p.resourceFiles.push_back((folder / *f).string());
+        p.resourceFiles.push_back(fileInFolder(folder, *f).string());
     return p;
 }
 
@@ -42,10 +45,8 @@ struct Stages {
         status(std::string(name) + (ok ? " ..... Ok" : " ..... Fail"));
         return ok;
     }
-    bool message(std::string_view text, bool warning) const {
-        result.messageBox = std::string(text);
-        result.messageBoxWarning = warning;
-        return false;
+    bool message(std::string_view text, bool warning, std::string detail = {}) const {
+        return failWithFile(result, text, std::move(detail), warning);
     }
 };
 
@@ -71,18 +72,21 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
     const fs::path folder = sourceFolder(request);
     CompileOutcome outcome;
 
+    // Before pass 1, so that a missing or damaged template is named as such.
+    if (std::string fault = packageDataFault(request.programFolder); !fault.empty())
+        return stages.pass("Pass 1", stages.message(fault, true));
     PackageWriter first(nullptr);
-    if (!stages.pass("Pass 1", compilePass(request, folder, first, outcome, stages))) return false;
+    bool compiled = compilePass(request, folder, first, outcome, stages);
+    if (std::string outside = fileOutsideProgramFolder(outcome.resourceFiles, folder); compiled && !outside.empty())
+        compiled = stages.message(outside, true);
+    if (!stages.pass("Pass 1", compiled)) return false;
 
-    // Package mode writes no image, but the image file is opened as in every pass with output.
-    if (!std::ofstream(request.workFolder / imageFileName, std::ios::binary | std::ios::trunc))
-        return stages.pass("Pass 2", stages.message("Cannot create temp file", true));
-    std::ofstream data(request.workFolder / packageDataFileName, std::ios::binary | std::ios::trunc);
-    if (!data) return stages.pass("Pass 2", stages.message("Cannot create temp data file", true));
+    // The image of an earlier Test or Run in this work folder is left as it is.
     PackageWriter second(&first.layout);
-    bool compiled = compilePass(request, folder, second, outcome, stages);
-    data << second.dataFile;
-    data.close();
+    compiled = compilePass(request, folder, second, outcome, stages);
+    std::string reason;
+    if (compiled && !replaceFile(request.workFolder / packageDataFileName, second.dataFile, reason))
+        compiled = stages.message("Cannot create temp data file", true, reason);
     if (!stages.pass("Pass 2", compiled)) return false;
     stages.result.compiled = true;
 
@@ -98,9 +102,15 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
         stages.status("Operation Cancelled");
         return false;
     }
-    PackageOutcome output = writePackage(outputJarPath(name), packageSettings(outcome, folder),
-                                         request.programFolder, request.workFolder);
-    if (!output.complete) return stages.message(packageMessageText(output.message), false);
+    const std::string jar = outputJarPath(name);
+    const PackageSettings settings = packageSettings(outcome, folder);
+    BuildInputs inputs{request.sourceFile, outcome.includeFiles,
+                       jarFileEntries(settings, request.programFolder, request.workFolder)};
+    for (const std::string& fault : {outputOverwritesInput(jar, jadPath(jar), inputs), entryNameClash(inputs.entries),
+                                     manifestFieldFault(settings, midletName(jar))})
+        if (!fault.empty()) return stages.message(fault, false);
+    PackageOutcome output = writePackage(jar, settings, request.programFolder, request.workFolder);
+    if (!output.complete) return stages.message(packageMessageText(output.message), false, output.detail);
     stages.status("Operation Complete");
     return true;
 }
@@ -109,6 +119,8 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
 
 BuildResult buildPackage(const BuildRequest& request, const PackageProgress& progress) {
     BuildResult result;
+    WorkFolderLock lock = takeWorkFolder(request, result);
+    if (!lock.held()) return result;
     std::error_code ec;
     fs::remove(request.workFolder / screenshotFileName, ec);
     result.packaged = runStages(request, {progress, result});

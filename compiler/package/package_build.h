@@ -14,7 +14,13 @@
 // as in Run and Test (error file written, errorLine, lastErrorLine); a file
 // failure as r.messageBox for an "Error" box (r.messageBoxWarning: warning icon).
 // r.packaged is set with "Operation Complete". The work folder keeps orb16.dat
-// and man.dat; TheGameCanvas.class is deleted.
+// and man.dat; TheGameCanvas.class is deleted; the image of an earlier Test or
+// Run is left alone. Before pass 1 the program folder's data files are checked;
+// after pass 1 every file the program loads must lie under its folder; before
+// the output is written it must not name an input, two files must not share an
+// entry name and the manifest fields must be sound. Each such refusal is a
+// message box naming the files (r.messageDetail adds the system's reason to a
+// file failure). The work folder is locked for the whole build.
 #pragma once
 
 #include "build_pipeline.h"

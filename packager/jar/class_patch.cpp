@@ -187,7 +187,7 @@ bool patchGameClass(const std::vector<std::uint8_t>& templateBytes, std::string_
 
 PatchResult patchGameClassFile(const std::filesystem::path& programFolder, const std::filesystem::path& workFolder,
                                std::string_view mainListing, std::string_view procListing) {
-    std::ifstream in(programFolder / "thegc.dat", std::ios::binary);
+    std::ifstream in(programFolder / gameClassTemplateName, std::ios::binary);
     if (!in) return {false, PatchMessage::CannotFindTemplate};
     std::vector<std::uint8_t> templateBytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::ofstream out(workFolder / "TheGameCanvas.class", std::ios::binary | std::ios::trunc);
@@ -196,7 +196,9 @@ PatchResult patchGameClassFile(const std::filesystem::path& programFolder, const
     bool ok = patchGameClass(templateBytes, mainListing, procListing, patched);
     out.write(reinterpret_cast<const char*>(patched.data()), static_cast<std::streamsize>(patched.size()));
     out.close();
-    return {ok && !out.fail(), PatchMessage::None};
+    // A short write (a full disk) is the destination's failure, not a program too large.
+    if (out.fail()) return {false, PatchMessage::CannotCreateDestination};
+    return {ok, PatchMessage::None};
 }
 
 const char* patchMessageText(PatchMessage m) {

@@ -20,6 +20,8 @@ struct PatchResult {
     PatchMessage message = PatchMessage::None;   // shown as a warning when set
 };
 
+inline constexpr const char* gameClassTemplateName = "thegc.dat";
+
 // Reads thegc.dat from the program folder and writes TheGameCanvas.class into the work folder.
 PatchResult patchGameClassFile(const std::filesystem::path& programFolder, const std::filesystem::path& workFolder,
                                std::string_view mainListing, std::string_view procListing);

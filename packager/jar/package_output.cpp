@@ -1,39 +1,47 @@
 #include "package_output.h"
 
+#include "file_replace.h"
 #include "jar_entries.h"
 #include "zip_writer.h"
 
-#include <fstream>
 #include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-bool writeText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return !out.fail();
-}
+// The JAR and the JAD under temporary names until both are complete; whatever
+// fails, the previous pair stays as it was and no temporary is left.
+struct PendingPair {
+    fs::path jar, jad, jarTemporary, jadTemporary;
+
+    ~PendingPair() {
+        discardTemporary(jarTemporary);
+        discardTemporary(jadTemporary);
+    }
+    PackageOutcome fail(PackageMessage m, const fs::path& file, const std::string& reason) const {
+        return {false, m, file.string() + ": " + reason};
+    }
+};
 
 }  // namespace
 
 PackageOutcome writePackage(const std::string& jarPath, const PackageSettings& settings,
-                            const std::filesystem::path& programFolder, const std::filesystem::path& workFolder) {
+                            const fs::path& programFolder, const fs::path& workFolder) {
+    PendingPair pair;
+    pair.jar = jarPath;
+    pair.jad = jadPath(jarPath);
+    std::string reason;
+    pair.jarTemporary = createTemporaryBeside(pair.jar, reason);
+    if (pair.jarTemporary.empty()) return pair.fail(PackageMessage::CannotCreateJar, pair.jar, reason);
     ZipWriter zip;
-    if (zipCreate(zip, jarPath) != ZipResult::Ok) return {false, PackageMessage::CannotCreateJar};
+    if (zipCreate(zip, pair.jarTemporary.string()) != ZipResult::Ok)
+        return pair.fail(PackageMessage::CannotCreateJar, pair.jar, "cannot be created");
     const std::string name = midletName(jarPath);
     bool written = true;
     for (std::string_view folder : jarFolderEntries) written = written && zipAddFolder(zip, folder) == ZipResult::Ok;
-    // After a failure no half-made JAR is left behind.
-    auto jarFileError = [&]() -> PackageOutcome {
-        std::error_code ignored;
-        std::filesystem::remove(jarPath, ignored);
-        return {false, PackageMessage::JarFileError};
-    };
-    if (!writeText(workFolder / "man.dat", manifestText(settings, name))) {
-        zipClose(zip);
-        return jarFileError();
-    }
+    if (!replaceFile(workFolder / manifestFileName, manifestText(settings, name), reason))
+        return {false, PackageMessage::JarFileError, reason};
     for (const JarFileEntry& e : jarFileEntries(settings, programFolder, workFolder)) {
         // A source that cannot be opened is left out without a word; a failed
         // write, though, would leave a broken JAR, which must not pass as done.
@@ -41,12 +49,22 @@ PackageOutcome writePackage(const std::string& jarPath, const PackageSettings& s
         written = written && (r == ZipResult::Ok || r == ZipResult::CannotOpen);
     }
     written = zipClose(zip) == ZipResult::Ok && written;
+    if (!written) return pair.fail(PackageMessage::JarFileError, pair.jar, "cannot be written completely (disk full?)");
+    if (!syncFile(pair.jarTemporary, reason)) return pair.fail(PackageMessage::JarFileError, pair.jar, reason);
     std::error_code error;
-    auto jarSize = std::filesystem::file_size(jarPath, error);
-    if (!written || error) return jarFileError();
-    if (!writeText(jadPath(jarPath), jadText(settings, name, static_cast<long long>(jarSize))))
-        return {false, PackageMessage::CannotCreateJad};
-    return {true, PackageMessage::None};
+    auto jarSize = fs::file_size(pair.jarTemporary, error);
+    if (error) return pair.fail(PackageMessage::JarFileError, pair.jar, error.message());
+
+    pair.jadTemporary = createTemporaryBeside(pair.jad, reason);
+    if (pair.jadTemporary.empty() ||
+        !writeWholeFile(pair.jadTemporary, jadText(settings, name, static_cast<long long>(jarSize)), reason))
+        return pair.fail(PackageMessage::CannotCreateJad, pair.jad, reason);
+    if (!renameOver(pair.jarTemporary, pair.jar, reason)) return pair.fail(PackageMessage::JarFileError, pair.jar, reason);
+    pair.jarTemporary.clear();
+    if (!renameOver(pair.jadTemporary, pair.jad, reason))
+        return pair.fail(PackageMessage::CannotCreateJad, pair.jad, reason);
+    pair.jadTemporary.clear();
+    return {true, PackageMessage::None, {}};
 }
 
 const char* packageMessageText(PackageMessage m) {

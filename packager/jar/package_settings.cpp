@@ -67,11 +67,30 @@ std::string outputJarPath(std::string_view chosen) {
 
 std::string jadPath(std::string_view jarPath) {
     std::string path(jarPath);
-    if (path.size() < 3) return path + ".jad";   // outputJarPath never gives such a name
-    path.replace(path.size() - 3, 3, "jad");
-    return path;
+    std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || dot < lastPart(path)) return path + ".jad";   // outputJarPath never gives such a name
+    return path.replace(dot, std::string::npos, ".jad");
 }
 
 bool largeDisplay(const PackageSettings& s) { return s.originalWidth > 600 || s.originalHeight > 600; }
 
 std::string_view bareFileName(std::string_view path) { return path.substr(lastPart(path)); }
+
+std::string manifestFieldFault(const PackageSettings& s, std::string_view midletName) {
+    struct Field {
+        const char* what;
+        std::string_view text;
+        bool inMidletOne;
+    };
+    const Field fields[] = {{"The MIDlet name (the output file's name)", midletName, true},
+                            {"The icon's file name", s.icon, true},
+                            {"Vendor", s.vendor, false},
+                            {"Version", s.version, false}};
+    for (const Field& f : fields)
+        for (unsigned char ch : f.text) {
+            if (ch < 0x20 || ch == 0x7F)
+                return std::string(f.what) + " holds a line end or another control character";
+            if (ch == ',' && f.inMidletOne) return std::string(f.what) + " holds a comma: " + std::string(f.text);
+        }
+    return {};
+}

@@ -30,7 +30,8 @@ std::string midletName(std::string_view jarPath);
 // characters or has no "." in its last part.
 std::string outputJarPath(std::string_view chosen);
 
-// The JAD sits beside the JAR: the last three characters become "jad".
+// The JAD sits beside the JAR: the JAR's extension (from the last "." of its
+// last part) becomes ".jad", so "game.ab" gives "game.jad".
 std::string jadPath(std::string_view jarPath);
 
 // Phones with more than 600 pixels on a side get the larger control images.
@@ -38,3 +39,10 @@ bool largeDisplay(const PackageSettings& s);
 
 // The part of a path after its last "\", "/" or ":".
 std::string_view bareFileName(std::string_view path);
+
+// A field of the manifest that would break its lines: a control character (CR
+// and LF among them) in the vendor, version, icon or MIDlet name, or a comma in
+// the MIDlet name or icon, which separate MIDlet-1's fields. Such a program is
+// refused rather than cleaned: a changed name would no longer match its JAR.
+// The message names the field; empty when every field is sound.
+std::string manifestFieldFault(const PackageSettings& s, std::string_view midletName);

@@ -70,6 +70,8 @@ TEST(OutputName, JarIsAppendedWhenTheNameHasNoSuffix) {
     EXPECT_EQ(outputJarPath("my.game.jar"), "my.game.jar");
     EXPECT_EQ(jadPath("game.jar"), "game.jad");
     EXPECT_EQ(jadPath("/out/my.game.jar"), "/out/my.game.jad");
+    EXPECT_EQ(jadPath("game.ab"), "game.jad");   // the extension is replaced, whatever its length
+    EXPECT_EQ(jadPath("/out/x.y/game.jarfile"), "/out/x.y/game.jad");
 }
 
 TEST(OutputName, MidletNameIsTheBaseNameUpToTheFirstDot) {

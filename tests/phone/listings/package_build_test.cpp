@@ -78,11 +78,11 @@ TEST_F(PackageBuild, ACompileErrorFailsPassOneAndWritesTheErrorFile) {
     EXPECT_EQ(error.rfind("2.", 0), 0u);
 }
 
-TEST_F(PackageBuild, AMissingTemplateFailsPassThree) {
+TEST_F(PackageBuild, AMissingTemplateIsNamedBeforePassOne) {
     fs::create_directories(dir / "empty");
     BuildResult r = run({"x = 5"}, (dir / "game.jar").string(), dir / "empty");
-    EXPECT_EQ(statuses, (std::vector<std::string>{"Pass 1 ..... Ok", "Pass 2 ..... Ok", "Pass 3 ..... Fail"}));
-    EXPECT_EQ(r.messageBox, "Cannot find thegc.dat");
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Pass 1 ..... Fail"}));
+    EXPECT_EQ(r.messageBox, "thegc.dat is missing: " + (dir / "empty" / "thegc.dat").string());
     EXPECT_TRUE(r.messageBoxWarning);
     EXPECT_EQ(askedForName, 0);
 }
