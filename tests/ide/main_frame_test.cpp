@@ -2,6 +2,7 @@
 #include "editor_view.h"
 #include "main_frame.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QStatusBar>
 #include <QMenu>
@@ -405,4 +406,60 @@ TEST_F(FrameFixture, WindowMenuListsTheOpenWindows) {
             if (entry->text().startsWith(QLatin1Char('&')) && entry->text().at(1).isDigit()) entries << entry->text();
         EXPECT_EQ(entries, (QStringList{QStringLiteral("&1 Untitled"), QStringLiteral("&2 ") + QString::fromStdString(path)}));
     }
+}
+
+TEST_F(FrameFixture, ASuccessfulTestSaysNoErrorsInTheStatusBarWithoutABox) {
+    frame->newDocument();
+    QTest::keyClicks(frame->activeView(), QStringLiteral("Print 1"));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "1.0No errors|Total Lines 1";
+    builds.outcome.compiled = true;
+    builds.outcome.errorFileWritten = true;
+    frame->test();  // a modal box would wait here for ever
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("No errors"));
+}
+
+TEST_F(FrameFixture, LastErrorSelectsTheErrorLineAndNamesItsText) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    QTest::keyClicks(view, QStringLiteral("x = 1"));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(view, QStringLiteral("y = 1 / 0"));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "2.93Division by zero|Line 2\r\nx=1\r\n";
+    QTimer::singleShot(0, [this] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    frame->lastError();
+    EXPECT_EQ(view->caret().pos, (TextPos{1, 0}));
+    EXPECT_EQ(view->caret().selectionEnd(), (TextPos{1, 9}));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Line 2: y = 1 / 0    Division by zero"));
+}
+
+TEST_F(FrameFixture, TheEndOfARunIsReportedWhenTheRuntimeWritesTheErrorFile) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    QTest::keyClicks(view, QStringLiteral("a$ = Mid$(b$, 0)"));
+    builds.outcome.compiled = true;
+    frame->run();
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty() ||
+                !frame->statusBar()->currentMessage().contains(QStringLiteral("Out of range")));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "1.100Out of range|Line 1\r\n";
+    for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("Out of range")); ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Line 1: a$ = Mid$(b$, 0)    Out of range"));
+}
+
+TEST_F(FrameFixture, GoToLineMovesTheCaret) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    view->document().setLinesFromText("a\nb\nc\n");
+    int askedCount = 0;
+    frame->askLineNumber = [&](int, int count) {
+        askedCount = count;
+        return 3;
+    };
+    frame->action(QStringLiteral("&Go to Line...\tCtrl+G"))->trigger();
+    EXPECT_EQ(askedCount, 3);
+    EXPECT_EQ(view->caret().pos, (TextPos{2, 0}));
+    EXPECT_EQ(frame->action(QStringLiteral("&Go to Line...\tCtrl+G"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    EXPECT_EQ(frame->action(QStringLiteral("Find &Previous\tShift+F3"))->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
 }
