@@ -142,6 +142,12 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
         return QFileDialog::getSaveFileName(this, tr("Select Output File Name"), name,
                                             tr("Jar files (*.jar);;All files (*.*)"));
     };
+    askToRunAgain = [this] {
+        return QMessageBox::question(this, mainTitle,
+                                     tr("The program of the last Run has not ended yet; a second one would share its "
+                                        "work folder.\nClose the running program first. Start another one anyway?"),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
     askLineNumber = [this](int current, int count) {
         bool ok = false;
         const int line = QInputDialog::getInt(this, tr("Go to Line"), tr("Line number (1 - %1):").arg(count), current, 1,
@@ -611,6 +617,9 @@ void CMainFrame::compile() {
     const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program,
                                BuildCommand::Test};
     CompileDialog dialog(askOutputName, this);
+    // Modal from the start: shown before exec, it would otherwise never become modal,
+    // and Escape would go to the editor behind it.
+    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     showBuildOutcome(*view, env.builds.compilePackage(request, dialog));
     dialog.finish();
@@ -670,7 +679,11 @@ void CMainFrame::goToLine() {
     if (line >= 1) view->goToLine(line);
 }
 
-void CMainFrame::run() { build(BuildCommand::Run); }
+void CMainFrame::run() {
+    // The runtime writes the error file when it ends; until then the last Run is still going.
+    if (runWatch->isActive() && !askToRunAgain()) return;
+    build(BuildCommand::Run);
+}
 void CMainFrame::test() { build(BuildCommand::Test); }
 
 void CMainFrame::lastError() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPushButton>
@@ -448,6 +449,26 @@ TEST_F(FrameFixture, TheEndOfARunIsReportedWhenTheRuntimeWritesTheErrorFile) {
     EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Line 1: a$ = Mid$(b$, 0)    Out of range"));
 }
 
+TEST_F(FrameFixture, RunWhileTheLastRunGoesOnAsksFirst) {
+    frame->newDocument();
+    builds.outcome.compiled = true;
+    int asked = 0;
+    frame->askToRunAgain = [&] {
+        ++asked;
+        return false;
+    };
+    frame->run();
+    frame->run();  // the error file was not written yet: the program still runs
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 1u);
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "0.88Program closed|Line 0\r\n";
+    for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("closed")); ++i)
+        QTest::qWait(50);
+    frame->run();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 2u);
+}
+
 TEST_F(FrameFixture, GoToLineMovesTheCaret) {
     frame->newDocument();
     CEditorView* view = frame->activeView();
@@ -462,4 +483,40 @@ TEST_F(FrameFixture, GoToLineMovesTheCaret) {
     EXPECT_EQ(view->caret().pos, (TextPos{2, 0}));
     EXPECT_EQ(frame->action(QStringLiteral("&Go to Line...\tCtrl+G"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
     EXPECT_EQ(frame->action(QStringLiteral("Find &Previous\tShift+F3"))->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+}
+
+TEST_F(FrameFixture, TheCompileDialogClosesOnEscape) {
+    frame->newDocument();
+    builds.stages = {"Pass 1 ..... Ok", "Pass 2 ..... Fail"};
+    bool escaped = false;
+    std::function<void()> escapeWhenDone = [&] {
+        auto* dialog = frame->findChild<CompileDialog*>();
+        QPushButton* close = nullptr;
+        if (dialog)
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Close")) close = button;
+        if (!close || !close->isEnabled() || QApplication::activeModalWidget() != dialog) {
+            QTimer::singleShot(1, escapeWhenDone);
+            return;
+        }
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        escaped = true;
+    };
+    QTimer::singleShot(0, escapeWhenDone);
+    frame->compile();  // returns only once the dialog closed
+    EXPECT_TRUE(escaped);
+}
+
+TEST_F(FrameFixture, TheCompileDialogOffersTheProgramsName) {
+    const std::string path = file("space game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->reject();
+        }
+    });
+    frame->askOutputName();
+    EXPECT_EQ(offered, QString::fromStdString((folder / "space game.jar").string()));
 }
