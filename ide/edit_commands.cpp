@@ -257,13 +257,22 @@ void pasteText(CEditorDoc& doc, Caret& caret, std::string_view text) {
     caret.moveTo({lastLine, static_cast<int>(expandTabs(pieces.back()).size())}, false);
 }
 
-std::string helpWordAt(const CEditorDoc& doc, TextPos pos) {
+namespace {
+
+std::string runAround(const CEditorDoc& doc, TextPos pos, bool (*inWord)(char)) {
     if (pos.line >= doc.lineCount()) return {};
     const std::string& line = doc.line(pos.line);
-    auto inWord = [](char c) { return isWordChar(c) || c == '$' || c == '#'; };
     int start = std::min(pos.column, static_cast<int>(line.size()));
     int end = start;
     while (start > 0 && inWord(line[static_cast<size_t>(start - 1)])) --start;
     while (end < static_cast<int>(line.size()) && inWord(line[static_cast<size_t>(end)])) ++end;
     return line.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+}
+
+}  // namespace
+
+std::string wordAt(const CEditorDoc& doc, TextPos pos) { return runAround(doc, pos, isWordChar); }
+
+std::string helpWordAt(const CEditorDoc& doc, TextPos pos) {
+    return runAround(doc, pos, [](char c) { return isWordChar(c) || c == '$' || c == '#'; });
 }

@@ -33,5 +33,8 @@ void pressTab(CEditorDoc& doc, Caret& caret);
 void indentSelection(CEditorDoc& doc, Caret& caret, bool outdent);
 void pasteText(CEditorDoc& doc, Caret& caret, std::string_view text);
 
+// The word (letters, digits, "_") the caret is in or just after; empty when there is none.
+std::string wordAt(const CEditorDoc& doc, TextPos pos);
+
 // The word at the caret for Quick Command Help: letters, digits, "_", "$" and "#".
 std::string helpWordAt(const CEditorDoc& doc, TextPos pos);

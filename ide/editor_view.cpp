@@ -16,6 +16,12 @@ namespace {
 
 constexpr int unsyntaxedBackground = 15790320;
 
+int decimalDigits(int number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10) ++digits;
+    return digits;
+}
+
 QString displayText(std::string_view text) {
     QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     shown.replace(QLatin1Char('\t'), QLatin1Char(' '));
@@ -43,20 +49,22 @@ void CEditorView::applySettings() {
     const QFontMetrics metrics(font);
     charWidth = std::max(1, qRound(QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'))));
     lineStep = std::max(1, metrics.height());
-    // Room for four digits drawn from x = 14, and a small edge.
-    margin = std::max(50, 14 + 4 * charWidth + 6);
+    margin = marginFor(doc->lineCount());
     for (CachedRuns& cached : colourMap) cached.valid = false;
     updateScrollRanges();
     viewport()->update();
 }
 
 int CEditorView::lineNumberX(int lineIndex, int lineCount) {
-    const int number = lineIndex + 1;
-    if (lineIndex >= lineCount || number < 1 || number > 9998) return -1;
-    if (number < 10) return 38;
-    if (number < 100) return 30;
-    if (number < 1000) return 22;
-    return 14;
+    if (lineIndex < 0 || lineIndex >= lineCount) return -1;
+    // Right-aligned in a column of at least four digits, wider as the line count needs.
+    const int columns = std::max(4, decimalDigits(lineCount));
+    return 14 + (columns - decimalDigits(lineIndex + 1)) * 8;
+}
+
+int CEditorView::marginFor(int lineCount) const {
+    // Room for the digits drawn from x = 14, and a small edge.
+    return std::max(50, 14 + std::max(4, decimalDigits(lineCount)) * charWidth + 6);
 }
 
 // ---- document link ----
@@ -93,6 +101,7 @@ void CEditorView::applyViewContext(const ViewContext& context) {
 // ---- layout ----
 
 void CEditorView::updateScrollRanges() {
+    margin = marginFor(doc->lineCount());
     const QSize area = viewport()->size();
     verticalScrollBar()->setPageStep(area.height());
     verticalScrollBar()->setSingleStep(lineStep);

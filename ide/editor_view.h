@@ -34,6 +34,7 @@ public:
 
     // Line numbers drawn in the margin: the x position for a line index, or -1 for none.
     static int lineNumberX(int lineIndex, int lineCount);
+    int marginFor(int lineCount) const;
 
     void undo();
     void redo();

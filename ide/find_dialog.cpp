@@ -78,11 +78,13 @@ void CFindDialog::open(bool replaceMode) {
     directionBox->setVisible(!replaceMode);
     if (replaceMode) down->setChecked(true);
     foundSinceOpened = false;
-    // A selection within one line is what the user most likely wants to find.
-    if (CEditorView* view = activeView(); view && view->caret().hasSelection()) {
+    // A selection within one line, or else the word at the caret, is what the user most likely wants to find.
+    if (CEditorView* view = activeView()) {
         const Caret& caret = view->caret();
-        if (caret.selectionStart().line == caret.selectionEnd().line)
+        if (caret.hasSelection() && caret.selectionStart().line == caret.selectionEnd().line)
             findEdit->setText(QString::fromLatin1(selectedText(view->document(), caret).c_str()));
+        else if (const std::string word = wordAt(view->document(), caret.pos); !caret.hasSelection() && !word.empty())
+            findEdit->setText(QString::fromLatin1(word.c_str()));
     }
     show();
     raise();
@@ -98,20 +100,43 @@ FindOptions CFindDialog::options() const {
 void CFindDialog::setFindText(const QString& text) { findEdit->setText(text); }
 void CFindDialog::setReplaceText(const QString& text) { replaceEdit->setText(text); }
 
+void CFindDialog::tell(const QString& text) {
+    if (note) note(text);
+}
+
 void CFindDialog::searchFailed(const FindOptions& options) {
+    tell(tr("\"%1\" not found").arg(QString::fromLatin1(options.text)));
     if (!foundSinceOpened && reportNotFound) reportNotFound(QString::fromLatin1(options.text));
 }
 
-void CFindDialog::findNext() {
-    CEditorView* view = activeView();
-    const FindOptions search = options();
-    if (!view || search.text.empty()) return;
-    if (view->findNext(search))
-        foundSinceOpened = true;
-    else
-        searchFailed(search);
+void CFindDialog::findNext() { search(options()); }
+
+void CFindDialog::findPrevious() {
+    FindOptions upwards = options();
+    upwards.down = false;
+    search(upwards);
 }
 
+void CFindDialog::search(FindOptions options) {
+    CEditorView* view = activeView();
+    if (!view || options.text.empty()) return;
+    if (view->findNext(options)) {
+        foundSinceOpened = true;
+        return;
+    }
+    // Round the end: from the other end of the document, as far as the caret.
+    const Caret before = view->caret();
+    const int last = view->document().lineCount() - 1;
+    view->setCaret(options.down ? TextPos{0, 0} : TextPos{last, static_cast<int>(view->document().line(last).size())});
+    if (view->findNext(options)) {
+        foundSinceOpened = true;
+        tell(options.down ? tr("Passed the end of the document; searched on from the start")
+                          : tr("Passed the start of the document; searched on from the end"));
+        return;
+    }
+    view->setCaret(before.pos, before.anchor);
+    searchFailed(options);
+}
 void CFindDialog::replace() {
     CEditorView* view = activeView();
     const FindOptions search = options();
@@ -126,8 +151,11 @@ void CFindDialog::replaceAll() {
     CEditorView* view = activeView();
     const FindOptions search = options();
     if (!view || search.text.empty()) return;
-    if (view->replaceEverything(search, replaceEdit->text().toLatin1().toStdString()) > 0)
-        foundSinceOpened = true;
-    else
+    const int count = view->replaceEverything(search, replaceEdit->text().toLatin1().toStdString());
+    if (count == 0) {
         searchFailed(search);
+        return;
+    }
+    foundSinceOpened = true;
+    tell(count == 1 ? tr("Replaced 1 occurrence") : tr("Replaced %1 occurrences").arg(count));
 }

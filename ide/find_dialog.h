@@ -24,16 +24,22 @@ public:
     void setFindText(const QString& text);
     void setReplaceText(const QString& text);
 
-    // Find Next from the menu (F3): repeats the last search.
+    // Find Next from the menu (F3): repeats the last search; past the end it goes on from the other end.
     void findNext();
+    // Find Previous (Shift+F3): the last search, upwards.
+    void findPrevious();
     void replace();
     void replaceAll();
 
     // Shows the "Cannot find" message; replaced in tests.
     std::function<void(const QString& text)> reportNotFound;
+    // A word for the status bar: the search went round, found nothing, replaced so many.
+    std::function<void(const QString& text)> note;
 
 private:
     void searchFailed(const FindOptions& options);
+    void search(FindOptions options);
+    void tell(const QString& text);
 
     std::function<CEditorView*()> activeView;
     QLineEdit* findEdit;

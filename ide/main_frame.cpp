@@ -3,6 +3,7 @@
 #include "compile_dialog.h"
 #include "editor_font.h"
 #include "editor_view.h"
+#include "edit_commands.h"
 #include "error_viewers.h"
 #include "file_watch.h"
 #include "find_dialog.h"
@@ -19,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -27,6 +29,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -131,13 +134,37 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
     warn = [this](const QString& text) { QMessageBox::warning(this, tr("Warning"), text); };
     fileWatch = new FileWatch(this);
     connect(fileWatch, &FileWatch::fileChanged, this, &CMainFrame::fileChangedOnDisk);
-    // No default name; the save dialog asks before an existing file is replaced.
+    // The program's own name as the default; the save dialog asks before an existing file is replaced.
     askOutputName = [this] {
-        return QFileDialog::getSaveFileName(this, tr("Select Output File Name"), {},
+        CEditorView* view = activeView();
+        const QString source = view && !view->document().path().empty() ? localPath(view->document().path()) : QString();
+        const QString name = source.isEmpty() ? QString() : QFileInfo(source).absolutePath() + QLatin1Char('/') +
+                                                                QFileInfo(source).completeBaseName() + QStringLiteral(".jar");
+        return QFileDialog::getSaveFileName(this, tr("Select Output File Name"), name,
                                             tr("Jar files (*.jar);;All files (*.*)"));
+    };
+    askToRunAgain = [this] {
+        return QMessageBox::question(this, mainTitle,
+                                     tr("The program of the last Run has not ended yet; a second one would share its "
+                                        "work folder.\nClose the running program first. Start another one anyway?"),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    askLineNumber = [this](int current, int count) {
+        bool ok = false;
+        const int line = QInputDialog::getInt(this, tr("Go to Line"), tr("Line number (1 - %1):").arg(count), current, 1,
+                                              count, 1, &ok);
+        return ok ? line : 0;
     };
 
     findDialog = new CFindDialog([this] { return activeView(); }, this);
+    findDialog->note = [this](const QString& text) { statusBar()->showMessage(text, 8000); };
+    runWatch = new QTimer(this);
+    runWatch->setInterval(500);
+    connect(runWatch, &QTimer::timeout, this, [this] {
+        if (stampOf(env.folders.errorFile) == errorFileAtRun) return;
+        runWatch->stop();
+        markErrorLine();
+    });
 
     statusBar()->showMessage(tr("Press F9 for help"));
     caretPane = new QLabel;
@@ -283,6 +310,9 @@ void CMainFrame::createMenus() {
     editorCommands << addCommand(edit, tr("&Find...\tCtrl+F"), QKeySequence(tr("Ctrl+F")), [this] { findDialog->open(false); });
     editorCommands << addCommand(edit, tr("R&eplace...\tCtrl+H"), QKeySequence(tr("Ctrl+H")), [this] { findDialog->open(true); });
     editorCommands << addCommand(edit, tr("Find &Next\tF3"), QKeySequence(Qt::Key_F3), [this] { findDialog->findNext(); });
+    editorCommands << addCommand(edit, tr("Find &Previous\tShift+F3"), QKeySequence(Qt::SHIFT | Qt::Key_F3),
+                                 [this] { findDialog->findPrevious(); });
+    editorCommands << addCommand(edit, tr("&Go to Line...\tCtrl+G"), QKeySequence(tr("Ctrl+G")), [this] { goToLine(); });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     QAction* showToolbar = toolbar->toggleViewAction();
@@ -586,7 +616,10 @@ void CMainFrame::build(BuildCommand mode) {
     if (!view) return;
     const std::vector<std::string> lines = view->document().allLines();
     const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program, mode};
-    showBuildOutcome(*view, env.builds.build(request));
+    const BuildOutcome outcome = env.builds.build(request);
+    showBuildOutcome(*view, outcome);
+    // The program runs on its own; what it leaves in the error file at its end is reported then.
+    if (mode == BuildCommand::Run && outcome.compiled && !outcome.errorFileWritten) watchRun();
 }
 
 void CMainFrame::compile() {
@@ -596,6 +629,9 @@ void CMainFrame::compile() {
     const DocumentBuild request{lines, view->document().path(), env.folders.work, env.folders.program,
                                BuildCommand::Test};
     CompileDialog dialog(askOutputName, this);
+    // Modal from the start: shown before exec, it would otherwise never become modal,
+    // and Escape would go to the editor behind it.
+    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.show();
     showBuildOutcome(*view, env.builds.compilePackage(request, dialog));
     dialog.finish();
@@ -607,8 +643,40 @@ void CMainFrame::showBuildOutcome(CEditorView& view, const BuildOutcome& outcome
         QMessageBox::warning(this, tr("Error"), QString::fromLocal8Bit(outcome.messageBoxText.c_str()));
     hintErrorLine = outcome.errorLine;
     hint = outcome.hint;
-    if (outcome.errorFileWritten) showErrorDialog();
+    if (outcome.errorFileWritten && outcome.compiled && outcome.lastErrorLine < 1) {
+        // Success needs no box to be closed: the status bar says it.
+        markErrorLine();
+        return;
+    }
     if (outcome.lastErrorLine >= 1) view.goToLine(outcome.lastErrorLine);
+    if (outcome.errorFileWritten) {
+        markErrorLine();
+        showErrorDialog();
+    }
+}
+
+void CMainFrame::markErrorLine() {
+    const std::optional<std::string> text = readErrorFile(env.folders.errorFile);
+    if (!text) return;
+    const ErrorReport report = parseErrorLine(firstErrorLine(*text));
+    QString said = QString::fromLatin1(report.message.c_str());
+    CEditorView* view = activeView();
+    if (report.code != 0 && report.line >= 1 && view) {
+        // The whole error line selected, the caret at its start: seen at once, and F4 lands on it.
+        const int index = std::min(report.line, view->document().lineCount()) - 1;
+        const int length = static_cast<int>(view->document().line(index).size());
+        view->setCaret({index, 0}, TextPos{index, length});
+        said = tr("Line %1: %2    %3")
+                   .arg(report.line)
+                   .arg(QString::fromLatin1(contractTabs(view->document().line(index)).c_str()).trimmed())
+                   .arg(said);
+    }
+    statusBar()->showMessage(said);
+}
+
+void CMainFrame::watchRun() {
+    errorFileAtRun = stampOf(env.folders.errorFile);
+    runWatch->start();
 }
 
 void CMainFrame::showErrorDialog() {
@@ -621,10 +689,24 @@ void CMainFrame::showErrorDialog() {
         if (CEditorView* view = activeView()) view->goToLine(dialog.goToLineRequested());
 }
 
-void CMainFrame::run() { build(BuildCommand::Run); }
+void CMainFrame::goToLine() {
+    CEditorView* view = activeView();
+    if (!view) return;
+    const int line = askLineNumber(view->caret().pos.line + 1, view->document().lineCount());
+    if (line >= 1) view->goToLine(line);
+}
+
+void CMainFrame::run() {
+    // The runtime writes the error file when it ends; until then the last Run is still going.
+    if (runWatch->isActive() && !askToRunAgain()) return;
+    build(BuildCommand::Run);
+}
 void CMainFrame::test() { build(BuildCommand::Test); }
 
-void CMainFrame::lastError() { showErrorDialog(); }
+void CMainFrame::lastError() {
+    markErrorLine();
+    showErrorDialog();
+}
 
 void CMainFrame::showHelp(const QString& topic, int errorCode) {
     thehelp help(env.folders.helpFile, env.folders.helpPicture, topic, errorCode, this);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "environment_state.h"
+#include "text_file.h"
 
 #include <QMainWindow>
 #include <QMdiSubWindow>
@@ -20,6 +21,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QTimer;
 
 inline constexpr int recentFileCount = 4;
 
@@ -67,6 +69,10 @@ public:
     std::function<bool(const QString& path)> askToOverwrite;
     // A warning that needs no answer (a file opened read-only); replaced in tests.
     std::function<void(const QString& text)> warn;
+    // Run while the program of the last Run has not ended yet: Yes starts another. Replaced in tests.
+    std::function<bool()> askToRunAgain;
+    // Go to Line asks for a line number between 1 and the count; 0 when cancelled. Replaced in tests.
+    std::function<int(int current, int count)> askLineNumber;
     // A file of an open document changed on disk: reload it, or ask when it holds changes.
     void fileChangedOnDisk(const QString& path);
 
@@ -102,6 +108,11 @@ private:
     void saveAll();
     void build(BuildCommand mode);
     void showBuildOutcome(CEditorView& view, const BuildOutcome& outcome);
+    // The error line of the error file, selected in the active editor; the status bar says what happened.
+    void markErrorLine();
+    // After Run: watches for the error file the runtime writes when the program ends.
+    void watchRun();
+    void goToLine();
     // The error dialog; Go to Line moves the caret of the active editor.
     void showErrorDialog();
     void showHelp(const QString& topic, int errorCode = 0);
@@ -131,5 +142,7 @@ private:
     QAction* redoAction = nullptr;
     QPrinter printer;
     FileWatch* fileWatch;
+    QTimer* runWatch;
+    FileStamp errorFileAtRun;  // the error file when Run started the program
     bool exiting = false;
 };

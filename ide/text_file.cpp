@@ -49,12 +49,17 @@ bool decodeUtf8(std::string_view bytes, std::u32string& codePoints) {
 
 TextFileContents readTextFile(std::string_view bytes) {
     TextFileContents file;
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(byteOrderMark)) {
+        file.form.byteOrderMark = true;
+        bytes.remove_prefix(byteOrderMark.size());
+    }
     file.binary = bytes.find('\0') != std::string_view::npos;
     std::string latin1;
     std::u32string points;
     bool high = false;
     for (char c : bytes) high = high || static_cast<unsigned char>(c) >= 0x80;
-    if (!file.binary && high && decodeUtf8(bytes, points)) {
+    if (!file.binary && (high || file.form.byteOrderMark) && decodeUtf8(bytes, points)) {
         file.form.utf8 = true;
         latin1.reserve(points.size());
         for (char32_t point : points) {
@@ -86,7 +91,7 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 std::string writeTextFile(const std::vector<std::string>& lines, const TextFileForm& form) {
     const std::string_view lineEnd = form.lineEnd == LineEnd::CrLf ? "\r\n" : "\n";
-    std::string bytes;
+    std::string bytes = form.byteOrderMark ? "\xEF\xBB\xBF" : "";
     for (size_t i = 0; i < lines.size(); ++i) {
         if (form.utf8)
             for (char c : lines[i]) appendUtf8(bytes, static_cast<unsigned char>(c));

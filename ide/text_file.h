@@ -12,6 +12,7 @@ enum class LineEnd { CrLf, Lf };
 struct TextFileForm {
     LineEnd lineEnd = LineEnd::CrLf;  // new documents end their lines with CR LF
     bool utf8 = false;                // characters above 127 are written as UTF-8
+    bool byteOrderMark = false;       // the file began with UTF-8's byte order mark, written back
     bool finalLineEnd = true;         // the last line is followed by a line end
 };
 

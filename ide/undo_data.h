@@ -158,15 +158,17 @@ public:
         if (redoStack.empty()) return;
         newestGroupKnown = false;
         replaying = true;
-        UndoNode<Doc>* last = nullptr;
+        // The group's first item took the view's context when it was undone, with the caret where
+        // Undo was pressed, after the change: redo goes back there rather than into the redone text.
+        UndoNode<Doc>* first = nullptr;
         do {
             Item item = std::move(redoStack.back());
             redoStack.pop_back();
             item->redo(document);
-            last = item.get();
+            if (!first) first = item.get();
             undoStack.push_back(std::move(item));
         } while (!redoStack.empty() && !redoStack.back()->groupStart);
-        last->swapViewContext(document);
+        first->swapViewContext(document);
         replaying = false;
         if (!undoStack.empty()) document.setModified(true);
     }

@@ -31,13 +31,40 @@ struct ViewFixture : ::testing::Test {
 }  // namespace
 
 TEST(EditorMargin, LineNumberPositions) {
-    EXPECT_EQ(CEditorView::lineNumberX(0, 20000), 38);
-    EXPECT_EQ(CEditorView::lineNumberX(9, 20000), 30);
-    EXPECT_EQ(CEditorView::lineNumberX(99, 20000), 22);
-    EXPECT_EQ(CEditorView::lineNumberX(999, 20000), 14);
-    EXPECT_EQ(CEditorView::lineNumberX(9997, 20000), 14);
-    EXPECT_EQ(CEditorView::lineNumberX(9998, 20000), -1);  // line 9999
+    EXPECT_EQ(CEditorView::lineNumberX(0, 2000), 38);
+    EXPECT_EQ(CEditorView::lineNumberX(9, 2000), 30);
+    EXPECT_EQ(CEditorView::lineNumberX(99, 2000), 22);
+    EXPECT_EQ(CEditorView::lineNumberX(999, 2000), 14);
+    EXPECT_EQ(CEditorView::lineNumberX(0, 9999), 38);
+    EXPECT_EQ(CEditorView::lineNumberX(9998, 9999), 14);   // line 9999
+    // Past 9,999 lines the margin widens by a digit and every number moves right.
+    EXPECT_EQ(CEditorView::lineNumberX(0, 20000), 46);
+    EXPECT_EQ(CEditorView::lineNumberX(9998, 20000), 22);
+    EXPECT_EQ(CEditorView::lineNumberX(19999, 20000), 14);  // line 20000
     EXPECT_EQ(CEditorView::lineNumberX(5, 5), -1);          // no such line
+}
+
+TEST_F(ViewFixture, TheMarginWidensWithTheLineCount) {
+    open(std::string(9999, '\n').c_str());
+    const int four = view->marginWidth();
+    view->setCaret({9998, 0});
+    key(Qt::Key_Return);
+    EXPECT_EQ(doc->lineCount(), 10000);
+    EXPECT_EQ(view->marginWidth(), four + view->characterWidth());
+    view->undo();
+    EXPECT_EQ(view->marginWidth(), four);
+}
+
+TEST_F(ViewFixture, RedoLeavesTheCaretAtTheEndOfTheRedoneText) {
+    open("x");
+    key(Qt::Key_End);
+    type("abc");
+    view->undo();
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 1}));
+    view->setCaret({0, 0});
+    view->redo();
+    EXPECT_EQ(doc->line(0), "xabc");
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 4}));
 }
 
 TEST_F(ViewFixture, TypingRunIsUndoneAtOnce) {
@@ -180,13 +207,35 @@ TEST_F(ViewFixture, FindDialogReportsOnlyWhenNothingWasFound) {
     EXPECT_EQ(view->caret().pos, (TextPos{0, 4}));
     dialog.findNext();
     EXPECT_EQ(view->caret().pos, (TextPos{1, 4}));
-    dialog.findNext();  // nothing more, but something was found since opening
+    QStringList notes;
+    dialog.note = [&](const QString& text) { notes << text; };
+    dialog.findNext();  // round the end, back to the first
     EXPECT_TRUE(reports.isEmpty());
-    EXPECT_EQ(view->caret().pos, (TextPos{1, 4}));
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 4}));
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].startsWith(QStringLiteral("Passed the end")));
+    dialog.findPrevious();  // round the start, to the last
+    EXPECT_EQ(view->caret().selectionStart(), (TextPos{1, 0}));
     dialog.open(false);
     dialog.setFindText(QStringLiteral("gosub"));
+    view->setCaret({0, 2});
     dialog.findNext();
     EXPECT_EQ(reports, QStringList{QStringLiteral("gosub")});
+    EXPECT_EQ(notes.last(), QStringLiteral("\"gosub\" not found"));
+    EXPECT_EQ(view->caret().pos, (TextPos{0, 2}));  // the caret stays where it was
+}
+
+TEST_F(ViewFixture, FindStartsWithTheWordAtTheCaretAndReplaceAllCounts) {
+    open("Print a : Print b\nprint c");
+    view->setCaret({0, 2});
+    CFindDialog dialog([this] { return view.get(); });
+    QStringList notes;
+    dialog.note = [&](const QString& text) { notes << text; };
+    dialog.open(true);
+    EXPECT_EQ(dialog.options().text, "Print");
+    dialog.setReplaceText(QStringLiteral("Show"));
+    dialog.replaceAll();
+    EXPECT_EQ(notes, QStringList{QStringLiteral("Replaced 3 occurrences")});
 }
 
 TEST_F(ViewFixture, ReplaceReplacesTheCurrentMatchAndSearchesOn) {

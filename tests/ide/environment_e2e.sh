@@ -35,11 +35,9 @@ press() {
 press F2
 wait_for 10 test -s "$bin/orberr.tmp" || { echo "F2 wrote no error file"; exit 1; }
 grep -q 'No errors|Total Lines' "$bin/orberr.tmp" || { echo "unexpected error file"; exit 1; }
-wait_for 10 xdotool search --onlyvisible --name '^Error$' || { echo "no error dialog after F2"; exit 1; }
-dialog=$(xdotool search --onlyvisible --name '^Error$' | head -1)
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-xdotool key --clearmodifiers Escape
-wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Error\$'" || { echo "error dialog stayed"; exit 1; }
+# Success is said in the status bar: no box to close.
+sleep 1
+if xdotool search --onlyvisible --name '^Error$' >/dev/null 2>&1; then echo "a modal Error box after a successful F2"; exit 1; fi
 
 press F1
 wait_for 10 test -s "$bin/orbrt-started" || { echo "F1 started no runtime"; exit 1; }

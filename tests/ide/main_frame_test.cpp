@@ -2,7 +2,9 @@
 #include "editor_view.h"
 #include "main_frame.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPushButton>
@@ -405,4 +407,116 @@ TEST_F(FrameFixture, WindowMenuListsTheOpenWindows) {
             if (entry->text().startsWith(QLatin1Char('&')) && entry->text().at(1).isDigit()) entries << entry->text();
         EXPECT_EQ(entries, (QStringList{QStringLiteral("&1 Untitled"), QStringLiteral("&2 ") + QString::fromStdString(path)}));
     }
+}
+
+TEST_F(FrameFixture, ASuccessfulTestSaysNoErrorsInTheStatusBarWithoutABox) {
+    frame->newDocument();
+    QTest::keyClicks(frame->activeView(), QStringLiteral("Print 1"));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "1.0No errors|Total Lines 1";
+    builds.outcome.compiled = true;
+    builds.outcome.errorFileWritten = true;
+    frame->test();  // a modal box would wait here for ever
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("No errors"));
+}
+
+TEST_F(FrameFixture, LastErrorSelectsTheErrorLineAndNamesItsText) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    QTest::keyClicks(view, QStringLiteral("x = 1"));
+    QTest::keyClick(view, Qt::Key_Return);
+    QTest::keyClicks(view, QStringLiteral("y = 1 / 0"));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "2.93Division by zero|Line 2\r\nx=1\r\n";
+    QTimer::singleShot(0, [this] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+    });
+    frame->lastError();
+    EXPECT_EQ(view->caret().pos, (TextPos{1, 0}));
+    EXPECT_EQ(view->caret().selectionEnd(), (TextPos{1, 9}));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Line 2: y = 1 / 0    Division by zero"));
+}
+
+TEST_F(FrameFixture, TheEndOfARunIsReportedWhenTheRuntimeWritesTheErrorFile) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    QTest::keyClicks(view, QStringLiteral("a$ = Mid$(b$, 0)"));
+    builds.outcome.compiled = true;
+    frame->run();
+    EXPECT_TRUE(frame->statusBar()->currentMessage().isEmpty() ||
+                !frame->statusBar()->currentMessage().contains(QStringLiteral("Out of range")));
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "1.100Out of range|Line 1\r\n";
+    for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("Out of range")); ++i)
+        QTest::qWait(50);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Line 1: a$ = Mid$(b$, 0)    Out of range"));
+}
+
+TEST_F(FrameFixture, RunWhileTheLastRunGoesOnAsksFirst) {
+    frame->newDocument();
+    builds.outcome.compiled = true;
+    int asked = 0;
+    frame->askToRunAgain = [&] {
+        ++asked;
+        return false;
+    };
+    frame->run();
+    frame->run();  // the error file was not written yet: the program still runs
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 1u);
+    std::ofstream(folder / "orberr.tmp", std::ios::binary) << "0.88Program closed|Line 0\r\n";
+    for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("closed")); ++i)
+        QTest::qWait(50);
+    frame->run();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 2u);
+}
+
+TEST_F(FrameFixture, GoToLineMovesTheCaret) {
+    frame->newDocument();
+    CEditorView* view = frame->activeView();
+    view->document().setLinesFromText("a\nb\nc\n");
+    int askedCount = 0;
+    frame->askLineNumber = [&](int, int count) {
+        askedCount = count;
+        return 3;
+    };
+    frame->action(QStringLiteral("&Go to Line...\tCtrl+G"))->trigger();
+    EXPECT_EQ(askedCount, 3);
+    EXPECT_EQ(view->caret().pos, (TextPos{2, 0}));
+    EXPECT_EQ(frame->action(QStringLiteral("&Go to Line...\tCtrl+G"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    EXPECT_EQ(frame->action(QStringLiteral("Find &Previous\tShift+F3"))->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+}
+
+TEST_F(FrameFixture, TheCompileDialogClosesOnEscape) {
+    frame->newDocument();
+    builds.stages = {"Pass 1 ..... Ok", "Pass 2 ..... Fail"};
+    bool escaped = false;
+    std::function<void()> escapeWhenDone = [&] {
+        auto* dialog = frame->findChild<CompileDialog*>();
+        QPushButton* close = nullptr;
+        if (dialog)
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Close")) close = button;
+        if (!close || !close->isEnabled() || QApplication::activeModalWidget() != dialog) {
+            QTimer::singleShot(1, escapeWhenDone);
+            return;
+        }
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        escaped = true;
+    };
+    QTimer::singleShot(0, escapeWhenDone);
+    frame->compile();  // returns only once the dialog closed
+    EXPECT_TRUE(escaped);
+}
+
+TEST_F(FrameFixture, TheCompileDialogOffersTheProgramsName) {
+    const std::string path = file("space game.orb", "Print 1\n");
+    ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            offered = dialog->selectedFiles().value(0);
+            dialog->reject();
+        }
+    });
+    frame->askOutputName();
+    EXPECT_EQ(offered, QString::fromStdString((folder / "space game.jar").string()));
 }

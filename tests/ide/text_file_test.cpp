@@ -77,3 +77,10 @@ TEST(TextLinesGap, InsertsAndErasesAnywhere) {
     EXPECT_EQ(all.size(), 100u);
     EXPECT_EQ(all[51], "x");
 }
+
+TEST(TextFileRead, AByteOrderMarkIsKeptOutOfTheTextAndWrittenBack) {
+    const TextFileContents file = readTextFile("\xEF\xBB\xBFPrint \"\xC3\xA9\"\r\n");
+    EXPECT_FALSE(file.beyondLatin1);
+    EXPECT_EQ(file.lines, (Lines{"Print \"\xE9\""}));
+    EXPECT_EQ(writeTextFile(file.lines, file.form), "\xEF\xBB\xBFPrint \"\xC3\xA9\"\r\n");
+}
