@@ -1,6 +1,7 @@
 #include "package_build.h"
 
 #include "class_patch.h"
+#include "class_shrinker.h"
 #include "compile_program.h"
 #include "package_output.h"
 #include "package_writer.h"
@@ -98,8 +99,11 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
         stages.status("Operation Cancelled");
         return false;
     }
-    PackageOutcome output = writePackage(outputJarPath(name), packageSettings(outcome, folder),
-                                         request.programFolder, request.workFolder);
+    PackageSettings settings = packageSettings(outcome, folder);
+    ShrinkResult shrink = shrinkClasses(request.programFolder, request.workFolder);
+    if (shrink.shrunk) settings.shrunkClassFolder = shrink.classFolder.string();
+    else stages.status(shrink.note);
+    PackageOutcome output = writePackage(outputJarPath(name), settings, request.programFolder, request.workFolder);
     if (!output.complete) return stages.message(packageMessageText(output.message), false);
     stages.status("Operation Complete");
     return true;
@@ -113,5 +117,6 @@ BuildResult buildPackage(const BuildRequest& request, const PackageProgress& pro
     fs::remove(request.workFolder / screenshotFileName, ec);
     result.packaged = runStages(request, {progress, result});
     fs::remove(request.workFolder / "TheGameCanvas.class", ec);
+    removeShrinkerFiles(request.workFolder);
     return result;
 }

@@ -20,3 +20,12 @@ struct JarFileEntry {
 // File entries 3 to 13: manifest, classes, package data, images, then the resource files.
 std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::filesystem::path& programFolder,
                                          const std::filesystem::path& workFolder);
+
+// The five classes, in entry order: the entry's file name in "program" and
+// where pass 3 and the program folder leave it.
+struct PackageClass {
+    std::string className;
+    std::filesystem::path source;
+};
+std::vector<PackageClass> packageClasses(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& workFolder);
