@@ -54,8 +54,10 @@ bool runQuietly(const std::string& program, const std::vector<std::string>& args
 }
 
 // What ProGuard keeps: the MIDlet, which the phone starts by name, and the
-// class names; members reached from it stay, under short names. Notes
-// about the test host's listener, looked up by name, are not wanted.
+// class names; members reached from it stay, under short names. Aggressive
+// overloading is left out: some phones' VMs refuse fields and methods that
+// differ only in type. Notes about the test host's listener, looked up by
+// name, are not wanted.
 std::string configuration(const fs::path& in, const fs::path& out, const fs::path& library) {
     return "-injars '" + in.string() + "'\n-outjars '" + out.string() + "'\n-libraryjars '" + library.string() +
            "'\n"
@@ -63,7 +65,6 @@ std::string configuration(const fs::path& in, const fs::path& out, const fs::pat
            "-keep public class * extends javax.microedition.midlet.MIDlet\n"
            "-keepnames class *\n"
            "-optimizationpasses 3\n"
-           "-overloadaggressively\n"
            "-allowaccessmodification\n"
            "-dontnote\n";
 }
