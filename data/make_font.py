@@ -2,8 +2,11 @@
 """Builds mobilefont.png, the runtime's system font, from the public-domain X11
 "8x13" fixed font. Character c (1..127) sits in the cell at column (c mod 20) * 10,
 row (c div 20) * 15; the runtime draws 10 x 13 pixels of each cell wherever the
-alpha is not 0, so the glyphs are white on a fully transparent background."""
+alpha is not 0, so the glyphs are white on a fully transparent background.
+It ships in every phone package, so it is written with two palette colours
+(transparent and white) and recompressed as tightly as optipng can."""
 import gzip
+import subprocess
 import sys
 from PIL import Image, PcfFontFile
 
@@ -30,7 +33,11 @@ def main(out_path):
                     px, py = left + x, top + y
                     if 0 <= px < 8 and 0 <= py < 13:
                         sheet.putpixel((cell_x + px, cell_y + py), (255, 255, 255, 255))
-    sheet.save(out_path)
+    palette = Image.new("P", sheet.size, 0)
+    palette.putpalette([0, 0, 0, 255, 255, 255])
+    palette.putdata([1 if a else 0 for (_, _, _, a) in sheet.getdata()])
+    palette.save(out_path, transparency=bytes([0, 255]), bits=1, optimize=True)
+    subprocess.run(["optipng", "-quiet", "-o7", "-strip", "all", out_path], check=True)
 
 
 if __name__ == "__main__":

@@ -16,11 +16,15 @@ Addressbook, Menu and Mail: as 33 x 54 (48 x 81) upright keys in cells 4..7 for
 landscape and as 58 x 34 (87 x 44) wide keys in cells 10..13 for portrait.
 
 Everything is drawn four times larger and scaled down, for smooth edges.
+The joypad images ship in every phone package, so they are written as
+palette PNGs (pngquant, without dithering: no colour moves by more than a
+few levels) and recompressed as tightly as optipng can.
 
-Needs python3-pil and the DejaVu fonts (fonts-dejavu-core).
+Needs python3-pil, pngquant, optipng and the DejaVu fonts (fonts-dejavu-core).
 Usage: make_skins.py [OUTPUT_FOLDER]   (default: this folder)
 """
 import os
+import subprocess
 import sys
 from PIL import Image, ImageDraw, ImageFont
 
@@ -275,6 +279,13 @@ def joypad_buttons(cell_width, cell_height, first_index, upright, wide):
     return c.result()
 
 
+def save_small_png(image, path):
+    """A palette PNG of the picture, as small as the tools make it."""
+    image.save(path)
+    subprocess.run(["pngquant", "--force", "--speed", "1", "--nofs", "--strip", "--output", path, path], check=True)
+    subprocess.run(["optipng", "-quiet", "-o7", "-strip", "all", path], check=True)
+
+
 def main(out):
     os.makedirs(out, exist_ok=True)
     strip_background().save(os.path.join(out, "background.bmp"))
@@ -284,10 +295,11 @@ def main(out):
     strip_button("Tilt", tilt_icon).save(os.path.join(out, "tiltbutton.bmp"))
     tilt_panel().save(os.path.join(out, "slide1.bmp"))
     slider_knob().save(os.path.join(out, "slide2.bmp"))
-    joypad_pad(100).save(os.path.join(out, "attachedcontrolsmall.png"))
-    joypad_pad(150).save(os.path.join(out, "attachedcontrol3.png"))
-    joypad_buttons(58, 54, 0, (33, 54), (58, 34)).save(os.path.join(out, "atachedimg58x54.png"))
-    joypad_buttons(87, 81, 4, (48, 81), (87, 44)).save(os.path.join(out, "atachedimg58x54_2.png"))
+    save_small_png(joypad_pad(100), os.path.join(out, "attachedcontrolsmall.png"))
+    save_small_png(joypad_pad(150), os.path.join(out, "attachedcontrol3.png"))
+    save_small_png(joypad_buttons(58, 54, 0, (33, 54), (58, 34)), os.path.join(out, "atachedimg58x54.png"))
+    save_small_png(joypad_buttons(87, 81, 4, (48, 81), (87, 44)),
+                   os.path.join(out, "atachedimg58x54_2.png"))
 
 
 if __name__ == "__main__":

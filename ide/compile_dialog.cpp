@@ -53,7 +53,11 @@ CompileDialog::CompileDialog(std::function<QString()> askOutputName, QWidget* pa
 
 void CompileDialog::status(const std::string& text) {
     const QString status = QString::fromStdString(text);
-    results[rowOf(status)]->setText(status);
+    if (status.startsWith(QStringLiteral("Not shrunk"))) shrinkNote = status;
+    const int row = rowOf(status);
+    results[row]->setText(row == 2 && !shrinkNote.isEmpty() && status != shrinkNote
+                              ? status + QStringLiteral("\n") + shrinkNote
+                              : status);
     if (const int done = stagesDone(status); done > 0) bar->setValue(done);
     // The build runs on this thread: let the dialog show each stage as it ends.
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -29,6 +29,7 @@ public:
 private:
     std::function<QString()> askOutputName;
     QLabel* results[3];
+    QString shrinkNote;  // "Not shrunk ..." when ProGuard did not run; stays under the later statuses
     QProgressBar* bar;
     QPushButton* closeButton;
 };

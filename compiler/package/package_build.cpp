@@ -1,6 +1,7 @@
 #include "package_build.h"
 
 #include "class_patch.h"
+#include "class_shrinker.h"
 #include "compile_program.h"
 #include "file_replace.h"
 #include "package_checks.h"
@@ -103,12 +104,15 @@ bool runStages(const BuildRequest& request, const Stages& stages) {
         return false;
     }
     const std::string jar = outputJarPath(name);
-    const PackageSettings settings = packageSettings(outcome, folder);
+    PackageSettings settings = packageSettings(outcome, folder);
     BuildInputs inputs{request.sourceFile, outcome.includeFiles,
                        jarFileEntries(settings, request.programFolder, request.workFolder)};
     for (const std::string& fault : {outputOverwritesInput(jar, jadPath(jar), inputs), entryNameClash(inputs.entries),
                                      manifestFieldFault(settings, midletName(jar))})
         if (!fault.empty()) return stages.message(fault, false);
+    ShrinkResult shrink = shrinkClasses(request.programFolder, request.workFolder);
+    if (shrink.shrunk) settings.shrunkClassFolder = shrink.classFolder.string();
+    else stages.status(shrink.note);
     PackageOutcome output = writePackage(jar, settings, request.programFolder, request.workFolder);
     if (!output.complete) return stages.message(packageMessageText(output.message), false, output.detail);
     stages.status("Operation Complete");
@@ -125,5 +129,6 @@ BuildResult buildPackage(const BuildRequest& request, const PackageProgress& pro
     fs::remove(request.workFolder / screenshotFileName, ec);
     result.packaged = runStages(request, {progress, result});
     fs::remove(request.workFolder / "TheGameCanvas.class", ec);
+    removeShrinkerFiles(request.workFolder);
     return result;
 }

@@ -42,7 +42,9 @@ After an error or End the screen freezes and the strip below names the message; 
 
 When a run ends, Variable Viewer lists the global variables with their last values. See the variableviewer entry.
 
-Compile in the Program menu builds a phone package (a JAR and a JAD file for MIDP-2.0 phones) from the program, its pictures, sounds and map files. Vendor, Version and SetIcon name the package.""",
+Compile in the Program menu builds a phone package (a JAR and a JAD file for MIDP-2.0 phones) from the program, its pictures, sounds and map files. Vendor, Version and SetIcon name the package. With ProGuard installed the package keeps only the parts of the phone classes the program uses; without it the Compile dialog says "Not shrunk".
+
+On the phone the program's screen is scaled to fit the phone's screen. The soft keys are the keys -6 (left) and -7 (right) to the program; holding both together closes a running program, as Exit does. When the program has ended, the strip at the bottom shows the message and "Exit" over the right soft key: that key, or any other, quits.""",
     """The language: values
 
 A name without suffix holds a whole number (32 bits), a name with # a float, a name with $ a string of up to 1024 characters: score, speed#, name$ are three kinds. Case does not matter in names and keywords.

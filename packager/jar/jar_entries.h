@@ -36,3 +36,12 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 // message naming both; empty when every name holds one file. Sources that
 // cannot be opened are left out of the package and so clash with nothing.
 std::string entryNameClash(const std::vector<JarFileEntry>& entries);
+
+// The five classes, in entry order: the entry's file name in "program" and
+// where pass 3 and the program folder leave it.
+struct PackageClass {
+    std::string className;
+    std::filesystem::path source;
+};
+std::vector<PackageClass> packageClasses(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& workFolder);

@@ -15,6 +15,7 @@ struct PackageSettings {
     bool targetGiven = false;
     int orientation = 0;                             // SetOrientation: 0 portrait, 1 landscape
     std::vector<std::string> resourceFiles;          // SetIcon and the load statements, in list order
+    std::string shrunkClassFolder;                   // the classes as ProGuard left them; empty: as patched
 };
 
 // The manifest, MANIFEST.MF: eleven possible lines, each ended by CR LF.

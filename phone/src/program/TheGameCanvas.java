@@ -1,9 +1,11 @@
 package program;
 
 import java.io.InputStream;
+import java.io.Writer;
 import java.util.Calendar;
 import javax.microedition.lcdui.Canvas;
 import javax.microedition.lcdui.Display;
+import javax.microedition.lcdui.Font;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
 import javax.microedition.rms.RecordStore;
@@ -768,28 +770,114 @@ public class TheGameCanvas extends Canvas implements Runnable {
         midlet.quit();
     }
 
-    /** Every text drawn and the end line go to the console too: the test host's log is made of them. */
-    private static void console(String kind, String text) {
-        StringBuffer line = new StringBuffer(kind);
-        line.append(text);
-        System.out.println(line.toString());
+    /**
+     * Every text drawn and the end line go to a listener when there is one:
+     * the test host offers one by the name below and makes its log of them.
+     * A phone has no such class, so the texts go nowhere and cost nothing.
+     */
+    private static final Writer listener = findListener();
+
+    private static Writer findListener() {
+        try {
+            return (Writer) Class.forName("orbhost.TextListener").newInstance();
+        } catch (Throwable t) {
+            return null;
+        }
     }
 
+    private static void console(String kind, String text) {
+        if (listener == null) return;
+        try {
+            StringBuffer line = new StringBuffer(kind);
+            line.append(text);
+            line.append('\n');
+            listener.write(line.toString());
+        } catch (java.io.IOException e) {
+            // a listener that stops listening changes nothing for the program
+        }
+    }
+
+    /**
+     * The frame fills the canvas when they are of a size, as on a phone that
+     * scales on its own (the Nokia display-size attributes). Otherwise it is
+     * scaled to the canvas keeping its aspect ratio, centred, each canvas
+     * pixel taking the frame pixel under it, so pixels stay sharp; drawRGB
+     * never gets more than the canvas holds, which some phones refuse.
+     */
     protected void paint(Graphics target) {
+        int canvasWidth = getWidth(), canvasHeight = getHeight();
+        target.setColor(0);
+        target.fillRect(0, 0, canvasWidth, canvasHeight);
         synchronized (shownFrameLock) {
-            if (shownFrame != null)
-                target.drawRGB(shownFrame, 0, screenWidth, 0, 0, screenWidth, screenHeight, false);
+            if (shownFrame != null) {
+                fitFrame(canvasWidth, canvasHeight);
+                if (fittedWidth == screenWidth && fittedHeight == screenHeight)
+                    target.drawRGB(shownFrame, 0, screenWidth, fittedX, fittedY, screenWidth, screenHeight, false);
+                else if (fittedWidth > 0 && fittedHeight > 0)
+                    target.drawRGB(scaledFrame(), 0, fittedWidth, fittedX, fittedY, fittedWidth, fittedHeight, false);
+            }
         }
         String message = endText;
         if (message != null) {
-            int y = getHeight() - LINE_HEIGHT - 4;
+            // The strip is as tall as the phone's own font, whatever its size.
+            Font font = Font.getDefaultFont();
+            int stripHeight = font.getHeight() + 4;
+            int y = canvasHeight - stripHeight;
             target.setColor(0);
-            target.fillRect(0, y, getWidth(), LINE_HEIGHT + 4);
+            target.fillRect(0, y, canvasWidth, stripHeight);
             target.setColor(0xFFFFFF);
             target.drawString(message, 2, y + 2, Graphics.TOP | Graphics.LEFT);
+            target.drawString(EXIT_LABEL, canvasWidth - 2, y + 2, Graphics.TOP | Graphics.RIGHT);
         }
     }
 
+    /** Above the right soft key while the end strip waits: that key, like any other, ends the MIDlet. */
+    static final String EXIT_LABEL = "Exit";
+
+    /** Where the frame stands on the canvas and how large; set by fitFrame under shownFrameLock. */
+    private int fittedX, fittedY, fittedWidth, fittedHeight;
+    private int[] scaled = new int[0];
+
+    private void fitFrame(int canvasWidth, int canvasHeight) {
+        if (canvasWidth == screenWidth && canvasHeight == screenHeight) {
+            fittedWidth = screenWidth;
+            fittedHeight = screenHeight;
+        } else if ((long) canvasWidth * screenHeight <= (long) canvasHeight * screenWidth) {
+            fittedWidth = canvasWidth;
+            fittedHeight = (int) ((long) screenHeight * canvasWidth / screenWidth);
+        } else {
+            fittedHeight = canvasHeight;
+            fittedWidth = (int) ((long) screenWidth * canvasHeight / screenHeight);
+        }
+        fittedX = (canvasWidth - fittedWidth) / 2;
+        fittedY = (canvasHeight - fittedHeight) / 2;
+    }
+
+    /** The frame at the fitted size, nearest pixel first. */
+    private int[] scaledFrame() {
+        if (scaled.length != fittedWidth * fittedHeight) scaled = new int[fittedWidth * fittedHeight];
+        for (int y = 0; y < fittedHeight; y++) {
+            int from = (int) ((long) y * screenHeight / fittedHeight) * screenWidth;
+            for (int x = 0; x < fittedWidth; x++)
+                scaled[y * fittedWidth + x] = shownFrame[from + (int) ((long) x * screenWidth / fittedWidth)];
+        }
+        return scaled;
+    }
+
+    /** A canvas position in the frame's coordinates; the frame may be scaled and moved on the canvas. */
+    private int frameX(int x) {
+        synchronized (shownFrameLock) {
+            if (fittedWidth <= 0) return x;
+            return x < fittedX ? -1 : (int) ((long) (x - fittedX) * screenWidth / fittedWidth);
+        }
+    }
+
+    private int frameY(int y) {
+        synchronized (shownFrameLock) {
+            if (fittedHeight <= 0) return y;
+            return y < fittedY ? -1 : (int) ((long) (y - fittedY) * screenHeight / fittedHeight);
+        }
+    }
 
     // ---- keys ----
     //
@@ -811,15 +899,27 @@ public class TheGameCanvas extends Canvas implements Runnable {
     /** The most recent key down, 0 after any key up. */
     private int lastKeyDown;
 
+    /**
+     * A full-screen canvas hears the soft keys as -6 and -7 (Calendar and
+     * Addressbook), so the phone's Exit command cannot be reached: both soft
+     * keys held together close the running program as Exit does, and at the
+     * end strip any key, the right soft key ("Exit") among them, quits.
+     */
+    static final int LEFT_SOFT_KEY = -6, RIGHT_SOFT_KEY = -7;
+
     protected void keyPressed(int keyCode) {
         int key = tableKey(keyCode);
+        boolean bothSoftKeys;
         synchronized (inputLock) {
             if (key >= 0) {
                 keysHeld[key] = true;
                 lastKeyDown = key;
             }
+            bothSoftKeys = (keyCode == LEFT_SOFT_KEY || keyCode == RIGHT_SOFT_KEY)
+                    && keysHeld[PHONE_KEY_PC_KEYS[-LEFT_SOFT_KEY - 1]] && keysHeld[PHONE_KEY_PC_KEYS[-RIGHT_SOFT_KEY - 1]];
         }
-        keyAfterEnd();
+        if (bothSoftKeys) close();
+        else keyAfterEnd();
     }
 
     protected void keyReleased(int keyCode) {
@@ -900,6 +1000,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
     private int touchX, touchY;
 
     protected void pointerPressed(int x, int y) {
+        x = frameX(x);
+        y = frameY(y);
         if (!onScreen(x, y)) return;
         synchronized (inputLock) {
             touching = true;
@@ -909,6 +1011,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     protected void pointerDragged(int x, int y) {
+        x = frameX(x);
+        y = frameY(y);
         if (!onScreen(x, y)) return;
         synchronized (inputLock) {
             if (touching || pointerDown) followPointer(x, y);
@@ -2628,18 +2732,29 @@ public class TheGameCanvas extends Canvas implements Runnable {
     /** The desktop's square wave swings a tenth of full scale: -20 dB, level 10. */
     static final int BEEP_VOLUME = 10;
 
-    /** A loaded WAV slot has wavLoaded set; its player is null on a phone without WAV sound. */
+    /**
+     * A loaded WAV slot keeps its file and level; a loaded music slot keeps
+     * the name of its file. Players are made when a slot first plays, not
+     * when it loads, since some phones hold only one prefetched player at a
+     * time. Whatever a player throws (a phone whose audio fails) makes its
+     * slot silent and the program goes on, as on the desktop without a sound
+     * device; only a file that is not of its kind has its load refused.
+     */
     private final boolean[] wavLoaded = new boolean[WAV_SLOTS];
     private final boolean[] wavPlaying = new boolean[WAV_SLOTS];
-    private final Player[] wavPlayers = new Player[WAV_SLOTS];
+    private final byte[][] wavFiles = new byte[WAV_SLOTS][];
+    private final int[] wavLevels = new int[WAV_SLOTS];
     /**
      * musicLoaded is what the program loaded; musicOpen whether the slot's
      * song is open now (a failed load closes it but leaves the slot loaded).
      */
     private final boolean[] musicLoaded = new boolean[2 * MUSIC_SLOTS];
     private final boolean[] musicOpen = new boolean[2 * MUSIC_SLOTS];
-    private final Player[] musicPlayers = new Player[2 * MUSIC_SLOTS];
+    private final String[] musicFiles = new String[2 * MUSIC_SLOTS];
     private boolean musicReady, musicPlaying;
+    /** The players of WAV slots 0..62, then of music slots 0..15 at FIRST_MUSIC_PLAYER onwards. */
+    private final Player[] players = new Player[WAV_SLOTS + 2 * MUSIC_SLOTS];
+    static final int FIRST_MUSIC_PLAYER = WAV_SLOTS;
 
     public void bLoadWav(int slot, String resource) {
         InputStream in = getClass().getResourceAsStream(resource);
@@ -2652,34 +2767,32 @@ public class TheGameCanvas extends Canvas implements Runnable {
         if (wavLoaded[i]) emptyWav(i);
         byte[] wave = readAll(in, MESSAGE_CANNOT_LOAD_WAV);
         if (!isWave(wave)) fail(MESSAGE_CANNOT_LOAD_WAV);
-        if (canPlay(WAV_TYPE)) {
-            Player p = openPlayer(new java.io.ByteArrayInputStream(wave), WAV_TYPE);
-            if (p == null) fail(MESSAGE_CANNOT_LOAD_WAV);
-            wavPlayers[i] = p;
-            setLevel(p, 100);
-        }
+        wavFiles[i] = wave;
+        wavLevels[i] = 100;
         wavLoaded[i] = true;
     }
 
     public void bPlayWav(int slot) {
-        Player p = loadedWav(slot);
+        loadedWav(slot);
+        int i = slot - 1;
+        Player p = player(i);
         // Playing again restarts the sample from its beginning.
         boolean alreadyPlaying = p != null && p.getState() == Player.STARTED;
         if (p != null) {
             try {
                 p.setMediaTime(0);
                 if (!alreadyPlaying) p.start();
-            } catch (MediaException e) {
-                // a sample the phone will not start stays silent, as a sound buffer that does not play
+            } catch (Exception e) {
+                silence(i);
             }
         }
-        if (!alreadyPlaying) wavPlaying[slot - 1] = true;
+        if (!alreadyPlaying) wavPlaying[i] = true;
     }
 
     public void bStopWav(int slot) {
-        Player p = loadedWav(slot);
+        loadedWav(slot);
         int i = slot - 1;
-        if (wavPlaying[i] && stopPlayer(p)) wavPlaying[i] = false;
+        if (wavPlaying[i] && stopPlayer(i)) wavPlaying[i] = false;
     }
 
     public void bFreeWav(int slot) {
@@ -2688,22 +2801,22 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     public void bWavVol(int slot, int volume) {
-        Player p = loadedWav(slot);
+        loadedWav(slot);
         if (volume < 0 || volume > 100) fail(MESSAGE_OUT_OF_RANGE);
-        if (p != null) setLevel(p, volume >= 40 ? 100 : VOLUME_LEVELS[volume]);
+        int i = slot - 1;
+        wavLevels[i] = volume >= 40 ? 100 : VOLUME_LEVELS[volume];
+        if (players[i] != null) setLevel(i);
     }
 
-    /** The checks every command on a loaded WAV slot starts with; returns its player. */
-    private Player loadedWav(int slot) {
+    /** The checks every command on a loaded WAV slot starts with. */
+    private void loadedWav(int slot) {
         if (slot < 1 || slot > WAV_SLOTS) fail(MESSAGE_OUT_OF_RANGE);
         if (!wavLoaded[slot - 1]) fail(MESSAGE_WAV_NOT_LOADED);
-        return wavPlayers[slot - 1];
     }
 
     private void emptyWav(int i) {
-        stopPlayer(wavPlayers[i]);
-        if (wavPlayers[i] != null) wavPlayers[i].close();
-        wavPlayers[i] = null;
+        closePlayer(i);
+        wavFiles[i] = null;
         wavLoaded[i] = wavPlaying[i] = false;
     }
 
@@ -2731,13 +2844,10 @@ public class TheGameCanvas extends Canvas implements Runnable {
         // or it would stay open with no way to reach it.
         if (musicReady || musicLoaded[i]) closeSong(i);
         musicReady = musicPlaying = false;
-        if (canPlay(MUSIC_TYPES[kind])) {
-            Player p = openPlayer(in, MUSIC_TYPES[kind]);
-            if (p == null) fail(MUSIC_MESSAGES[kind][0]);
-            musicPlayers[i] = p;
-        } else {
-            closeQuietly(in);
-        }
+        boolean song = isSong(kind, in);
+        closeQuietly(in);
+        if (!song && canPlay(MUSIC_TYPES[kind])) fail(MUSIC_MESSAGES[kind][0]);
+        musicFiles[i] = resource;
         musicOpen[i] = true;
         musicReady = true;
         musicLoaded[i] = true;
@@ -2757,7 +2867,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // Stop and free act on the slot's own song whatever the shared ready
     // flag says: a song left playing or open could never be reached again.
     private void stopMusic(int kind, int slot) {
-        stopPlayer(musicPlayers[loadedSong(kind, slot)]);
+        stopPlayer(FIRST_MUSIC_PLAYER + loadedSong(kind, slot));
         musicPlaying = false;
     }
 
@@ -2771,9 +2881,14 @@ public class TheGameCanvas extends Canvas implements Runnable {
     /** The play position in milliseconds; 0 while no song is ready or the player cannot tell. */
     private int musicPosition(int kind, int slot) {
         int i = loadedSong(kind, slot);
-        if (!musicReady || musicPlayers[i] == null) return 0;
-        long microseconds = musicPlayers[i].getMediaTime();
-        return microseconds < 0 ? 0 : (int) (microseconds / 1000);
+        Player p = players[FIRST_MUSIC_PLAYER + i];
+        if (!musicReady || p == null) return 0;
+        try {
+            long microseconds = p.getMediaTime();
+            return microseconds < 0 ? 0 : (int) (microseconds / 1000);
+        } catch (Exception e) {
+            return 0;
+        }
     }
 
     /** The checks every command on a loaded music slot starts with; returns its index. */
@@ -2784,32 +2899,32 @@ public class TheGameCanvas extends Canvas implements Runnable {
         return i;
     }
 
-    /** Plays an open song from its start; false when it is not open or will not play. */
+    /** Plays an open song from its start; false only when it is not open. */
     private boolean playFromStart(int i) {
         if (!musicOpen[i]) return false;
-        Player p = musicPlayers[i];
+        int n = FIRST_MUSIC_PLAYER + i;
+        Player p = player(n);
         if (p == null) return true;
         try {
             if (p.getState() == Player.STARTED) p.stop();
             p.setMediaTime(0);
             p.start();
-            return true;
-        } catch (MediaException e) {
-            return false;
+        } catch (Exception e) {
+            silence(n);
         }
+        return true;
     }
 
     private void closeSong(int i) {
-        stopPlayer(musicPlayers[i]);
-        if (musicPlayers[i] != null) musicPlayers[i].close();
-        musicPlayers[i] = null;
+        closePlayer(FIRST_MUSIC_PLAYER + i);
+        musicFiles[i] = null;
         musicOpen[i] = false;
     }
 
     /** The end of the program silences everything: WAVs stop, songs close. */
     private void stopAllSound() {
         for (int i = 0; i < WAV_SLOTS; i++)
-            if (wavPlaying[i] && stopPlayer(wavPlayers[i])) wavPlaying[i] = false;
+            if (wavPlaying[i] && stopPlayer(i)) wavPlaying[i] = false;
         for (int i = 0; i < 2 * MUSIC_SLOTS; i++)
             if (musicLoaded[i]) closeSong(i);
         musicReady = musicPlaying = false;
@@ -2821,7 +2936,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
         if (note < FIRST_BEEP_NOTE || note > LAST_BEEP_NOTE) return;
         try {
             Manager.playTone(Math.max(note, LOWEST_BEEP_NOTE), milliseconds, BEEP_VOLUME);
-        } catch (MediaException e) {
+        } catch (Exception e) {
             // a phone without tones keeps the time all the same
         }
         bPause(milliseconds);
@@ -2829,38 +2944,115 @@ public class TheGameCanvas extends Canvas implements Runnable {
 
     /** Whether the phone plays this media type at all. */
     private static boolean canPlay(String type) {
-        String[] types = Manager.getSupportedContentTypes(null);
+        String[] types;
+        try {
+            types = Manager.getSupportedContentTypes(null);
+        } catch (Exception e) {
+            return false;
+        }
         for (int i = 0; types != null && i < types.length; i++)
             if (type.equals(types[i])) return true;
         return false;
     }
 
-    /** A player made ready to start at once, or null when the phone refuses the file. */
-    private static Player openPlayer(InputStream in, String type) {
+    private static String playerType(int n) {
+        if (n < FIRST_MUSIC_PLAYER) return WAV_TYPE;
+        return MUSIC_TYPES[(n - FIRST_MUSIC_PLAYER) / MUSIC_SLOTS];
+    }
+
+    /**
+     * The slot's player, made ready to start now when it has none; null when
+     * the phone does not play its kind or will not make one. A phone that
+     * refuses may be holding its only player for another slot, so the other
+     * players make way and it is asked once more.
+     */
+    private Player player(int n) {
+        if (players[n] != null || !canPlay(playerType(n))) return players[n];
+        Player p = openPlayer(n);
+        if (p == null) {
+            for (int other = 0; other < players.length; other++)
+                if (other != n) closePlayer(other);
+            p = openPlayer(n);
+        }
+        players[n] = p;
+        if (p != null && n < FIRST_MUSIC_PLAYER) setLevel(n);
+        return p;
+    }
+
+    private Player openPlayer(int n) {
+        InputStream in;
+        if (n < FIRST_MUSIC_PLAYER) in = new java.io.ByteArrayInputStream(wavFiles[n]);
+        else in = getClass().getResourceAsStream(musicFiles[n - FIRST_MUSIC_PLAYER]);
+        if (in == null) return null;
+        Player p = null;
         try {
-            Player p = Manager.createPlayer(in, type);
+            p = Manager.createPlayer(in, playerType(n));
             p.realize();
             p.prefetch();
             return p;
         } catch (Exception e) {
+            if (p != null) closeQuietly(p);
+            closeQuietly(in);
             return null;
         }
     }
 
-    /** Stops a player; true when it stopped or there is none. */
-    private static boolean stopPlayer(Player p) {
-        if (p == null) return true;
+    /** Stops a slot's player; true when it stopped or there is none. A player that throws is let go. */
+    private boolean stopPlayer(int n) {
+        if (players[n] == null) return true;
         try {
-            p.stop();
+            players[n].stop();
             return true;
-        } catch (MediaException e) {
+        } catch (Exception e) {
+            silence(n);
             return false;
         }
     }
 
-    private static void setLevel(Player p, int level) {
-        VolumeControl volume = (VolumeControl) p.getControl("VolumeControl");
-        if (volume != null) volume.setLevel(level);
+    private void closePlayer(int n) {
+        if (players[n] == null) return;
+        stopPlayer(n);
+        silence(n);
+    }
+
+    /** The slot keeps no player: it is silent until it next plays. */
+    private void silence(int n) {
+        if (players[n] != null) closeQuietly(players[n]);
+        players[n] = null;
+    }
+
+    private static void closeQuietly(Player p) {
+        try {
+            p.close();
+        } catch (Exception e) {
+            // a player that cannot close is dropped all the same
+        }
+    }
+
+    private void setLevel(int n) {
+        try {
+            VolumeControl volume = (VolumeControl) players[n].getControl("VolumeControl");
+            if (volume != null) volume.setLevel(wavLevels[n]);
+        } catch (Exception e) {
+            // the volume stays as the phone has it
+        }
+    }
+
+    /**
+     * Whether a song starts as a file of its kind must: "MThd" for MIDI, an
+     * ID3 tag or a frame sync for MP3. A file that does not is refused on
+     * every phone, as the desktop refuses to open it.
+     */
+    private static boolean isSong(int kind, InputStream in) {
+        byte[] head = new byte[4];
+        int got = 0;
+        try {
+            for (int n; got < head.length && (n = in.read(head, got, head.length - got)) > 0; ) got += n;
+        } catch (java.io.IOException e) {
+            return false;
+        }
+        if (kind == MIDI) return got == 4 && isId(head, 0, "MThd");
+        return got >= 3 && isId(head, 0, "ID3") || got >= 2 && (head[0] & 0xFF) == 0xFF && (head[1] & 0xE0) == 0xE0;
     }
 
     /**
@@ -2894,7 +3086,7 @@ public class TheGameCanvas extends Canvas implements Runnable {
     }
 
     private static boolean isId(byte[] b, int at, String id) {
-        for (int i = 0; i < 4; i++)
+        for (int i = 0; i < id.length(); i++)
             if (b[at + i] != id.charAt(i)) return false;
         return true;
     }

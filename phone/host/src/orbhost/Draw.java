@@ -1,10 +1,8 @@
 package orbhost;
 
 import java.io.ByteArrayInputStream;
-import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
-import java.io.PrintStream;
 import java.lang.reflect.Constructor;
 import java.lang.reflect.Field;
 import java.lang.reflect.InvocationTargetException;
@@ -95,33 +93,26 @@ final class Draw {
         int[] size = Host.screenSize(trailer);
         Phone phone = new Phone(templates, new Attributes(), size[0], size[1]);
         Phone.setCurrent(phone);
-        PrintStream console = System.out;
-        // What the game class prints is the run mode's log; here it is not wanted.
-        System.setOut(new PrintStream(new ByteArrayOutputStream(), true, StandardCharsets.ISO_8859_1));
-        try {
-            Class<?> game = templates.loadClass("program.TheGameCanvas");
-            Constructor<?> make = game.getConstructor(templates.loadClass("program.GameMidlet"));
-            Canvas canvas = (Canvas) make.newInstance((Object) null);
-            phone.show(canvas);
-            Method startUp = game.getDeclaredMethod("startUp");
-            startUp.setAccessible(true);
-            startUp.invoke(canvas);
-            String outcome = "completed";
-            for (List<String> call : calls) {
-                try {
-                    if (!deliver(phone, canvas, call)) invoke(game, canvas, call);
-                } catch (InvocationTargetException e) {
-                    outcome = endMessage(templates, game, canvas);
-                    break;
-                }
+        Class<?> game = templates.loadClass("program.TheGameCanvas");
+        Constructor<?> make = game.getConstructor(templates.loadClass("program.GameMidlet"));
+        Canvas canvas = (Canvas) make.newInstance((Object) null);
+        phone.show(canvas);
+        Method startUp = game.getDeclaredMethod("startUp");
+        startUp.setAccessible(true);
+        startUp.invoke(canvas);
+        String outcome = "completed";
+        for (List<String> call : calls) {
+            try {
+                if (!deliver(phone, canvas, call)) invoke(game, canvas, call);
+            } catch (InvocationTargetException e) {
+                outcome = endMessage(templates, game, canvas);
+                break;
             }
-            phone.repaint(canvas);
-            ImageIO.write(phone.frame(), "png", png.toFile());
-            phone.writeRecordStores(png.toAbsolutePath().getParent());
-            return outcome;
-        } finally {
-            System.setOut(console);
         }
+        phone.repaint(canvas);
+        ImageIO.write(phone.frame(), "png", png.toFile());
+        phone.writeRecordStores(png.toAbsolutePath().getParent());
+        return outcome;
     }
 
     private static String trailer(List<String> words) {

@@ -1,9 +1,7 @@
 package orbhost;
 
-import java.io.ByteArrayOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
-import java.io.PrintStream;
 import java.io.PrintWriter;
 import java.lang.reflect.Method;
 import java.net.URL;
@@ -11,7 +9,6 @@ import java.net.URLClassLoader;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
-import java.util.ArrayList;
 import java.util.List;
 import java.util.jar.JarFile;
 import javax.imageio.ImageIO;
@@ -22,19 +19,23 @@ import javax.microedition.midlet.MIDlet;
 /**
  * Runs phone packages on the desktop without a display.
  *
- *   run [--events LIST] [--timeout MS] JAR PNG LOG [JAR PNG LOG ...]
+ *   run [--events LIST] [--timeout MS] [--screen WxH] [--rms FOLDER] JAR PNG LOG [JAR PNG LOG ...]
  *       starts each JAR's MIDlet, feeds the events (comma-separated: "kCODE"
  *       a key pressed and let go, "dCODE" / "uCODE" a key down / up, "tX:Y"
  *       a touch, "pX:Y" / "mX:Y" / "rX:Y" the pointer pressed / dragged /
  *       released, "o" the display turned, "wMS" a wait of MS milliseconds,
  *       "x" the Exit command; or the name of a frame-keyed input script in
  *       orbrt's form, see InputScript), waits for the
- *       program to end and writes the final frame and a log: the end line the
+ *       program to end and writes the final frame (as the phone shows it,
+ *       without the end strip) and a log: the end line the
  *       program reported ("message|Line n", or "No end" when it did not end
  *       in time), then each text it drew, one per line. When the program
  *       used sound, LOG.sound lists what its media players were asked to do
  *       (see javax.microedition.media.Manager), one request per line. Prints
- *       how long each JAR took from opening to its first frame.
+ *       how long each JAR took from opening to its first frame. --screen
+ *       gives the phone a canvas of W x H instead of the program's own size;
+ *       --rms keeps the record stores in FOLDER from one run to the next.
+ *       -Dorbhost.audio=broken makes a phone whose audio fails (see Manager).
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.
@@ -52,61 +53,78 @@ public final class Host {
         else if (args.length > 0 && args[0].equals("verify")) status = Verify.verify(List.of(args).subList(1, args.length));
         else if (args.length > 0 && args[0].equals("draw")) status = Draw.draw(List.of(args).subList(1, args.length));
         else {
-            System.err.println("usage: run [--events LIST] [--timeout MS] JAR PNG LOG ... | verify JAR..."
+            System.err.println("usage: run [--events LIST] [--timeout MS] [--screen WxH] [--rms FOLDER] JAR PNG LOG ... | verify JAR..."
                     + " | draw [--resources FOLDER] PROGRAM_FOLDER SCRIPT PNG ...");
             status = 2;
         }
         System.exit(status);
     }
 
-    private static int run(String[] args) throws Exception {
+    /** How the phone of a run is set up: its canvas size (0 for the program's own) and where its record stores live. */
+    private static final class Setup {
         String events = "";
         long timeout = 10000;
+        int screenWidth, screenHeight;
+        Path rms;
+    }
+
+    private static int run(String[] args) throws Exception {
+        Setup setup = new Setup();
         int i = 1;
-        for (; i < args.length && args[i].startsWith("--"); i += 2) {
-            if (args[i].equals("--events")) events = args[i + 1];
-            else if (args[i].equals("--timeout")) timeout = Long.parseLong(args[i + 1]);
+        for (; i + 1 < args.length && args[i].startsWith("--"); i += 2) {
+            String value = args[i + 1];
+            switch (args[i]) {
+                case "--events": setup.events = value; break;
+                case "--timeout": setup.timeout = Long.parseLong(value); break;
+                case "--rms": setup.rms = Path.of(value); break;
+                case "--screen": {
+                    String[] wh = value.split("x");
+                    if (wh.length != 2) throw new IllegalArgumentException("--screen WIDTHxHEIGHT expected");
+                    setup.screenWidth = Integer.parseInt(wh[0]);
+                    setup.screenHeight = Integer.parseInt(wh[1]);
+                    if (setup.screenWidth < 1 || setup.screenHeight < 1) throw new IllegalArgumentException("empty screen");
+                    break;
+                }
+                default: throw new IllegalArgumentException("unknown option " + args[i]);
+            }
         }
         if ((args.length - i) % 3 != 0 || i == args.length) throw new IllegalArgumentException("JAR PNG LOG triples expected");
         int failures = 0;
         for (; i < args.length; i += 3)
-            if (!runOne(Path.of(args[i]), Path.of(args[i + 1]), Path.of(args[i + 2]), events, timeout)) failures++;
+            if (!runOne(Path.of(args[i]), Path.of(args[i + 1]), Path.of(args[i + 2]), setup)) failures++;
         return failures == 0 ? 0 : 1;
     }
 
-    private static boolean runOne(Path jarPath, Path png, Path log, String events, long timeout) throws Exception {
-        PrintStream console = System.out;
-        ByteArrayOutputStream printed = new ByteArrayOutputStream();
+    private static boolean runOne(Path jarPath, Path png, Path log, Setup setup) throws Exception {
         String endLine;
         Phone phone;
         try (JarFile jar = new JarFile(jarPath.toFile());
              URLClassLoader loader = new URLClassLoader(new URL[] {jarPath.toUri().toURL()}, Host.class.getClassLoader())) {
-            int[] size = screenSize(packageData(loader));
+            int[] size = setup.screenWidth > 0 ? new int[] {setup.screenWidth, setup.screenHeight}
+                    : screenSize(packageData(loader));
             phone = new Phone(loader, jar.getManifest().getMainAttributes(), size[0], size[1]);
+            if (setup.rms != null) phone.readRecordStores(setup.rms);
             Phone.setCurrent(phone);
             // Before the program starts, so that its first Update already counts.
-            if (isScriptFile(events)) phone.play(InputScript.read(Path.of(events)));
+            if (isScriptFile(setup.events)) phone.play(InputScript.read(Path.of(setup.events)));
             String midletClass = phone.property("MIDlet-1").split(",")[2].trim();
-            System.setOut(new PrintStream(printed, true, StandardCharsets.ISO_8859_1));
             MIDlet midlet = (MIDlet) loader.loadClass(midletClass).getDeclaredConstructor().newInstance();
             Method startApp = MIDlet.class.getDeclaredMethod("startApp");
             startApp.setAccessible(true);
             startApp.invoke(midlet);
-            if (!isScriptFile(events)) deliver(phone, events);
-            endLine = awaitEndLine(phone, printed, timeout);
-            console.println(jarPath.getFileName() + ": first frame after " + phone.millisToFirstFrame() + " ms");
+            if (!isScriptFile(setup.events)) deliver(phone, setup.events);
+            endLine = awaitEndLine(phone, setup.timeout);
+            System.out.println(jarPath.getFileName() + ": first frame after " + phone.millisToFirstFrame() + " ms");
             Displayable shown = phone.shown();
-            if (shown instanceof Canvas) phone.repaint((Canvas) shown);
-            ImageIO.write(phone.frame(), "png", png.toFile());
+            ImageIO.write(shown instanceof Canvas ? phone.frameOnly((Canvas) shown) : phone.frame(), "png", png.toFile());
             // The end screen waits for a key before the MIDlet ends.
             if (shown instanceof Canvas) ((Canvas) shown).hostKey(0);
             phone.awaitEnd(1000);
-        } finally {
-            System.setOut(console);
         }
+        if (setup.rms != null) phone.saveRecordStores(setup.rms);
         try (PrintWriter out = new PrintWriter(Files.newBufferedWriter(log, StandardCharsets.ISO_8859_1))) {
             out.println(endLine == null ? "No end" : endLine);
-            for (String line : consoleLines(printed))
+            for (String line : phone.heardLines())
                 if (line.startsWith("print ")) out.println(line.substring(6));
         }
         List<String> sound = phone.soundLog();
@@ -114,21 +132,14 @@ public final class Host {
         return endLine != null;
     }
 
-    /** The program's "end" console line, or null when none came in time. */
-    private static String awaitEndLine(Phone phone, ByteArrayOutputStream printed, long timeout) throws InterruptedException {
+    /** The program's "end" line, or null when none came in time. */
+    private static String awaitEndLine(Phone phone, long timeout) throws InterruptedException {
         long deadline = System.currentTimeMillis() + timeout;
         while (true) {
-            for (String line : consoleLines(printed))
+            for (String line : phone.heardLines())
                 if (line.startsWith("end ")) return line.substring(4);
             if (System.currentTimeMillis() > deadline || phone.awaitEnd(10)) return null;
         }
-    }
-
-    private static List<String> consoleLines(ByteArrayOutputStream printed) {
-        List<String> lines = new ArrayList<>();
-        for (String line : printed.toString(StandardCharsets.ISO_8859_1).split("\n"))
-            lines.add(line.endsWith("\r") ? line.substring(0, line.length() - 1) : line);
-        return lines;
     }
 
     /** --events names a frame-keyed input script (see InputScript) rather than listing the events. */

@@ -1,8 +1,14 @@
 package orbhost;
 
 import java.awt.image.BufferedImage;
+import java.io.DataInputStream;
+import java.io.DataOutputStream;
 import java.io.IOException;
 import java.io.InputStream;
+import java.net.URLDecoder;
+import java.net.URLEncoder;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.DirectoryStream;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.util.ArrayList;
@@ -36,6 +42,8 @@ public final class Phone {
     private boolean turning;
     private int updatesShown;
     private volatile InputScript script;
+    /** What the program's TextListener heard, line after line. */
+    private final StringBuilder heard = new StringBuilder();
 
     Phone(ClassLoader jar, Attributes manifest, int width, int height) {
         this.jar = jar;
@@ -116,6 +124,24 @@ public final class Phone {
         return frame;
     }
 
+    /** The program's final frame as the phone shows it, without the end strip. */
+    synchronized BufferedImage frameOnly(Canvas c) {
+        BufferedImage picture = new BufferedImage(frame.getWidth(), frame.getHeight(), BufferedImage.TYPE_INT_RGB);
+        c.hostPaint(Graphics.hostFrameGraphics(picture));
+        return picture;
+    }
+
+    synchronized void heard(String text) {
+        heard.append(text);
+    }
+
+    /** The complete lines the program's TextListener heard so far. */
+    synchronized List<String> heardLines() {
+        List<String> lines = new ArrayList<>(List.of(heard.toString().split("\n", -1)));
+        lines.remove(lines.size() - 1);
+        return lines;
+    }
+
     /** One request to the media players, in the order they came. */
     public synchronized void sound(String line) {
         soundLog.add(line);
@@ -153,6 +179,53 @@ public final class Phone {
 
     public synchronized void deleteRecordStore(String name) {
         recordStores.remove(name);
+    }
+
+    /**
+     * Record stores kept between runs: one file per store in the folder,
+     * named by the store, holding its record count and then each record as
+     * a length (-1 for a deleted record) and its bytes.
+     */
+    synchronized void readRecordStores(Path folder) throws IOException {
+        if (!Files.isDirectory(folder)) return;
+        try (DirectoryStream<Path> stores = Files.newDirectoryStream(folder, "*" + STORE_SUFFIX)) {
+            for (Path file : stores) {
+                String name = file.getFileName().toString();
+                List<byte[]> records = new ArrayList<>();
+                try (DataInputStream in = new DataInputStream(Files.newInputStream(file))) {
+                    for (int count = in.readInt(); count > 0; count--) {
+                        int length = in.readInt();
+                        records.add(length < 0 ? null : in.readNBytes(length));
+                    }
+                }
+                String store = name.substring(0, name.length() - STORE_SUFFIX.length());
+                recordStores.put(URLDecoder.decode(store, StandardCharsets.UTF_8), records);
+            }
+        }
+    }
+
+    synchronized void saveRecordStores(Path folder) throws IOException {
+        Files.createDirectories(folder);
+        try (DirectoryStream<Path> stores = Files.newDirectoryStream(folder, "*" + STORE_SUFFIX)) {
+            for (Path file : stores) Files.delete(file);
+        }
+        for (Map.Entry<String, List<byte[]>> store : recordStores.entrySet()) {
+            try (DataOutputStream out = new DataOutputStream(
+                    Files.newOutputStream(folder.resolve(storeFileName(store.getKey()))))) {
+                out.writeInt(store.getValue().size());
+                for (byte[] record : store.getValue()) {
+                    out.writeInt(record == null ? -1 : record.length);
+                    if (record != null) out.write(record);
+                }
+            }
+        }
+    }
+
+    static final String STORE_SUFFIX = ".store";
+
+    /** A store's name may hold any character; its file's name is escaped. */
+    private static String storeFileName(String store) {
+        return URLEncoder.encode(store, StandardCharsets.UTF_8) + STORE_SUFFIX;
     }
 
     /** Writes the first record of every store that has one into the folder as NAME.rs. */

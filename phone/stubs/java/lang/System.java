@@ -1,7 +1,5 @@
 package java.lang;
 public final class System {
-    public static final java.io.PrintStream out = null;
-    public static final java.io.PrintStream err = null;
     public static native long currentTimeMillis();
     public static native void arraycopy(Object src, int srcPos, Object dst, int dstPos, int length);
     public static native void gc();

@@ -2,6 +2,7 @@ package javax.microedition.lcdui;
 public class Graphics {
     public static final int TOP = 16;
     public static final int LEFT = 4;
+    public static final int RIGHT = 8;
     public native void setColor(int rgb);
     public native void setClip(int x, int y, int w, int h);
     public native void fillRect(int x, int y, int w, int h);

@@ -4,17 +4,30 @@ import java.awt.Color;
 import java.awt.Graphics2D;
 import java.awt.image.BufferedImage;
 
-/** MIDP drawing on a Java 2D image. */
+/**
+ * MIDP drawing on a Java 2D image. Like a phone, it refuses a drawRGB
+ * rectangle that does not lie on the image. A frame-only Graphics draws
+ * what drawRGB gives, the program's frame, and nothing else: the host's
+ * final picture is made with one, so the end strip stays out of it.
+ */
 public class Graphics {
     public static final int HCENTER = 1, VCENTER = 2, LEFT = 4, RIGHT = 8, TOP = 16, BOTTOM = 32, BASELINE = 64;
     private final Graphics2D g;
+    private final BufferedImage target;
+    private final boolean frameOnly;
 
-    Graphics(BufferedImage target) {
+    Graphics(BufferedImage target, boolean frameOnly) {
         this.g = target.createGraphics();
+        this.target = target;
+        this.frameOnly = frameOnly;
     }
 
     public static Graphics hostGraphics(BufferedImage target) {
-        return new Graphics(target);
+        return new Graphics(target, false);
+    }
+
+    public static Graphics hostFrameGraphics(BufferedImage target) {
+        return new Graphics(target, true);
     }
 
     public void setColor(int rgb) {
@@ -26,11 +39,11 @@ public class Graphics {
     }
 
     public void fillRect(int x, int y, int w, int h) {
-        g.fillRect(x, y, w, h);
+        if (!frameOnly) g.fillRect(x, y, w, h);
     }
 
     public void drawLine(int x1, int y1, int x2, int y2) {
-        g.drawLine(x1, y1, x2, y2);
+        if (!frameOnly) g.drawLine(x1, y1, x2, y2);
     }
 
     public void drawImage(Image img, int x, int y, int anchor) {
@@ -43,6 +56,7 @@ public class Graphics {
     }
 
     public void drawString(String s, int x, int y, int anchor) {
+        if (frameOnly) return;
         int ascent = g.getFontMetrics().getAscent();
         int width = g.getFontMetrics().stringWidth(s);
         int left = anchorX(x, width, anchor);
@@ -53,6 +67,9 @@ public class Graphics {
     public void drawRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width, int height,
             boolean processAlpha) {
         if (width <= 0 || height <= 0) return;
+        if (x < 0 || y < 0 || x + width > target.getWidth() || y + height > target.getHeight())
+            throw new ArrayIndexOutOfBoundsException("drawRGB of " + width + " x " + height + " at (" + x + ", " + y
+                    + ") on a screen of " + target.getWidth() + " x " + target.getHeight());
         BufferedImage pixels = new BufferedImage(width, height, BufferedImage.TYPE_INT_ARGB);
         for (int row = 0; row < height; row++) {
             for (int column = 0; column < width; column++) {

@@ -67,7 +67,7 @@ public class Image {
     }
 
     public Graphics getGraphics() {
-        return new Graphics(pixels);
+        return new Graphics(pixels, false);
     }
 
     public int getWidth() {

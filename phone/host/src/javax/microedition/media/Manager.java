@@ -8,6 +8,9 @@ import orbhost.Phone;
  * The test host's media: players that play nothing and write what they are
  * asked to do to the run's sound log. The host plays WAV, MIDI and MP3,
  * unless started with -Dorbhost.silent=true, when it plays nothing at all.
+ * With -Dorbhost.audio=broken it is a phone whose audio fails: it names the
+ * three types, but every player throws at realize and prefetch and every
+ * tone throws, and the log notes each refusal as "failed".
  */
 public final class Manager {
     private static final String[] TYPES = {"audio/x-wav", "audio/midi", "audio/mpeg"};
@@ -15,6 +18,10 @@ public final class Manager {
 
     private static boolean silent() {
         return Boolean.getBoolean("orbhost.silent");
+    }
+
+    static boolean broken() {
+        return "broken".equals(System.getProperty("orbhost.audio"));
     }
 
     public static String[] getSupportedContentTypes(String protocol) {
@@ -31,6 +38,10 @@ public final class Manager {
 
     public static void playTone(int note, int duration, int volume) throws MediaException {
         if (silent()) throw new MediaException("no tones");
+        if (broken()) {
+            Phone.current().sound("tone " + note + " " + duration + " " + volume + " failed");
+            throw new MediaException("the audio device failed");
+        }
         if (note < 0 || note > 127 || duration < 0 || volume < 0 || volume > 100) throw new IllegalArgumentException();
         Phone.current().sound("tone " + note + " " + duration + " " + volume);
     }

@@ -47,6 +47,10 @@ final class RecordingPlayer implements Player, VolumeControl {
 
     public void realize() throws MediaException {
         checkOpen();
+        if (Manager.broken()) {
+            log("realize failed");
+            throw new MediaException("the audio device failed");
+        }
         log("realize");
         if (!acceptable) throw new MediaException("not a file of its type");
         if (state < REALIZED) state = REALIZED;
@@ -54,6 +58,10 @@ final class RecordingPlayer implements Player, VolumeControl {
 
     public void prefetch() throws MediaException {
         if (state < REALIZED) realize();
+        if (Manager.broken()) {
+            log("prefetch failed");
+            throw new MediaException("the audio device failed");
+        }
         log("prefetch");
         if (state < PREFETCHED) state = PREFETCHED;
     }

@@ -1,0 +1,2 @@
+package java.lang;
+public class InstantiationException extends Exception {}
