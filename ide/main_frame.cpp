@@ -389,8 +389,8 @@ void CMainFrame::createMenus() {
         showHelp(view ? QString::fromLatin1(view->helpTopic().c_str()) : QStringLiteral("userguide"));
     });
     addCommand(help, tr("&About ORB Basic..."), {}, [this] {
-        QMessageBox::about(this, tr("About ORB Basic"),
-                           tr("ORB Basic %1\nA development system for small phone games.\n"
+        QMessageBox::about(this, tr("About OrbBasic"),
+                           tr("OrbBasic %1\nA development system for small phone games.\n"
                               "Write, test and run programs, then package them for the phone.")
                                .arg(QString::fromLatin1(orbVersion.data(), qsizetype(orbVersion.size()))));
     });

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPushButton>
@@ -123,6 +124,21 @@ TEST_F(FrameFixture, MenusCarryTheirTextsAndShortcuts) {
     // The Tools commands follow what the current folder held at start-up.
     EXPECT_FALSE(frame->action(QStringLiteral("&Image Editor"))->isEnabled());
     EXPECT_FALSE(frame->action(QStringLiteral("&Map editor"))->isEnabled());
+}
+
+TEST_F(FrameFixture, TheAboutBoxSpellsTheProductOrbBasic) {
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->close();
+        }
+    });
+    frame->action(QStringLiteral("&About ORB Basic..."))->trigger();  // the menu text stays as it always was
+    EXPECT_EQ(title, QStringLiteral("About OrbBasic"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("OrbBasic "))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("ORB Basic")));
 }
 
 TEST_F(FrameFixture, AnsweringNoToTheExitQuestionKeepsEveryDocument) {
