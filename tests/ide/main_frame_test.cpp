@@ -40,7 +40,13 @@ struct RecordingBuilds : BuildService {
         }
         return outcome;
     }
+    bool stopLastRun() override {
+        ++stops;
+        return stopAnswer;
+    }
     BuildOutcome outcome;
+    int stops = 0;
+    bool stopAnswer = true;
     std::vector<std::string> stages;
     std::string outputName;
     std::vector<BuildCommand> modes;
@@ -476,12 +482,29 @@ TEST_F(FrameFixture, RunWhileTheLastRunGoesOnAsksFirst) {
     frame->run();
     frame->run();  // the error file was not written yet: the program still runs
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.stops, 0);
     EXPECT_EQ(builds.modes.size(), 1u);
     std::ofstream(folder / "orberr.tmp", std::ios::binary) << "0.88Program closed|Line 0\r\n";
     for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("closed")); ++i)
         QTest::qWait(50);
     frame->run();
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 2u);
+}
+
+TEST_F(FrameFixture, RunWhileTheLastRunGoesOnStopsItBeforeTheNewRun) {
+    frame->newDocument();
+    builds.outcome.compiled = true;
+    frame->askToRunAgain = [] { return true; };
+    frame->run();
+    builds.stopAnswer = false;  // the program would not end
+    frame->run();
+    EXPECT_EQ(builds.stops, 1);
+    EXPECT_EQ(builds.modes.size(), 1u);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("did not end")));
+    builds.stopAnswer = true;
+    frame->run();
+    EXPECT_EQ(builds.stops, 2);
     EXPECT_EQ(builds.modes.size(), 2u);
 }
 
