@@ -95,6 +95,7 @@ BuildResult build(const BuildRequest& request) {
     RuntimeStart start = startRuntime(request.programFolder / runtimeFileName,
                                       fs::absolute(request.workFolder, ec), folder, request.waitForRuntime);
     result.runtimeStarted = start.started;
+    result.runtime = start.running;
     result.runtimeExitStatus = start.exitStatus;
     result.stopSignal = start.forwardedSignal;
     if (!start.started) {

@@ -3,6 +3,7 @@
 // Nothing here talks to a user; the result says what to show.
 #pragma once
 
+#include "runtime_launcher.h"
 #include "work_folder_lock.h"
 
 #include <filesystem>
@@ -34,6 +35,7 @@ struct BuildResult {
     bool messageBoxWarning = false;       // the box carries the warning icon
     bool packaged = false;                // package mode: "Operation Complete"
     bool runtimeStarted = false;
+    RunningRuntime runtime;               // a run not waited for, so that it can be stopped
     int runtimeExitStatus = -1;           // when waited for
     int stopSignal = 0;                   // a waited run stopped by this signal, passed on to orbrt
 };

@@ -40,4 +40,7 @@ public:
     virtual BuildOutcome build(const DocumentBuild& request) = 0;
     // The Compile command; the request's mode is not used.
     virtual BuildOutcome compilePackage(const DocumentBuild& request, CompileProgress& progress) = 0;
+    // Ends the program of the last Run as its close box does, waiting briefly;
+    // true when it is no longer running (or never was).
+    virtual bool stopLastRun() = 0;
 };

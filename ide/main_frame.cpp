@@ -145,8 +145,8 @@ CMainFrame::CMainFrame(Environment& environment) : env(environment) {
     };
     askToRunAgain = [this] {
         return QMessageBox::question(this, mainTitle,
-                                     tr("The program of the last Run has not ended yet; a second one would share its "
-                                        "work folder.\nClose the running program first. Start another one anyway?"),
+                                     tr("The program of the last Run has not ended yet, and a second one would share "
+                                        "its work folder.\nStop it and start the new run?"),
                                      QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
     askLineNumber = [this](int current, int count) {
@@ -389,8 +389,8 @@ void CMainFrame::createMenus() {
         showHelp(view ? QString::fromLatin1(view->helpTopic().c_str()) : QStringLiteral("userguide"));
     });
     addCommand(help, tr("&About ORB Basic..."), {}, [this] {
-        QMessageBox::about(this, tr("About ORB Basic"),
-                           tr("ORB Basic %1\nA development system for small phone games.\n"
+        QMessageBox::about(this, tr("About OrbBasic"),
+                           tr("OrbBasic %1\nA development system for small phone games.\n"
                               "Write, test and run programs, then package them for the phone.")
                                .arg(QString::fromLatin1(orbVersion.data(), qsizetype(orbVersion.size()))));
     });
@@ -698,7 +698,14 @@ void CMainFrame::goToLine() {
 
 void CMainFrame::run() {
     // The runtime writes the error file when it ends; until then the last Run is still going.
-    if (runWatch->isActive() && !askToRunAgain()) return;
+    if (runWatch->isActive()) {
+        if (!askToRunAgain()) return;
+        if (!env.builds.stopLastRun()) {
+            statusBar()->showMessage(tr("The running program did not end; close it and Run again."));
+            return;
+        }
+        runWatch->stop();
+    }
     build(BuildCommand::Run);
 }
 void CMainFrame::test() { build(BuildCommand::Test); }

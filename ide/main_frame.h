@@ -69,7 +69,7 @@ public:
     std::function<bool(const QString& path)> askToOverwrite;
     // A warning that needs no answer (a file opened read-only); replaced in tests.
     std::function<void(const QString& text)> warn;
-    // Run while the program of the last Run has not ended yet: Yes starts another. Replaced in tests.
+    // Run while the program of the last Run has not ended yet: Yes stops it and starts the new run. Replaced in tests.
     std::function<bool()> askToRunAgain;
     // Go to Line asks for a line number between 1 and the count; 0 when cancelled. Replaced in tests.
     std::function<int(int current, int count)> askLineNumber;

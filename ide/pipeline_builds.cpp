@@ -30,7 +30,15 @@ BuildOutcome outcomeOf(const BuildResult& result) {
 }  // namespace
 
 BuildOutcome PipelineBuilds::build(const DocumentBuild& document) {
-    return outcomeOf(::build(pipelineRequest(document, document.mode == BuildCommand::Run ? BuildMode::Run : BuildMode::Test)));
+    const BuildResult result =
+        ::build(pipelineRequest(document, document.mode == BuildCommand::Run ? BuildMode::Run : BuildMode::Test));
+    if (result.runtimeStarted) lastRun = result.runtime;
+    return outcomeOf(result);
+}
+
+bool PipelineBuilds::stopLastRun() {
+    // Long enough for the runtime to write its error file and save its archives.
+    return stopRuntime(lastRun, std::chrono::seconds(3));
 }
 
 BuildOutcome PipelineBuilds::compilePackage(const DocumentBuild& document, CompileProgress& progress) {

@@ -1,11 +1,13 @@
 // The command-line driver and the build pipeline's files in the work folder.
 #include "build_pipeline.h"
+#include "runtime_launcher.h"
 #include "source_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -138,6 +140,35 @@ TEST_F(BuildCommand, RunWithoutRuntimeReportsThatItCannotStart) {
     EXPECT_FALSE(result.runtimeStarted);
     EXPECT_EQ(result.messageBox, "Cannot execute ORBRT.EXE");
     EXPECT_FALSE(fs::exists(dir / "work/orberr.tmp"));
+}
+
+// The environment's Run: the runtime runs on by itself, and a second Run stops
+// it first, as its close box does.
+TEST_F(BuildCommand, ADetachedRunIsKnownByItsProcessAndStopsAsClosed) {
+    setenv("ORBRT_HEADLESS", "1", 0);
+    BuildRequest request;
+    request.lines = {"x = 1", "Do : Loop"};
+    request.workFolder = dir / "work";
+    request.programFolder = ORB_PROGRAM_FOLDER;
+    request.mode = BuildMode::Run;
+    BuildResult result = build(request);
+    ASSERT_TRUE(result.runtimeStarted);
+    ASSERT_GT(result.runtime.processId, 0);
+    EXPECT_TRUE(runtimeRunning(result.runtime));
+    EXPECT_FALSE(fs::exists(dir / "work/orberr.tmp"));
+    // A process that merely has the same id later is not the runtime.
+    RunningRuntime impostor = result.runtime;
+    impostor.startTicks += 1;
+    EXPECT_FALSE(runtimeRunning(impostor));
+    EXPECT_TRUE(stopRuntime(impostor, std::chrono::milliseconds(0)));
+    EXPECT_TRUE(runtimeRunning(result.runtime));
+
+    // Time for the runtime to take up its signal handling and reach the loop.
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_TRUE(stopRuntime(result.runtime, std::chrono::seconds(5)));
+    EXPECT_FALSE(runtimeRunning(result.runtime));
+    const std::string errors = read(dir / "work/orberr.tmp");
+    EXPECT_NE(errors.find(".88Program closed|Line 2"), std::string::npos) << errors;
 }
 
 TEST_F(BuildCommand, UnwritableWorkFolderCannotCreateTheImage) {

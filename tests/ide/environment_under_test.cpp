@@ -45,6 +45,8 @@ public:
         outcome.compiled = true;
         return outcome;
     }
+    // The stand-in's runtime is ended by the script that started the environment.
+    bool stopLastRun() override { return true; }
 };
 
 void scheduleScreenshot() {

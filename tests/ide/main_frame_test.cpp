@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QMenu>
 #include <QPushButton>
@@ -39,7 +40,13 @@ struct RecordingBuilds : BuildService {
         }
         return outcome;
     }
+    bool stopLastRun() override {
+        ++stops;
+        return stopAnswer;
+    }
     BuildOutcome outcome;
+    int stops = 0;
+    bool stopAnswer = true;
     std::vector<std::string> stages;
     std::string outputName;
     std::vector<BuildCommand> modes;
@@ -123,6 +130,21 @@ TEST_F(FrameFixture, MenusCarryTheirTextsAndShortcuts) {
     // The Tools commands follow what the current folder held at start-up.
     EXPECT_FALSE(frame->action(QStringLiteral("&Image Editor"))->isEnabled());
     EXPECT_FALSE(frame->action(QStringLiteral("&Map editor"))->isEnabled());
+}
+
+TEST_F(FrameFixture, TheAboutBoxSpellsTheProductOrbBasic) {
+    QString title, text;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            title = box->windowTitle();
+            text = box->text();
+            box->close();
+        }
+    });
+    frame->action(QStringLiteral("&About ORB Basic..."))->trigger();  // the menu text stays as it always was
+    EXPECT_EQ(title, QStringLiteral("About OrbBasic"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("OrbBasic "))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("ORB Basic")));
 }
 
 TEST_F(FrameFixture, AnsweringNoToTheExitQuestionKeepsEveryDocument) {
@@ -460,12 +482,29 @@ TEST_F(FrameFixture, RunWhileTheLastRunGoesOnAsksFirst) {
     frame->run();
     frame->run();  // the error file was not written yet: the program still runs
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.stops, 0);
     EXPECT_EQ(builds.modes.size(), 1u);
     std::ofstream(folder / "orberr.tmp", std::ios::binary) << "0.88Program closed|Line 0\r\n";
     for (int i = 0; i < 40 && !frame->statusBar()->currentMessage().contains(QStringLiteral("closed")); ++i)
         QTest::qWait(50);
     frame->run();
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(builds.modes.size(), 2u);
+}
+
+TEST_F(FrameFixture, RunWhileTheLastRunGoesOnStopsItBeforeTheNewRun) {
+    frame->newDocument();
+    builds.outcome.compiled = true;
+    frame->askToRunAgain = [] { return true; };
+    frame->run();
+    builds.stopAnswer = false;  // the program would not end
+    frame->run();
+    EXPECT_EQ(builds.stops, 1);
+    EXPECT_EQ(builds.modes.size(), 1u);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("did not end")));
+    builds.stopAnswer = true;
+    frame->run();
+    EXPECT_EQ(builds.stops, 2);
     EXPECT_EQ(builds.modes.size(), 2u);
 }
 
