@@ -96,8 +96,7 @@ private:
 
 bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc);
 
-__attribute__((always_inline)) inline void combineInteger(Interp& in, Mode mode, Accumulators& acc, Operator& op,
-                                                         int32_t value) {
+void combineInteger(Interp& in, Mode mode, Accumulators& acc, Operator& op, int32_t value) {
     if (mode == Mode::Integer) {
         if (auto r = applyInteger(acc.i, op, value)) acc.i = *r;
         else report(in, RunError::DivideByZero);
@@ -186,10 +185,12 @@ void runAlone(Interp& in, const CodeAt& at) {
 // or, in a procedure (with locals), `1x` ends the procedure. Each step is
 // evaluated in float mode while a float comparison is open.
 void runStatements(Interp& in, VariableTables* locals) {
+    const CodeTable table(in.image);
+    const uint32_t length = in.image.length;
     for (;;) {
         if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) return;
-        if (in.position > in.image.length) return;
-        const CodeAt first = codeAt(in.image, in.position);
+        if (in.position > length) return;
+        const CodeAt first = table.at(in.position);
         if (first.code.op == Op::EndMark && first.code.aux == '\n') {  // an empty step: nothing to evaluate
             ++in.position;
             continue;
@@ -238,9 +239,10 @@ void runProcedure(Interp& in, int32_t n) {
 bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin, int32_t n) {
     CallArguments args;
     for (;;) {
-        CodeAt at = codeAt(in.image, in.position);
+        const CodeTable table(in.image);
+        CodeAt at = table.at(in.position);
         // One "e" before an argument or the end of the list is tolerated.
-        if (at.code.op == Op::EndMark && at.code.aux == 'e') at = codeAt(in.image, at.next);
+        if (at.code.op == Op::EndMark && at.code.aux == 'e') at = table.at(at.next);
         if (at.code.op == Op::ArgumentsEnd) {
             in.position = at.next;
             break;
@@ -359,8 +361,7 @@ void operand(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op
 
 // An integer variable as an operand, read straight from its table when the
 // slot lies inside it (the common case); otherwise by the general rules.
-__attribute__((always_inline)) inline void integerOperand(Interp& in, Mode mode, Scope scope, Accumulators& acc,
-                                                         Operator& op, int32_t slot) {
+void integerOperand(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, int32_t slot) {
     const std::vector<int32_t>* table = &in.globals.ints;
     int32_t index = slot;
     if (slot >= firstLocalSlot) {
@@ -435,10 +436,11 @@ bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, Pendin
     uint32_t pos = in.position;
     const uint32_t start = pos;
     PositionSync sync{in, pos};
+    const CodeTable table(in.image);
 
     for (;;) {
         if (in.stop) return true;
-        const CodeAt at = codeAt(in.image, pos);
+        const CodeAt at = table.at(pos);
         const DecodedCode c = at.code;
         switch (c.op) {
             case Op::Nul: in.stop = true; return true;

@@ -65,11 +65,22 @@ std::optional<RunError> loadImage(const std::string& path, Image& image);
 // Same, for an image already in memory (CR LF already folded).
 std::optional<RunError> loadImageText(std::string_view text, Image& image);
 
-// The code at pos, as the evaluator reads it: from the table, or decoded now.
-inline CodeAt codeAt(Image& image, uint32_t pos) {
-    if (pos < image.codes.size()) {
-        const DecodedCode& c = image.codes[pos];
-        if (c.op != Op::Undecoded) return {c, pos + c.width};
+// The decoded table as the evaluator's loops hold it: the records stay in
+// place for the whole run (only undecoded ones fill in), so a loop keeps the
+// pointer and the count in registers instead of reloading them per code.
+struct CodeTable {
+    explicit CodeTable(Image& image) : image(image), codes(image.codes.data()), count(image.codes.size()) {}
+
+    // The code at pos, as the evaluator reads it: from the table, or decoded now.
+    CodeAt at(uint32_t pos) const {
+        if (pos < count) {
+            const DecodedCode c = codes[pos];
+            if (c.op != Op::Undecoded) return {c, pos + c.width};
+        }
+        return keepDecoded(image, pos);
     }
-    return keepDecoded(image, pos);
-}
+
+    Image& image;
+    const DecodedCode* codes;
+    size_t count;
+};
