@@ -236,7 +236,8 @@ void runProcedure(Interp& in, int32_t n) {
 
 // `c` and `d0`: evaluates the arguments into fresh slots, calls, and combines
 // the result into the expression.
-bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin, int32_t n) {
+__attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin,
+                                    int32_t n) {
     CallArguments args;
     for (;;) {
         const CodeTable table(in.image);
@@ -382,7 +383,8 @@ struct PendingStore {
     int32_t slot = 0;
 };
 
-bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending);
+__attribute__((always_inline)) inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
+                                                        PendingStore& pending);
 
 void store(Interp& in, Scope scope, const PendingStore& pending, Accumulators& acc) {
     if (pending.type == '1') {
@@ -429,7 +431,7 @@ struct PositionSync {
     ~PositionSync() { in.position = pos; }
 };
 
-bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending) {
+inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending) {
     Operator op = Operator::None;
     bool negate = false;
     const char* text = in.image.text();
