@@ -104,6 +104,44 @@ double yabasicSeconds() {
     return status == 0 ? t : -1.0;
 }
 
+// A straight program of many lines, as a big game's main program looks to the loader.
+std::string longProgram(int lines) {
+    std::string body;
+    for (int line = 1; line <= lines; ++line)
+        body += format("L%d:v40000v10000m+m0%dx\n", line, line % 100) +
+                (line % 10 == 0 ? format("q1\nv10000q<<m0%dxq70000\nq40000\nv40001m01x\nq50000\n", line) : "");
+    return image(body, "va0002_0000_0001\n");
+}
+
+void printDecodedSize(const char* what, const std::string& text) {
+    HeadlessHost host;
+    Interp in(host);
+    if (loadImageText(text, in.image)) {
+        std::printf("%s: the image does not load\n", what);
+        return;
+    }
+    const size_t decoded = in.image.codes.capacity() * sizeof(DecodedCode);
+    std::printf("%-40s image %9zu bytes, decoded form %10zu bytes (%.1f x the image)\n", what, text.size(), decoded,
+                static_cast<double>(decoded) / static_cast<double>(text.size()));
+}
+
+// The largest program of the tests and examples, compiled by this build's compiler.
+std::string largestTestImage() {
+    const std::string work = "/tmp/orb_bench_decoded";
+    std::system(("mkdir -p " + work).c_str());
+    const std::string command =
+        std::string(ORBBASIC_PATH) + " --work " + work + " --test " + SOURCE_DIR "/examples/game/game.orb > /dev/null";
+    if (std::system(command.c_str()) != 0) return {};
+    std::string text;
+    if (FILE* f = std::fopen((work + "/orb16.tmp").c_str(), "rb")) {
+        for (int c; (c = std::fgetc(f)) != EOF;)
+            if (c != '\r') text.push_back(static_cast<char>(c));
+        std::fclose(f);
+    }
+    std::system(("rm -rf " + work).c_str());
+    return text;
+}
+
 }  // namespace
 
 int main() {
@@ -115,6 +153,11 @@ int main() {
         std::printf("%-58s %10.3f %12llu %14.0f\n", c.name, run.seconds, static_cast<unsigned long long>(run.steps),
                     static_cast<double>(run.steps) / run.seconds);
     }
+    std::printf("\nMemory of the decoded form (one record per text position):\n");
+    const std::string game = largestTestImage();
+    if (!game.empty()) printDecodedSize("examples/game/game.orb", game);
+    printDecodedSize("a 100,000-line program", longProgram(100000));
+
     const double yabasic = yabasicSeconds();
     if (yabasic < 0) {
         std::printf("\nyabasic is not installed: no comparison\n");

@@ -10,6 +10,7 @@
 #include "values.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -76,27 +77,18 @@ std::string* stringVariable(Interp& in, Scope scope, int32_t slot) {
     return variable(in, in.globals.strings, scope.locals ? &scope.locals->strings : nullptr, slot, missing);
 }
 
-int32_t field(const Interp& in, uint32_t pos) { return readField(in.image.text(), in.image.length, pos); }
-
-bool jumpTo(Interp& in, const PositionTable& table, int32_t n) {
-    if (!table.contains(n)) {
-        report(in, RunError::ProgramLocationError);
-        return false;
-    }
-    in.position = table.positions[static_cast<size_t>(n)];
-    return true;
-}
-
 // Keeps the native stack and the register pool bounded however deeply a
 // program nests groups, calls and recursion.
+__attribute__((always_inline)) inline bool stackExhausted(const Interp& in) {
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    return in.stackBase && static_cast<size_t>(in.stackBase - here) > in.stackBudget;
+}
+
 class Depth {
 public:
     explicit Depth(Interp& in) : in_(in) { ++in_.depth; }
     ~Depth() { --in_.depth; }
-    bool exhausted() const {
-        const char* here = static_cast<const char*>(__builtin_frame_address(0));
-        return in_.stackBase && static_cast<size_t>(in_.stackBase - here) > in_.stackBudget;
-    }
+    bool exhausted() const { return stackExhausted(in_); }
 
 private:
     Interp& in_;
@@ -163,16 +155,64 @@ bool test(const Interp& in, const Accumulators& acc) {
 
 void applyTableSize(Interp& in, VariableTables* locals);
 
+// Codes that make a whole step by themselves and touch no accumulator: the
+// statement loop runs them without starting an evaluation, with the same
+// effect (the step still counts, and the stack bound is still checked).
+bool runsAlone(const DecodedCode& c) {
+    switch (c.op) {
+        case Op::Mark: case Op::OtherOne: case Op::Comment: case Op::NameRecord: case Op::DataItem:
+        case Op::LineMark: case Op::CompareKind:
+            return true;
+        case Op::Goto: return c.value != badTarget;
+        default: return false;
+    }
+}
+
+// Whether c is the end mark `mark`. A switch, not `op == EndMark && aux == mark`:
+// the compiler folds that pair of byte tests into one 16-bit load, which puts
+// the code on the stack as two byte stores that the load cannot be forwarded
+// from, a stall on every step and every call (recursive calls ran a third
+// slower for it).
+bool isEndMark(const DecodedCode& c, char mark) {
+    switch (c.op) {
+        case Op::EndMark: return c.aux == mark;
+        default: return false;
+    }
+}
+
+void runAlone(Interp& in, const CodeAt& at) {
+    switch (at.code.op) {
+        case Op::LineMark: in.currentLine = at.code.value; break;
+        case Op::CompareKind:
+            in.comparison.kind = at.code.value;
+            in.comparison.op = CompareOp::None;
+            break;
+        case Op::Goto: in.position = static_cast<uint32_t>(at.code.value); return;
+        default: break;
+    }
+    in.position = at.next;
+}
+
 // A statement loop: one step at a time until the text ends, the program stops
 // or, in a procedure (with locals), `1x` ends the procedure. Each step is
 // evaluated in float mode while a float comparison is open.
 void runStatements(Interp& in, VariableTables* locals) {
-    const char* text = in.image.text();
+    const CodeTable table(in.image);
+    const uint32_t length = in.image.length;
     for (;;) {
         if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) return;
-        if (in.position > in.image.length) return;
-        if (text[in.position] == '\n') {  // an empty step: nothing to evaluate
+        if (in.position > length) return;
+        const CodeAt first = table.at(in.position);
+        if (isEndMark(first.code, '\n')) {  // an empty step: nothing to evaluate
             ++in.position;
+            continue;
+        }
+        if (runsAlone(first.code)) {
+            if (stackExhausted(in)) {
+                report(in, RunError::OutOfMemory);
+                return;
+            }
+            runAlone(in, first);
             continue;
         }
         Accumulators acc;
@@ -208,25 +248,24 @@ void runProcedure(Interp& in, int32_t n) {
 
 // `c` and `d0`: evaluates the arguments into fresh slots, calls, and combines
 // the result into the expression.
-bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin, int32_t n) {
-    const char* text = in.image.text();
+__attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin,
+                                    int32_t n) {
     CallArguments args;
     for (;;) {
-        if (text[in.position] == 'e' && text[in.position + 1] == 'd') ++in.position;
-        if (text[in.position] != 'd') {
-            report(in, RunError::ProgramError);
-            return false;
-        }
-        const char kind = text[in.position + 1];
-        if (kind == 'x') {
-            in.position += 2;
+        const CodeTable table(in.image);
+        CodeAt at = table.at(in.position);
+        // One "e" before an argument or the end of the list is tolerated.
+        if (isEndMark(at.code, 'e')) at = table.at(at.next);
+        if (at.code.op == Op::ArgumentsEnd) {
+            in.position = at.next;
             break;
         }
-        if (kind < '1' || kind > '3') {
+        if (at.code.op != Op::Argument) {
             report(in, RunError::ProgramError);
             return false;
         }
-        in.position += 2;
+        const char kind = at.code.aux;
+        in.position = at.next;
         Accumulators value;
         if (!evaluate(in, kind == '2' ? Mode::Float : Mode::Integer, scope, value)) return false;
         const int k = args.count++;
@@ -333,6 +372,21 @@ void operand(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op
     }
 }
 
+// An integer variable as an operand, read straight from its table when the
+// slot lies inside it (the common case); otherwise by the general rules.
+void integerOperand(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, int32_t slot) {
+    const std::vector<int32_t>* table = &in.globals.ints;
+    int32_t index = slot;
+    if (slot >= firstLocalSlot) {
+        table = scope.locals ? &scope.locals->ints : nullptr;
+        index -= firstLocalSlot;
+    }
+    if (table && index >= 0 && static_cast<size_t>(index) < table->size())
+        combineInteger(in, mode, acc, op, (*table)[static_cast<size_t>(index)]);
+    else
+        operand(in, mode, scope, acc, op, '1', slot);
+}
+
 // A scalar assignment met first thing in an evaluation runs in the same
 // evaluation instead of a nested one: the result is the same, and it saves a
 // nesting for the most common statement.
@@ -341,7 +395,8 @@ struct PendingStore {
     int32_t slot = 0;
 };
 
-bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending);
+__attribute__((always_inline)) inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
+                                                        PendingStore& pending);
 
 void store(Interp& in, Scope scope, const PendingStore& pending, Accumulators& acc) {
     if (pending.type == '1') {
@@ -375,267 +430,247 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
     return ok;
 }
 
-bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending) {
+void jumpToTarget(Interp& in, uint32_t& pos, int32_t target) {
+    if (target == badTarget) report(in, RunError::ProgramLocationError);
+    else pos = static_cast<uint32_t>(target);
+}
+
+// The evaluator keeps the program position in a register and hands it back
+// to the interpreter state whenever it leaves or lets other code run.
+struct PositionSync {
+    Interp& in;
+    uint32_t& pos;
+    ~PositionSync() { in.position = pos; }
+};
+
+inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc, PendingStore& pending) {
     Operator op = Operator::None;
     bool negate = false;
     const char* text = in.image.text();
-    uint32_t& pos = in.position;
+    uint32_t pos = in.position;
     const uint32_t start = pos;
+    PositionSync sync{in, pos};
+    const CodeTable table(in.image);
 
     for (;;) {
         if (in.stop) return true;
-        const char variant = text[pos + 1];
-        switch (text[pos]) {
-            case '\0': in.stop = true; return true;
-            case '\n': case 'e': case 'f': ++pos; return true;
-            case ' ': ++pos; continue;
-            case 'w': pos += 6; continue;
-            case ';': pos = skipPast(in.image, pos, '\n'); return true;
-            case 'L': {
-                const IntegerText line = readIntegerText(text, pos + 1, ':');
-                in.currentLine = line.value;
-                pos = text[line.end] == ':' ? line.end + 1 : line.end;
+        const CodeAt at = table.at(pos);
+        const DecodedCode c = at.code;
+        switch (c.op) {
+            case Op::Nul: in.stop = true; return true;
+            case Op::EndMark: pos = at.next; return true;
+            case Op::Space: case Op::Record: case Op::TargetMark: pos = at.next; continue;
+            case Op::Comment: case Op::NameRecord: case Op::DataItem: case Op::Mark: case Op::OtherOne:
+                pos = at.next;
                 return true;
-            }
-            case '1':
-                if (variant == 'd' || variant == 'e') {
-                    if (in.returnStack.empty()) {
-                        in.stop = true;
-                        return true;
-                    }
-                    const ReturnEntry top = in.returnStack.back();
-                    in.returnStack.pop_back();
-                    if (variant == 'd') {
-                        in.currentLine = top.line;
-                        pos = top.position;
-                    } else {
-                        pos += 2;
-                    }
-                } else if (variant == 'f') {
-                    pos += 2;
-                    report(in, RunError::EndOfProgram);
-                } else {
-                    if (variant == 'x') in.endProcedure = true;
-                    pos += 2;
-                }
+            case Op::LineMark:
+                in.currentLine = c.value;
+                pos = at.next;
                 return true;
-            case '~': {
-                const int32_t n = field(in, pos + 2);
-                if (variant == 'a' || variant == 'd') {
-                    pos += 6;
-                } else if (variant == 'b') {
-                    jumpTo(in, in.image.labels, n);
-                } else if (variant == 'c') {
-                    if (in.returnStack.size() >= maxReturnDepth) {
-                        report(in, RunError::OutOfMemory);
-                        return true;
-                    }
-                    in.returnStack.push_back({in.currentLine, pos + 6});
-                    jumpTo(in, in.image.labels, n);
-                } else {
-                    report(in, RunError::ProgramError);
-                    return false;
-                }
-                return true;
-            }
-            case 'q': {
-                Comparison& c = in.comparison;
-                switch (variant) {
-                    case '1': case '2': case '3':
-                        c.kind = variant - '0';
-                        c.op = CompareOp::None;
-                        pos += 2;
-                        return true;
-                    case '=': saveLeftOperand(in, acc, CompareOp::Equal); pos += 2; return true;
-                    case '!': saveLeftOperand(in, acc, CompareOp::NotEqual); pos += 2; return true;
-                    case '<':
-                        saveLeftOperand(in, acc, text[pos + 2] == '<' ? CompareOp::Less : CompareOp::LessEqual);
-                        pos += 3;
-                        return true;
-                    case '>':
-                        saveLeftOperand(in, acc, text[pos + 2] == '>' ? CompareOp::Greater : CompareOp::GreaterEqual);
-                        pos += 3;
-                        return true;
-                    case '4': case '5': pos += 6; continue;
-                    case '6': case '7': case '8': {
-                        const int32_t n = field(in, pos + 2);
-                        const bool result = test(in, acc);
-                        c.kind = 0;
-                        pos += 6;
-                        if (variant == '6' && !result) jumpTo(in, in.image.labels, n);
-                        else if (variant == '7' && !result) jumpTo(in, in.image.falseTargets, n);
-                        else if (variant == '8' && result) jumpTo(in, in.image.trueTargets, n);
-                        return true;
-                    }
-                    case '9': jumpTo(in, in.image.falseTargets, field(in, pos + 2)); return true;
-                    default: report(in, RunError::ProgramError); return false;
-                }
-            }
-            case 'm':
-                switch (variant) {
-                    case '0': {
-                        const IntegerText t = readIntegerText(text, pos + 2, 'x');
-                        pos = t.end + (text[t.end] == 'x');
-                        combineInteger(in, mode, acc, op, negate ? static_cast<int32_t>(0u - static_cast<uint32_t>(t.value)) : t.value);
-                        negate = false;
-                        continue;
-                    }
-                    case '1': {
-                        const FloatText t = readFloatText(text, pos + 2, 'x');
-                        pos = t.end + (text[t.end] == 'x');
-                        combineFloat(in, mode, acc, op, negate ? -t.value : t.value);
-                        negate = false;
-                        continue;
-                    }
-                    case '"': {
-                        const uint32_t start = pos + 2;
-                        const uint32_t end = skipPast(in.image, start, '"');
-                        const uint32_t textEnd = text[end - 1] == '"' && end > start ? end - 1 : end;
-                        combineString(in, acc, op, std::string_view(text + start, textEnd - start));
-                        pos = end;
-                        continue;
-                    }
-                    case '+': op = Operator::Add; pos += 2; continue;
-                    case '-': op = Operator::Subtract; pos += 2; continue;
-                    case '*': op = Operator::Multiply; pos += 2; continue;
-                    case '/': op = Operator::Divide; pos += 2; continue;
-                    case '%': op = Operator::Remainder; pos += 2; continue;
-                    case 'm': negate = !negate; pos += 2; continue;
-                    case '(': {
-                        pos += 2;
-                        Accumulators group;
-                        if (!evaluate(in, mode, scope, group)) return false;
-                        // The group's string register joins with the same operator as its number.
-                        if (group.s || acc.s) applyString(stringRegister(in, acc), op, textOf(group));
-                        if (mode == Mode::Integer) combineInteger(in, mode, acc, op, group.i);
-                        else combineFloat(in, mode, acc, op, group.f);
-                        continue;
-                    }
-                    case ')': pos += 2; return true;
-                    default: report(in, RunError::ProgramError); return false;
-                }
-            case 'v': {
-                const int32_t slot = field(in, pos + 2);
-                switch (variant) {
-                    case '1': case '2': case '3':
-                        pos += 6;
-                        operand(in, mode, scope, acc, op, variant, slot);
-                        continue;
-                    case '4': case '5': case '6':
-                        pos += 6;
-                        if (pos - 6 == start && !pending.type) {
-                            pending = {static_cast<char>(variant - 3), slot};
-                            mode = variant == '5' ? Mode::Float : Mode::Integer;
-                            continue;
-                        }
-                        assign(in, scope, static_cast<char>(variant - 3), slot);
-                        return true;
-                    case 'a': case 'b': case 'c':
-                        in.tableSizeRequest = {variant - 'a' + 1, slot, field(in, pos + 7)};
-                        pos += 16;
-                        return true;
-                    case 'n': pos = skipPast(in.image, pos, '\n'); return true;
-                    case 'p': {
-                        const char type = text[pos + 2];
-                        pos += 3;
-                        in.result = ResultRegister{};
-                        Accumulators value;
-                        if (!evaluate(in, type == '2' ? Mode::Float : Mode::Integer, scope, value)) return false;
-                        in.result.kind = type == '1' ? ValueKind::Integer
-                                         : type == '2' ? ValueKind::Float
-                                         : type == '3' ? ValueKind::String
-                                                       : ValueKind::None;
-                        in.result.i = value.i;
-                        in.result.f = value.f;
-                        in.result.s = textOf(value);
-                        return true;
-                    }
-                    default: report(in, RunError::ProgramError); return false;
-                }
-            }
-            case 'a': {
-                const int32_t first = field(in, pos + 2), highest = field(in, pos + 7);
-                pos += 11;
-                if (variant >= '1' && variant <= '3') {
-                    if (auto slot = arraySlot(in, scope, first, highest)) assign(in, scope, variant, *slot);
+            case Op::Return: case Op::Drop: {
+                if (in.returnStack.empty()) {
+                    in.stop = true;
                     return true;
                 }
-                if (variant >= '4' && variant <= '6') {
-                    if (auto slot = arraySlot(in, scope, first, highest))
-                        operand(in, mode, scope, acc, op, static_cast<char>(variant - 3), *slot);
-                    continue;
-                }
-                if (variant == 's') sortSlots(in, in.globals.ints, scope.locals, &VariableTables::ints, first, highest, sortIntegers);
-                else if (variant == 't') sortSlots(in, in.globals.floats, scope.locals, &VariableTables::floats, first, highest, sortFloats);
-                else if (variant == 'u') sortSlots(in, in.globals.strings, scope.locals, &VariableTables::strings, first, highest, sortStrings);
-                else {
-                    report(in, RunError::ProgramError);
-                    return false;
+                const ReturnEntry top = in.returnStack.back();
+                in.returnStack.pop_back();
+                if (c.op == Op::Return) {
+                    in.currentLine = top.line;
+                    pos = top.position;
+                } else {
+                    pos = at.next;
                 }
                 return true;
             }
-            case 'p': {
-                const int n = text[pos + 2] - '0';
-                pos += 3;
-                if (n < 0 || n >= argumentSlots || variant < '1' || variant > '3') {
+            case Op::End:
+                pos = at.next;
+                report(in, RunError::EndOfProgram);
+                return true;
+            case Op::ProcedureEnd:
+                in.endProcedure = true;
+                pos = at.next;
+                return true;
+            case Op::Goto: jumpToTarget(in, pos, c.value); return true;
+            case Op::Gosub:
+                if (in.returnStack.size() >= maxReturnDepth) {
+                    report(in, RunError::OutOfMemory);
+                    return true;
+                }
+                in.returnStack.push_back({in.currentLine, at.next});
+                jumpToTarget(in, pos, c.value);
+                return true;
+            case Op::CompareKind:
+                in.comparison.kind = c.value;
+                in.comparison.op = CompareOp::None;
+                pos = at.next;
+                return true;
+            case Op::CompareWith:
+                saveLeftOperand(in, acc, static_cast<CompareOp>(c.aux));
+                pos = at.next;
+                return true;
+            case Op::TestLabel: case Op::TestFalse: case Op::TestTrue: {
+                const bool result = test(in, acc);
+                in.comparison.kind = 0;
+                pos = at.next;
+                if (result == (c.op == Op::TestTrue)) jumpToTarget(in, pos, c.value);
+                return true;
+            }
+            case Op::GotoFalse: jumpToTarget(in, pos, c.value); return true;
+            case Op::IntegerLiteral:
+                pos = at.next;
+                combineInteger(in, mode, acc, op, negate ? static_cast<int32_t>(0u - static_cast<uint32_t>(c.value)) : c.value);
+                negate = false;
+                continue;
+            case Op::FloatLiteral: {
+                float value;
+                std::memcpy(&value, &c.value, sizeof value);
+                pos = at.next;
+                combineFloat(in, mode, acc, op, negate ? -value : value);
+                negate = false;
+                continue;
+            }
+            case Op::StringLiteral: {
+                const uint32_t first = pos + 2, end = at.next;
+                const uint32_t textEnd = text[end - 1] == '"' && end > first ? end - 1 : end;
+                combineString(in, acc, op, std::string_view(text + first, textEnd - first));
+                pos = end;
+                continue;
+            }
+            case Op::Arithmetic: op = static_cast<Operator>(c.aux); pos = at.next; continue;
+            case Op::ArithmeticInteger:
+                op = static_cast<Operator>(c.aux);
+                pos = at.next;
+                integerOperand(in, mode, scope, acc, op, c.value);
+                continue;
+            case Op::ArithmeticFloat:
+                op = static_cast<Operator>(c.aux);
+                pos = at.next;
+                operand(in, mode, scope, acc, op, '2', c.value);
+                continue;
+            case Op::ArithmeticLiteral:
+                op = static_cast<Operator>(c.aux);
+                pos = at.next;
+                combineInteger(in, mode, acc, op, negate ? static_cast<int32_t>(0u - static_cast<uint32_t>(c.value)) : c.value);
+                negate = false;
+                continue;
+            case Op::Negate: negate = !negate; pos = at.next; continue;
+            case Op::GroupOpen: {
+                pos = at.next;
+                Accumulators group;
+                in.position = pos;
+                const bool ok = evaluate(in, mode, scope, group);
+                pos = in.position;
+                if (!ok) return false;
+                // The group's string register joins with the same operator as its number.
+                if (group.s || acc.s) applyString(stringRegister(in, acc), op, textOf(group));
+                if (mode == Mode::Integer) combineInteger(in, mode, acc, op, group.i);
+                else combineFloat(in, mode, acc, op, group.f);
+                continue;
+            }
+            case Op::GroupClose: pos = at.next; return true;
+            case Op::Read:
+                pos = at.next;
+                if (c.aux == '1') integerOperand(in, mode, scope, acc, op, c.value);
+                else operand(in, mode, scope, acc, op, c.aux, c.value);
+                continue;
+            case Op::Assign:
+                if (pos == start && !pending.type) {
+                    pos = at.next;
+                    pending = {c.aux, c.value};
+                    mode = c.aux == '2' ? Mode::Float : Mode::Integer;
+                    continue;
+                }
+                in.position = at.next;
+                assign(in, scope, c.aux, c.value);
+                pos = in.position;
+                return true;
+            case Op::TableSize:
+                in.tableSizeRequest = {c.aux, c.value, readField(text, in.image.length, pos + 7)};
+                pos = at.next;
+                return true;
+            case Op::ReturnValue: {
+                const char type = c.aux;
+                pos = at.next;
+                in.result = ResultRegister{};
+                Accumulators value;
+                in.position = pos;
+                const bool ok = evaluate(in, type == '2' ? Mode::Float : Mode::Integer, scope, value);
+                pos = in.position;
+                if (!ok) return false;
+                in.result.kind = type == '1' ? ValueKind::Integer
+                                 : type == '2' ? ValueKind::Float
+                                 : type == '3' ? ValueKind::String
+                                               : ValueKind::None;
+                in.result.i = value.i;
+                in.result.f = value.f;
+                in.result.s = textOf(value);
+                return true;
+            }
+            case Op::ElementStore: case Op::ElementRead: case Op::Sort: {
+                const int32_t first = c.value, highest = readField(text, in.image.length, pos + 7);
+                pos = at.next;
+                if (c.op == Op::ElementStore) {
+                    in.position = pos;
+                    if (auto slot = arraySlot(in, scope, first, highest)) assign(in, scope, c.aux, *slot);
+                    pos = in.position;
+                    return true;
+                }
+                if (c.op == Op::ElementRead) {
+                    in.position = pos;
+                    const std::optional<int32_t> slot = arraySlot(in, scope, first, highest);
+                    pos = in.position;
+                    if (slot) operand(in, mode, scope, acc, op, c.aux, *slot);
+                    continue;
+                }
+                if (c.aux == '1') sortSlots(in, in.globals.ints, scope.locals, &VariableTables::ints, first, highest, sortIntegers);
+                else if (c.aux == '2') sortSlots(in, in.globals.floats, scope.locals, &VariableTables::floats, first, highest, sortFloats);
+                else sortSlots(in, in.globals.strings, scope.locals, &VariableTables::strings, first, highest, sortStrings);
+                return true;
+            }
+            case Op::Parameter: {
+                const int32_t n = c.value;
+                pos = at.next;
+                if (n < 0 || n >= argumentSlots || c.aux < '1' || c.aux > '3') {
                     report(in, RunError::OutOfRange);
                     return true;
                 }
                 const CallArguments* args = in.arguments;
                 if (!args) return true;
-                if (variant == '1') acc.i = args->ints[n];
-                else if (variant == '2') acc.f = args->floats[n];
+                if (c.aux == '1') acc.i = args->ints[n];
+                else if (c.aux == '2') acc.f = args->floats[n];
                 else if (args->hasString[n]) applyString(stringRegister(in, acc), Operator::None, args->strings[n]);
                 return true;
             }
-            case 't':
-                if (variant < 'a' || variant > 'c') {
-                    report(in, RunError::ProgramError);
-                    return false;
-                }
-                pos += 2;
-                print(in, scope, variant);
+            case Op::Print:
+                in.position = at.next;
+                print(in, scope, c.aux);
+                pos = in.position;
                 return true;
-            case 'h':
-                if (variant == '1' || variant == '2' || variant == '3') {
-                    pos = *skipCode(in.image, pos);
-                } else if (variant == '4') {
-                    const int32_t n = field(in, pos + 2);
-                    pos += 6;
-                    if (!in.image.labels.contains(n)) report(in, RunError::ProgramLocationError);
-                    else in.dataPointer = in.image.labels.positions[static_cast<size_t>(n)];
-                } else {
-                    report(in, RunError::ProgramError);
-                    return false;
-                }
+            case Op::Restore:
+                pos = at.next;
+                if (c.value == badTarget) report(in, RunError::ProgramLocationError);
+                else in.dataPointer = static_cast<uint32_t>(c.value);
                 return true;
-            case 'z':
-                if (variant < '0' || variant > '5') {
-                    report(in, RunError::ProgramError);
-                    return false;
-                }
+            case Op::Resource:
+                in.position = pos;
                 loadResourceCode(in);
+                pos = in.position;
                 return true;
-            case 'c': {
-                const int32_t code = field(in, pos + 1);
-                pos += 5;
-                if (!call(in, mode, scope, acc, op, true, code)) return false;
-                continue;
-            }
-            case 'd':
-                if (variant == '0') {
-                    const int32_t n = field(in, pos + 2);
-                    pos += 6;
-                    if (!call(in, mode, scope, acc, op, false, n)) return false;
-                    continue;
+            case Op::BuiltinCall: case Op::ProcedureCall:
+                in.position = at.next;
+                if (!call(in, mode, scope, acc, op, c.op == Op::BuiltinCall, c.value)) {
+                    pos = in.position;
+                    return false;
                 }
-                pos += 2;
-                if ((variant >= '1' && variant <= '3') || variant == 'x') return true;
+                pos = in.position;
                 continue;
-            default:
+            case Op::Argument: case Op::ArgumentsEnd: pos = at.next; return true;
+            case Op::Undecoded: case Op::Invalid:
                 report(in, RunError::ProgramError);
                 return false;
         }
+        report(in, RunError::ProgramError);
+        return false;
     }
 }
 

@@ -112,71 +112,18 @@ std::optional<RunError> buildTables(Image& image) {
     return std::nullopt;
 }
 
-}  // namespace
-
-uint32_t skipPast(const Image& image, uint32_t pos, char c) {
+// Decodes every code the scan meets, once the position tables give the jumps
+// their targets.
+void decodeCodes(Image& image) {
+    image.codes.assign(static_cast<size_t>(image.length) + 1, DecodedCode{});
     const char* text = image.text();
-    while (pos < image.length && text[pos] != c) ++pos;
-    return pos < image.length ? pos + 1 : image.length;
-}
-
-std::optional<uint32_t> skipCode(const Image& image, uint32_t pos) {
-    const char* text = image.text();
-    const char variant = text[pos + 1];
-    switch (text[pos]) {
-        case '\n': case 'e': case 'f': case ' ': return pos + 1;
-        case ';': return skipPast(image, pos, '\n');
-        case 'L': return skipPast(image, pos, ':');
-        case 'w': return pos + 6;
-        case '1': return pos + 2;
-        case '~':
-            if (variant >= 'a' && variant <= 'd') return pos + 6;
-            return std::nullopt;
-        case 'q':
-            if ((variant >= '1' && variant <= '3') || variant == '=' || variant == '!') return pos + 2;
-            if (variant == '<' || variant == '>') return pos + 3;
-            if (variant >= '4' && variant <= '9') return pos + 6;
-            return std::nullopt;
-        case 'm':
-            if (variant == '0' || variant == '1') return skipPast(image, pos + 2, 'x');
-            if (variant == '"') return skipPast(image, pos + 2, '"');
-            if (variant == '+' || variant == '-' || variant == '*' || variant == '/' || variant == '%' ||
-                variant == 'm' || variant == '(' || variant == ')')
-                return pos + 2;
-            return std::nullopt;
-        case 'v':
-            if (variant >= '1' && variant <= '6') return pos + 6;
-            if (variant >= 'a' && variant <= 'c') return pos + 16;
-            if (variant == 'n') return skipPast(image, pos, '\n');
-            if (variant == 'p') return pos + 3;
-            return std::nullopt;
-        case 'a':
-            if ((variant >= '1' && variant <= '6') || (variant >= 's' && variant <= 'u')) return pos + 11;
-            return std::nullopt;
-        case 'c': return pos + 5;
-        case 'd':
-            if (variant == '0') return pos + 6;
-            if ((variant >= '1' && variant <= '3') || variant == 'x') return pos + 2;
-            return std::nullopt;
-        case 'p': return pos + 3;
-        case 't':
-            if (variant >= 'a' && variant <= 'c') return pos + 2;
-            return std::nullopt;
-        case 'h':
-            if (variant == '1' || variant == '2') {
-                for (uint32_t p = pos + 2; p < image.length; ++p)
-                    if (text[p] == 'e' || text[p] == '\n') return p + 1;
-                return image.length;
-            }
-            if (variant == '3') return std::min(skipPast(image, pos + 2, '"') + 1, image.length);
-            if (variant == '4') return pos + 6;
-            return std::nullopt;
-        case 'z':
-            if (variant >= '0' && variant <= '5') return skipPast(image, pos + 2, '"');
-            return std::nullopt;
-        default: return std::nullopt;
+    for (uint32_t pos = 0; pos < image.length && text[pos] != '\0';) {
+        keepDecoded(image, pos);
+        pos = *skipCode(image, pos);
     }
 }
+
+}  // namespace
 
 std::optional<RunError> loadImageText(std::string_view text, Image& image) {
     image = Image{};
@@ -193,7 +140,9 @@ std::optional<RunError> loadImageText(std::string_view text, Image& image) {
     if ((text[1] - '0') * 10 + (text[2] - '0') != 1) return RunError::IncompatibleVersion;
     if (auto fault = readTrailer(image)) return fault;
     try {
-        return buildTables(image);
+        if (auto fault = buildTables(image)) return fault;
+        decodeCodes(image);
+        return std::nullopt;
     } catch (const std::bad_alloc&) {
         return RunError::OutOfMemory;
     }

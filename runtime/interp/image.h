@@ -2,6 +2,7 @@
 // tables built from its marks, the data pointer and the variable names.
 #pragma once
 
+#include "codes.h"
 #include "errors.h"
 
 #include <cstdint>
@@ -49,6 +50,10 @@ struct Image {
     PositionTable labels, trueTargets, falseTargets, procedures;
     uint32_t dataPointer = noData;
     std::vector<NameEntry> names;  // image order; the last record for a slot wins
+    // The decoded codes, one record per text position up to the terminator;
+    // filled at load for every code the scan meets, and on first use for any
+    // other position a damaged image leads to.
+    std::vector<DecodedCode> codes;
 
     const char* text() const { return buffer.data(); }
 };
@@ -60,9 +65,22 @@ std::optional<RunError> loadImage(const std::string& path, Image& image);
 // Same, for an image already in memory (CR LF already folded).
 std::optional<RunError> loadImageText(std::string_view text, Image& image);
 
-// Position after the code that starts at pos, following the skip rule of each
-// code; nullopt for a character that starts no code.
-std::optional<uint32_t> skipCode(const Image& image, uint32_t pos);
+// The decoded table as the evaluator's loops hold it: the records stay in
+// place for the whole run (only undecoded ones fill in), so a loop keeps the
+// pointer and the count in registers instead of reloading them per code.
+struct CodeTable {
+    explicit CodeTable(Image& image) : image(image), codes(image.codes.data()), count(image.codes.size()) {}
 
-// Position after the character `c` at or after pos (or the end of the text).
-uint32_t skipPast(const Image& image, uint32_t pos, char c);
+    // The code at pos, as the evaluator reads it: from the table, or decoded now.
+    CodeAt at(uint32_t pos) const {
+        if (pos < count) {
+            const DecodedCode c = codes[pos];
+            if (c.op != Op::Undecoded) return {c, pos + c.width};
+        }
+        return keepDecoded(image, pos);
+    }
+
+    Image& image;
+    const DecodedCode* codes;
+    size_t count;
+};
