@@ -2,8 +2,8 @@
 
 #include "compile_program.h"
 #include "error_file.h"
-#include "file_replace.h"
 #include "image_writer.h"
+#include "replace_file.h"
 #include "runtime_launcher.h"
 
 #include <algorithm>

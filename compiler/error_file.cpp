@@ -1,7 +1,7 @@
 #include "error_file.h"
 
 #include "compile_messages.h"
-#include "file_replace.h"
+#include "replace_file.h"
 
 #include <cstdio>
 

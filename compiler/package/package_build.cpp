@@ -3,11 +3,11 @@
 #include "class_patch.h"
 #include "class_shrinker.h"
 #include "compile_program.h"
-#include "file_replace.h"
 #include "package_checks.h"
 #include "package_data_check.h"
 #include "package_output.h"
 #include "package_writer.h"
+#include "replace_file.h"
 #include "source_files.h"
 
 #include <system_error>

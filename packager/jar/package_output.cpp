@@ -1,7 +1,7 @@
 #include "package_output.h"
 
-#include "file_replace.h"
 #include "jar_entries.h"
+#include "replace_file.h"
 #include "zip_writer.h"
 
 #include <system_error>
