@@ -338,12 +338,6 @@ const ProcedureLayout* PackageWriter::knownProcedure(int number) {
     return &known->procedures[number - 1];
 }
 
-void PackageWriter::unavailable(int code_) {
-    code({ALoad0});
-    pushInt(code_);
-    invoke("unavailable", "(I)V");
-}
-
 // ---- program structure ----
 
 void PackageWriter::programStart() {
@@ -619,11 +613,8 @@ void PackageWriter::indexEnd() {
 
 void PackageWriter::builtinCallStart(int code_) {
     const char result = keywordTable[code_].signature[1];
-    Call call{true, code_, Kind(result - '0'), evaluations.empty()};
-    PhoneMethod m = builtinMethod(code_);
-    call.available = templatePoolIndex(PoolKind::Method, game, m.name, m.descriptor) != 0;
-    if (call.available) code({ALoad0});
-    calls.push_back(call);
+    calls.push_back({true, code_, Kind(result - '0'), evaluations.empty()});
+    code({ALoad0});
 }
 
 // A procedure gets a new frame, sized as pass 1 found its tables, and each
@@ -658,7 +649,6 @@ void PackageWriter::argumentEnd() {
     Kind kind = end().mode;
     Call& call = calls.back();
     if (!call.builtin) store(kind);
-    else if (!call.available) code({Pop});
     ++call.arguments;
 }
 
@@ -682,12 +672,9 @@ void PackageWriter::callEnd() {
             code({Pop, ALoad0});
             field(GetField, game, "stringResult", "Ljava/lang/String;");
         }
-    } else if (call.available) {
+    } else {
         PhoneMethod m = builtinMethod(call.number);
         invoke(m.name, m.descriptor);
-    } else {
-        unavailable(call.number);
-        if (call.result != Kind::None) pushDefault(call.result);
     }
     if (call.result == Kind::None) return;
     if (call.statement) code({Pop});
@@ -729,14 +716,10 @@ void PackageWriter::sortArray(Kind kind, int firstSlot, int lastSlot) {
 
 // A loading statement calls "b" and its keyword with its numbers and the
 // file's name in the JAR, which stores every loaded file at its root by its
-// bare name. A statement the phone runtime lacks stops the program there.
+// bare name.
 void PackageWriter::loadResource(int keyword, std::initializer_list<int> numbers, std::string_view file) {
     const std::string name = "b" + std::string(keywordTable[keyword].name);
     const std::string descriptor = "(" + std::string(numbers.size(), 'I') + "Ljava/lang/String;)V";
-    if (templatePoolIndex(PoolKind::Method, game, name, descriptor) == 0) {
-        unavailable(keyword);
-        return;
-    }
     code({ALoad0});
     for (int n : numbers) pushInt(n);
     pushText("/" + std::string(bareFileName(file)));

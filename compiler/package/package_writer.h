@@ -127,7 +127,6 @@ private:
         int number;             // built-in code or procedure number
         Kind result;
         bool statement;         // a statement of its own: its value is dropped
-        bool available = true;  // the game class has the built-in's method
         int arguments = 0;
     };
 
@@ -174,7 +173,6 @@ private:
     Evaluation end();
     void test(bool jumpWhenTrue, std::string_view prefix, int number);
     void poolConstant(std::string_view method, std::string_view descriptor, int index);
-    void unavailable(int code);
     const ProcedureLayout* knownProcedure(int number);
     void arrayRef(Kind kind, int slot);
     void jumpTo(std::string_view prefix, int number);

@@ -723,9 +723,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
         text.append(number);
     }
 
-    /** A built-in or statement the phone cannot run yet stops the program. */
-    public void unavailable(int code) { fail(MESSAGE_PROGRAM_ERROR); }
-
     // ---- ending ----
 
     public void end() { fail(MESSAGE_END_OF_PROGRAM); }
