@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes orbbasichelp.txt, the file the help viewer reads, from the tables
-beside this script: the general entries, the error pages and the command
-reference.
+beside this script: the general entries, the error pages (titled with the
+programs' own message tables) and the command reference.
 
     /usr/bin/python3 data/help/make_help.py [OUTPUT]
 
@@ -14,6 +14,7 @@ from commands import COMMANDS
 from errors import ERRORS
 from guide import INDEX, USERGUIDE, VARIABLE_VIEWER
 from help_format import entry, example_block, paginate, wrap
+from message_tables import messages
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -37,12 +38,13 @@ def command_entry(name, syntax, text, example):
 
 
 def help_text():
+    titles = messages()
     codes = [row[0] for row in ERRORS]
-    assert codes == list(range(125)), "one error page per code, in code order"
+    assert codes == list(range(len(titles))), "one error page per message code, in code order"
     parts = ["OrbBasic help. Entries start at the first underline character.\n"]
     parts.append(entry("index", general(INDEX)))
     parts.append(entry("userguide", general(USERGUIDE)))
-    parts.append(entry("ErrorMessages", "@p\n".join(error_page(*row) for row in ERRORS)))
+    parts.append(entry("ErrorMessages", "@p\n".join(error_page(code, titles[code], *rest) for code, *rest in ERRORS)))
     parts.append(entry("variableviewer", general(VARIABLE_VIEWER)))
     parts.append(entry("---COMMANDS---", ""))
     # The Command Ref list shows the entries in file order, so they are written

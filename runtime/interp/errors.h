@@ -1,90 +1,23 @@
-// Run-time messages. The message code written into the error file is the
-// index + 88, so compile errors (below 88) and run-time errors share one space.
+// Run-time messages, from the one table in run_errors.def. The message code
+// written into the error file is the index + 88, so compile errors (below 88)
+// and run-time errors share one space.
 #pragma once
 
 #include <array>
 #include <string_view>
 
 enum class RunError : int {
-    ProgramClosed = 0,
-    FileIoError,
-    OutOfMemory,
-    MemoryError,
-    ProgramError,
-    FileError,
-    IncompatibleVersion,
-    ProgramLocationError,
-    DivideByZero,
-    OutOfRange,
-    ImageNotLoaded,
-    FailedToLoadImage,
-    ArchiveNotOpen,
-    CannotSaveArchive,
-    ArchiveNotFound,
-    NoData,
-    OutOfData,
-    WrongTypeOfData,
-    MapNotCreated,
-    ArchiveIsOpen,
-    ArchiveDoesntExist,
-    UnableToDeleteArchive,
-    EndOfProgram,
-    ProcedureError,
-    CannotFindImage,
-    CannotCreateGfxWindow,
-    FailedToLoadSystemFont,
-    CannotLoadWav,
-    WavNotLoaded,
-    CannotLoadMidi,
-    MidiNotLoaded,
-    CannotLoadMp3,
-    Mp3NotLoaded,
-    CannotPlayMidi,
-    CannotPlayMp3,
-    FileNotFound,
-    ScreenOutOfBounds,
+#define RUN_ERROR(name, text) name,
+#include "run_errors.def"
+#undef RUN_ERROR
 };
 
 inline constexpr int runErrorCodeBase = 88;
 
-inline constexpr std::array<std::string_view, 37> runErrorMessages = {
-    "Program closed",
-    "File I/O error",
-    "Out of memory",
-    "Memory error",
-    "Program error",
-    "File error",
-    "Incompatible Version",
-    "Program location error",
-    "Divide by zero",
-    "Out of range",
-    "Image not loaded",
-    "Failed to load image",
-    "Archive not open",
-    "Cannot save archive",
-    "Archive not found",
-    "No Data",
-    "Out of Data",
-    "Wrong type of Data",
-    "Map not created",
-    "Archive is Open",
-    "Archive doesnt exist",
-    "Unable to delete achive",
-    "End of program",
-    "Procedure Error",
-    "Cannot find orb16.tmp",
-    "Cannot create gfx window",
-    "Failed to load system font image",
-    "Cannot load Wav",
-    "Wav not loaded",
-    "Cannot load midi",
-    "Midi not loaded",
-    "Cannot load mp3",
-    "Mp3 not loaded",
-    "Cannot play midi",
-    "Cannot play mp3",
-    "File not found",
-    "Screen out of bounds",
+inline constexpr std::array runErrorMessages = {
+#define RUN_ERROR(name, text) std::string_view(text),
+#include "run_errors.def"
+#undef RUN_ERROR
 };
 
 inline constexpr std::string_view message(RunError e) { return runErrorMessages[static_cast<int>(e)]; }

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """Checks that the help file covers the language: an entry after the
 ---COMMANDS--- divider for every named keyword of the keyword table, each
-with an example, and one ErrorMessages page per message code 0 to 124 whose
-title line the viewer reads as "CODE: message".
+with an example, and one ErrorMessages page per message code whose title
+line the viewer reads as "CODE: message", with the message of the compiler's
+or the runtime's own table (read by message_tables.py in TABLES_DIR).
 
-    check_help_coverage.py HELP_FILE KEYWORD_TABLE_HEADER
+    check_help_coverage.py HELP_FILE KEYWORD_TABLE_HEADER TABLES_DIR
 """
 import re
 import sys
@@ -18,7 +19,9 @@ def keyword_names(header):
     return {n for n in names if n}
 
 
-def main(help_path, header):
+def main(help_path, header, tables_dir):
+    sys.path.insert(0, tables_dir)
+    from message_tables import messages
     text = open(help_path, encoding="latin-1").read()
     faults = []
     all_entries = help_file.entries(text)
@@ -41,12 +44,14 @@ def main(help_path, header):
 
     body = dict(all_entries).get("ErrorMessages", "")
     error_pages = help_file.pages(body)
-    if len(error_pages) != 125:
-        faults.append(f"ErrorMessages has {len(error_pages)} pages, expected 125")
-    for code, page in enumerate(error_pages):
+    expected = messages()
+    if len(error_pages) != len(expected):
+        faults.append(f"ErrorMessages has {len(error_pages)} pages, expected {len(expected)}")
+    for code, (page, message) in enumerate(zip(error_pages, expected)):
         first = page[1:] if page.startswith("\n") else page
         title = first.split("\n", 1)[0][6:56]
-        if not title.startswith(f"{code}: "):
+        # The viewer shows 50 characters of the title.
+        if title != f"{code}: {message}"[:50]:
             faults.append(f"page {code} has the title {title!r}")
 
     for fault in faults:

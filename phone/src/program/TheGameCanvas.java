@@ -1,5 +1,7 @@
 package program;
 
+import static program.GameDesign.*;
+
 import java.io.InputStream;
 import java.io.Writer;
 import java.util.Calendar;
@@ -24,10 +26,6 @@ import javax.microedition.media.control.VolumeControl;
  * inserted code keeps those locals of those types throughout.
  */
 public class TheGameCanvas extends Canvas implements Runnable {
-    // Numbers into GameDesign.MESSAGES, the run-time message table.
-    static final int MESSAGE_PROGRAM_CLOSED = 0, MESSAGE_OUT_OF_MEMORY = 2, MESSAGE_PROGRAM_ERROR = 4,
-            MESSAGE_DIVIDE_BY_ZERO = 8, MESSAGE_OUT_OF_RANGE = 9, MESSAGE_NO_DATA = 15, MESSAGE_OUT_OF_DATA = 16,
-            MESSAGE_WRONG_TYPE_OF_DATA = 17, MESSAGE_END_OF_PROGRAM = 22;
     static final int LINE_HEIGHT = 12, CHARACTER_WIDTH = 8, REGISTER_LENGTH = 1024;
 
     private final GameMidlet midlet;
@@ -1421,9 +1419,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // the entries live in memory, newest first; the store is rewritten at the
     // close.
 
-    static final int MESSAGE_ARCHIVE_NOT_OPEN = 12, MESSAGE_CANNOT_SAVE_ARCHIVE = 13,
-            MESSAGE_ARCHIVE_NOT_FOUND = 14, MESSAGE_ARCHIVE_IS_OPEN = 19, MESSAGE_ARCHIVE_DOESNT_EXIST = 20,
-            MESSAGE_UNABLE_TO_DELETE_ARCHIVE = 21;
     /** Only this many characters of an entry's line are read back; the rest are dropped. */
     static final int ENTRY_TEXT_LIMIT = 256;
 
@@ -1624,7 +1619,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // visible part into the frame and presents it with drawRGB, so the
     // pixels are the same on every phone and equal to the desktop runtime's.
 
-    static final int MESSAGE_SCREEN_OUT_OF_BOUNDS = 36;
     static final int SMALLEST_SCREEN_WIDTH = 96, SMALLEST_SCREEN_HEIGHT = 54;
     /** Largest logical buffer side, as on the desktop, whose buffer textures stop at 2048. */
     static final int LARGEST_BUFFER_SIDE = 2047;
@@ -2056,8 +2050,6 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // (the first slot of its multi-image). Slots count from 1 in the
     // language and from 0 here; all frame fields are -1 for a whole picture.
 
-    static final int MESSAGE_FILE_IO_ERROR = 1, MESSAGE_IMAGE_NOT_LOADED = 10, MESSAGE_FAILED_TO_LOAD_IMAGE = 11,
-            MESSAGE_MAP_NOT_CREATED = 18, MESSAGE_FILE_NOT_FOUND = 35;
     /** Slots grow this far beyond the one asked for. */
     static final int SLOT_GROWTH = 11;
 
@@ -2710,13 +2702,14 @@ public class TheGameCanvas extends Canvas implements Runnable {
     // Slots count from 1 in the language and from 0 here; music slots 0..7
     // are MIDI and 8..15 MP3.
 
-    static final int MESSAGE_CANNOT_LOAD_WAV = 27, MESSAGE_WAV_NOT_LOADED = 28;
     static final int WAV_SLOTS = 63, MUSIC_SLOTS = 8;
     static final int MIDI = 0, MP3 = 1;
     static final String WAV_TYPE = "audio/x-wav";
     static final String[] MUSIC_TYPES = {"audio/midi", "audio/mpeg"};
     /** Cannot load, not loaded, cannot play: MIDI's messages, then MP3's. */
-    static final int[][] MUSIC_MESSAGES = {{29, 30, 33}, {31, 32, 34}};
+    static final int[][] MUSIC_MESSAGES = {
+        {MESSAGE_CANNOT_LOAD_MIDI, MESSAGE_MIDI_NOT_LOADED, MESSAGE_CANNOT_PLAY_MIDI},
+        {MESSAGE_CANNOT_LOAD_MP3, MESSAGE_MP3_NOT_LOADED, MESSAGE_CANNOT_PLAY_MP3}};
     /**
      * VolumeControl levels for WavVol 0..40: the desktop attenuates by
      * 40 - v decibels, which is an amplitude of 10^((v - 40) / 20); from 40
