@@ -4,6 +4,7 @@
 #include "package_settings.h"
 #include "phone_methods.h"
 #include "statement_keywords.h"
+#include "template_layout.h"
 #include "template_pool.h"
 #include "trailer.h"
 
@@ -161,7 +162,7 @@ void PackageWriter::code(std::initializer_list<int> bytes) {
 void PackageWriter::track(int effect) {
     int& depth = inProcedure ? procedureDepth : mainDepth;
     depth += effect;
-    if (depth > maxStack && tooDeepLine == 0) tooDeepLine = line;
+    if (depth > templateLayout::maxStack && tooDeepLine == 0) tooDeepLine = line;
 }
 
 int PackageWriter::member(PoolKind kind, std::string_view owner, std::string_view name, std::string_view descriptor) {

@@ -48,7 +48,6 @@ public:
     std::string missingMember;          // a game-class member the template lacks
     int tooDeepLine = 0;                // a line whose values outgrow the operand stack
     bool stackAtLabel = false;          // code reached a label with values on the stack: a fault of ours
-    static constexpr int maxStack = 128;  // the methods' max_stack
 
     // The procedure listing, opened by the dispatch on the procedure number.
     std::string procedureListing() const;

@@ -84,6 +84,11 @@ bool rewriteCodeHead(Copier& c, const Method& m) {
     return true;
 }
 
+// The bytes appendFrame writes per frame: offset, local count, the locals
+// (an object is three bytes, a primitive one) and an empty stack.
+constexpr int mainFrameSize = 2 + 2 + (3 + 4 + 3 + 3 + 3) + 2;
+constexpr int procFrameSize = 2 + 2 + (3 + 3 + 5 + 3 + 3) + 2;
+
 void appendFrame(std::vector<std::uint8_t>& out, int offset, bool procedure) {
     auto u2 = [&](int v) {
         out.push_back(static_cast<std::uint8_t>(v >> 8));
@@ -150,7 +155,7 @@ bool patchGameClass(const std::vector<std::uint8_t>& templateBytes, std::string_
     Copier c{templateBytes, out};
 
     LabelTable labels = buildLabelTable(mainListing);
-    Method main{listingSize(mainListing), frameCount(labels), layout::mainFrameSize, layout::mainMaxLocals,
+    Method main{listingSize(mainListing), frameCount(labels), mainFrameSize, layout::mainMaxLocals,
                 layout::mainInsertOffset};
     if (!c.copyThrough(layout::mainRecognition) || !rewriteCodeHead(c, main)) return false;
     // The end marker's return is held back: the main listing goes before it.
@@ -169,7 +174,7 @@ bool patchGameClass(const std::vector<std::uint8_t>& templateBytes, std::string_
     if (!rewriteCodeTail(c, main, labels, false)) return false;
 
     labels = buildLabelTable(procListing);
-    Method proc{listingSize(procListing), frameCount(labels), layout::procFrameSize, layout::procMaxLocals,
+    Method proc{listingSize(procListing), frameCount(labels), procFrameSize, layout::procMaxLocals,
                 layout::procInsertOffset};
     if (!c.copyThrough(layout::procRecognition) || !rewriteCodeHead(c, proc)) return false;
     if (!c.copyThrough(layout::procInsertMarker)) return false;
@@ -190,7 +195,7 @@ PatchResult patchGameClassFile(const std::filesystem::path& programFolder, const
     std::ifstream in(programFolder / gameClassTemplateName, std::ios::binary);
     if (!in) return {false, PatchMessage::CannotFindTemplate};
     std::vector<std::uint8_t> templateBytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::ofstream out(workFolder / "TheGameCanvas.class", std::ios::binary | std::ios::trunc);
+    std::ofstream out(workFolder / (std::string(layout::gameClass.name) + ".class"), std::ios::binary | std::ios::trunc);
     if (!out) return {false, PatchMessage::CannotCreateDestination};
     std::vector<std::uint8_t> patched;
     bool ok = patchGameClass(templateBytes, mainListing, procListing, patched);

@@ -2,6 +2,8 @@
 // template, with one stack-map frame per distinct label position.
 #pragma once
 
+#include "template_layout.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -20,7 +22,7 @@ struct PatchResult {
     PatchMessage message = PatchMessage::None;   // shown as a warning when set
 };
 
-inline constexpr const char* gameClassTemplateName = "thegc.dat";
+inline constexpr std::string_view gameClassTemplateName = templateLayout::gameClass.templateFile;
 
 // Reads thegc.dat from the program folder and writes TheGameCanvas.class into the work folder.
 PatchResult patchGameClassFile(const std::filesystem::path& programFolder, const std::filesystem::path& workFolder,

@@ -1,5 +1,7 @@
 #include "jar_entries.h"
 
+#include "template_layout.h"
+
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -34,13 +36,13 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) 
 
 std::vector<PackageClass> packageClasses(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& workFolder) {
-    return {
-        {"TheGameCanvas.class", workFolder / "TheGameCanvas.class"},
-        {"CommandClass.class", programFolder / "CommandClass.dat"},
-        {"GameDesign.class", programFolder / "GameDesign.dat"},
-        {"GameMidlet.class", programFolder / "GameMidlet.dat"},
-        {"locals.class", programFolder / "locals.dat"},
-    };
+    std::vector<PackageClass> classes;
+    for (const templateLayout::TemplateClass& c : templateLayout::classes) {
+        std::string className = std::string(c.name) + ".class";
+        bool patched = c.name == templateLayout::gameClass.name;
+        classes.push_back({className, patched ? workFolder / className : programFolder / c.templateFile});
+    }
+    return classes;
 }
 
 std::vector<JarFileEntry> jarFileEntries(const PackageSettings& s, const std::filesystem::path& programFolder,

@@ -37,8 +37,8 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 // cannot be opened are left out of the package and so clash with nothing.
 std::string entryNameClash(const std::vector<JarFileEntry>& entries);
 
-// The five classes, in entry order: the entry's file name in "program" and
-// where pass 3 and the program folder leave it.
+// The shipped classes, in entry order: the entry's file name in "program"
+// and where pass 3 (the game class) and the program folder leave it.
 struct PackageClass {
     std::string className;
     std::filesystem::path source;

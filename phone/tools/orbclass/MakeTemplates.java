@@ -13,50 +13,62 @@ import java.util.List;
  * ship beside orbbasic: class version 48 (Java 1.4, which CLDC 1.1 phones and
  * their preverified classes commonly are) with CLDC StackMap attributes, and
  * for the game class the constant-pool places and code offsets the package
- * builder patches against. Also writes the table of the game class's
- * constant-pool entries that the compiler's package back end emits.
+ * builder patches against. Also writes, as C++ headers, the table of the
+ * game class's constant-pool entries that the compiler's package back end
+ * emits, and the layout that class patching relies on with the list of
+ * shipped classes, so the package builder knows them from here only.
  *
- * Usage: MakeTemplates CLASSES_DIR OUTPUT_DIR POOL_HEADER
+ * Usage: MakeTemplates CLASSES_DIR OUTPUT_DIR POOL_HEADER LAYOUT_HEADER CLASS=TEMPLATE...
+ * where each CLASS=TEMPLATE names a shipped class and its template's file name.
  */
 public final class MakeTemplates {
     private MakeTemplates() {}
 
-    static final String GAME_CLASS = "program/TheGameCanvas";
+    static final String PACKAGE = "program/";
+    static final String GAME_CLASS = PACKAGE + "TheGameCanvas";
 
-    // Shipped file name of each phone class.
-    static final String[][] OUTPUTS = {
-        {"TheGameCanvas", "thegc.dat"},
-        {"CommandClass", "CommandClass.dat"},
-        {"GameDesign", "GameDesign.dat"},
-        {"GameMidlet", "GameMidlet.dat"},
-        {"locals", "locals.dat"},
-    };
+    /**
+     * A constant the package builder expects at a fixed index: Class (7) or
+     * Utf8 (1) with this text. The layout header names the index as cppName;
+     * without one only the recognition bytes hold it.
+     */
+    record Pin(int index, int tag, String text, String cppName) {}
 
-    /** A constant the package builder expects at a fixed index: Class (7) or Utf8 (1) with this text. */
-    record Pin(int index, int tag, String text) {}
+    static final Pin STRING_CLASS = new Pin(11, ClassFile.CLASS, "java/lang/String", "secondKindClass");
+    static final Pin MAIN_NAME = new Pin(18, ClassFile.UTF8, "runMain", null);
+    static final Pin LOCALS_CLASS = new Pin(147, ClassFile.CLASS, PACKAGE + "locals", "thirdKindClass");
+    static final Pin CANVAS_CLASS = new Pin(180, ClassFile.CLASS, GAME_CLASS, "canvasClass");
+    static final Pin CODE_NAME = new Pin(226, ClassFile.UTF8, "Code", "codeName");
+    static final Pin MAIN_DESCRIPTOR = new Pin(231, ClassFile.UTF8, "()V", null);
+    static final Pin PROC_NAME = new Pin(276, ClassFile.UTF8, "runProc", null);
+    static final Pin PROC_DESCRIPTOR = new Pin(277, ClassFile.UTF8, "(Lprogram/locals;I)I", null);
+    static final Pin STACK_MAP_NAME = new Pin(631, ClassFile.UTF8, "StackMap", "stackMapName");
 
-    static final List<Pin> PINS = List.of(
-        new Pin(11, ClassFile.CLASS, "java/lang/String"),
-        new Pin(18, ClassFile.UTF8, "runMain"),
-        new Pin(147, ClassFile.CLASS, "program/locals"),
-        new Pin(180, ClassFile.CLASS, GAME_CLASS),
-        new Pin(226, ClassFile.UTF8, "Code"),
-        new Pin(231, ClassFile.UTF8, "()V"),
-        new Pin(276, ClassFile.UTF8, "runProc"),
-        new Pin(277, ClassFile.UTF8, "(Lprogram/locals;I)I"),
-        new Pin(631, ClassFile.UTF8, "StackMap"));
+    static final List<Pin> PINS = List.of(STRING_CLASS, MAIN_NAME, LOCALS_CLASS, CANVAS_CLASS, CODE_NAME,
+            MAIN_DESCRIPTOR, PROC_NAME, PROC_DESCRIPTOR, STACK_MAP_NAME);
 
+    // lload_3 lstore_1 lload_3 lstore_1 return: the main listing goes before the return.
     static final byte[] MAIN_END_MARKER = {0x21, 0x40, 0x21, 0x40, (byte) 0xB1};
     static final int MAIN_INSERT_OFFSET = 72;
+    // lstore_3 lload 5 lstore_3 lload 5 lstore_3: the procedure listing goes after it.
     static final byte[] PROC_MARKER = {0x42, 0x16, 0x05, 0x42, 0x16, 0x05, 0x42};
     static final int PROC_INSERT_OFFSET = 95;
+    // runProc's listing ends before its last instruction, an ireturn.
+    static final int IRETURN = 0xAC;
+
+    // What the package builder writes into the heads of the patched methods:
+    // room for the listings' operands, and locals that cover what runMain
+    // and runProc declare.
+    static final int MAX_STACK = 128, MAIN_MAX_LOCALS = 10, PROC_MAX_LOCALS = 14;
 
     public static void main(String[] args) throws IOException {
         Path classes = Path.of(args[0]);
         Path output = Path.of(args[1]);
+        List<String[]> shipped = new ArrayList<>();
+        for (int i = 4; i < args.length; i++) shipped.add(args[i].split("=", 2));
         Files.createDirectories(output);
-        for (String[] o : OUTPUTS) {
-            ClassFile cf = ClassFile.read(Files.readAllBytes(classes.resolve("program/" + o[0] + ".class")));
+        for (String[] o : shipped) {
+            ClassFile cf = ClassFile.read(Files.readAllBytes(classes.resolve(PACKAGE + o[0] + ".class")));
             StackMaps.convertMethods(cf);
             refuseClassLiterals(cf);
             cf.major = 48;
@@ -71,6 +83,7 @@ public final class MakeTemplates {
             }
             Files.write(output.resolve(o[1]), cf.write());
         }
+        writeLayoutHeader(shipped, Path.of(args[3]));
     }
 
     /** Loading a class constant (a class literal in the source) needs class version 49. */
@@ -293,7 +306,74 @@ public final class MakeTemplates {
         return -1;
     }
 
-    // ---- the back end's table ----
+    // ---- the package builder's tables ----
+
+    /** The places of the game class template that class patching relies on, and the shipped classes, as C++ data. */
+    private static void writeLayoutHeader(List<String[]> shipped, Path header) throws IOException {
+        String game = null;
+        for (String[] o : shipped) if (GAME_CLASS.equals(PACKAGE + o[0])) game = o[1];
+        if (game == null) throw new IOException("the game class is not among the shipped classes");
+        Files.createDirectories(header.getParent());
+        try (PrintWriter out = new PrintWriter(Files.newBufferedWriter(header))) {
+            out.println("// Generated by phone/tools/orbclass/MakeTemplates.java; do not edit.");
+            out.println("// The places in the game class template that class patching relies on, and the");
+            out.println("// phone classes the package ships; the patcher and the template check read them.");
+            out.println("#pragma once");
+            out.println();
+            out.println("#include <array>");
+            out.println("#include <cstdint>");
+            out.println("#include <string_view>");
+            out.println();
+            out.println("namespace templateLayout {");
+            out.println();
+            for (Pin p : PINS)
+                if (p.cppName() != null)
+                    out.printf("inline constexpr int %s = %d;  // %s%n", p.cppName(), p.index(), p.text());
+            out.println();
+            out.println("// method_info from the low byte of name_index to the Code attribute's name index.");
+            printBytes(out, "mainRecognition", recognition(MAIN_NAME, MAIN_DESCRIPTOR));
+            printBytes(out, "procRecognition", recognition(PROC_NAME, PROC_DESCRIPTOR));
+            out.println("// The main listing goes before the return that ends this marker.");
+            printBytes(out, "mainEndMarker", MAIN_END_MARKER);
+            out.println("// The procedure listing goes after this marker.");
+            printBytes(out, "procInsertMarker", PROC_MARKER);
+            out.printf("inline constexpr int mainInsertOffset = %d;%n", MAIN_INSERT_OFFSET);
+            out.printf("inline constexpr int procInsertOffset = %d;%n", PROC_INSERT_OFFSET);
+            out.println("// The procedure method ends with it, after its listing.");
+            out.printf("inline constexpr std::uint8_t ireturn = 0x%02X;%n", IRETURN);
+            out.println();
+            out.println("// Written into the heads of the patched methods.");
+            out.printf("inline constexpr int maxStack = %d;%n", MAX_STACK);
+            out.printf("inline constexpr int mainMaxLocals = %d;%n", MAIN_MAX_LOCALS);
+            out.printf("inline constexpr int procMaxLocals = %d;%n", PROC_MAX_LOCALS);
+            out.println();
+            out.println("// A shipped class: its name in the package and its template in the program folder.");
+            out.println("struct TemplateClass {");
+            out.println("    std::string_view name;");
+            out.println("    std::string_view templateFile;");
+            out.println("};");
+            out.printf("inline constexpr std::array<TemplateClass, %d> classes = {{%n", shipped.size());
+            for (String[] o : shipped) out.printf("    {\"%s\", \"%s\"},%n", o[0], o[1]);
+            out.println("}};");
+            out.println("// The class that patching writes into the work folder from its template.");
+            out.printf("inline constexpr TemplateClass gameClass = {\"%s\", \"%s\"};%n",
+                    GAME_CLASS.substring(PACKAGE.length()), game);
+            out.println();
+            out.println("}  // namespace templateLayout");
+        }
+    }
+
+    /** Where a method's name_index ends, its descriptor_index, one attribute, and that the Code attribute. */
+    private static byte[] recognition(Pin name, Pin descriptor) {
+        return new byte[] {(byte) name.index(), (byte) (descriptor.index() >> 8), (byte) descriptor.index(), 0, 1,
+            (byte) (CODE_NAME.index() >> 8), (byte) CODE_NAME.index()};
+    }
+
+    private static void printBytes(PrintWriter out, String name, byte[] bytes) {
+        StringBuilder list = new StringBuilder();
+        for (byte b : bytes) list.append(list.length() == 0 ? "" : ", ").append(String.format("0x%02X", b & 0xFF));
+        out.printf("inline constexpr std::array<std::uint8_t, %d> %s = {%s};%n", bytes.length, name, list);
+    }
 
     /** Every field and method reference of the game class's pool, as C++ data. */
     private static void writePoolHeader(ClassFile cf, Path header) throws IOException {
