@@ -91,7 +91,7 @@ int compileWord(Compiler& c, Cursor& cur, std::string_view word, bool endedByCol
     Kind suffix = cur.readSuffix();
     int builtin = findBuiltin(word, suffix);
     if (builtin != noKeyword) {
-        if (builtin == builtinJoyPad) c.settings.joypadUsed = 1;
+        if (builtin == int(Builtin::JoyPad)) c.settings.joypadUsed = 1;
         return compileBuiltinCall(c, builtin, word, false, suffix);
     }
     if (c.statementIndex == 0 && endedByColon && afterWord == cur.text.size())

@@ -60,8 +60,8 @@ ValueKind readData(Interp& in, ValueKind wanted) {
 
 }  // namespace
 
-ValueKind dataBuiltin(Interp& in, int32_t code) {
-    if (code == 68) return readData(in, ValueKind::Integer);
-    if (code == 69) return readData(in, ValueKind::Float);
+ValueKind dataBuiltin(Interp& in, Builtin code) {
+    if (code == Builtin::ReadData) return readData(in, ValueKind::Integer);
+    if (code == Builtin::ReadDataFloat) return readData(in, ValueKind::Float);
     return readData(in, ValueKind::String);
 }

@@ -2,5 +2,6 @@
 #pragma once
 
 #include "interp.h"
+#include "keyword_table.h"
 
-ValueKind phoneBuiltin(Interp& in, int32_t code);
+ValueKind phoneBuiltin(Interp& in, Builtin code);
