@@ -134,7 +134,6 @@ int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall =
 int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpression, Kind wanted);
 int compileProcedureCall(Compiler& c, std::string_view name, Kind kind);
 int compileArrayElement(Compiler& c, int array, bool write);
-int compileCondition(Compiler& c, bool loopForm, int loopLabel);
 int variableSlot(Compiler& c, std::string_view name, Kind kind, int& slot);
 
 // Statements by group.

@@ -151,7 +151,6 @@ private:
     bool& muted() { return inProcedure ? procedureMuted : mainMuted; }
     void code(std::initializer_list<int> bytes);
     void track(int effect);
-    void index16(int index);
     void pushInt(std::int32_t value);
     void pushPooledInt(std::int32_t value);
     void pushText(std::string_view text);
