@@ -42,7 +42,8 @@ int findBuiltin(std::string_view word, ValueKind suffixKind) {
     for (int code : *codes) {
         if (keywordTable[code].signature[0] != '1') continue;
         const ValueKind r = resultOf(code);
-        bool fits = suffixKind == ValueKind::Integer ? (r == ValueKind::None || r == ValueKind::Integer) : r == suffixKind;
+        const bool fits =
+            suffixKind == ValueKind::Integer ? (r == ValueKind::None || r == ValueKind::Integer) : r == suffixKind;
         if (fits) return code;
     }
     return noKeyword;

@@ -4,8 +4,6 @@
 // image codes add the kind's number to a letter instead.
 #pragma once
 
-#include <cstdint>
-
 enum class ValueKind : int { None = 0, Integer = 1, Float = 2, String = 3 };
 
 constexpr char typeDigit(ValueKind k) { return char('0' + int(k)); }

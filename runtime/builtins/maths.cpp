@@ -61,9 +61,11 @@ ValueKind mathsBuiltin(Interp& in, Builtin code) {
             return returnInt(in, lineWalkSteps(intArg(in, 0), intArg(in, 1), intArg(in, 2), intArg(in, 3),
                                                intArg(in, 4), intArg(in, 5)));
         case Builtin::Max: return returnInt(in, intArg(in, 1) > intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
-        case Builtin::MaxFloat: return returnFloat(in, floatArg(in, 1) > floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
+        case Builtin::MaxFloat:
+            return returnFloat(in, floatArg(in, 1) > floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
         case Builtin::Min: return returnInt(in, intArg(in, 1) < intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
-        case Builtin::MinFloat: return returnFloat(in, floatArg(in, 1) < floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
+        case Builtin::MinFloat:
+            return returnFloat(in, floatArg(in, 1) < floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
         case Builtin::Calc: return returnInt(in, intArg(in, 0));
         default: return ValueKind::None;
     }

@@ -26,14 +26,17 @@ ValueKind soundBuiltin(Interp& in, Builtin code) {
     const int32_t slot = intArg(in, 0);
     switch (code) {
         case Builtin::Beep: return reportIfFailed(in, beep(s, intArg(in, 0), intArg(in, 1)));
-        case Builtin::LoadWavByValue: return reportIfFailed(in, loadWav(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::LoadWavByValue:
+            return reportIfFailed(in, loadWav(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
         case Builtin::FreeWav: return reportIfFailed(in, freeWav(s, slot));
         case Builtin::PlayWav: return reportIfFailed(in, playWav(s, slot));
         case Builtin::WavVol: return reportIfFailed(in, wavVol(s, slot, intArg(in, 1)));
-        case Builtin::LoadMidByValue: return reportIfFailed(in, loadMid(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::LoadMidByValue:
+            return reportIfFailed(in, loadMid(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
         case Builtin::PlayMid: return reportIfFailed(in, playMid(s, slot));
         case Builtin::StopMid: return reportIfFailed(in, stopMid(s, slot));
-        case Builtin::LoadMp3ByValue: return reportIfFailed(in, loadMp3(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::LoadMp3ByValue:
+            return reportIfFailed(in, loadMp3(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
         case Builtin::PlayMp3: return reportIfFailed(in, playMp3(s, slot));
         case Builtin::StopMp3: return reportIfFailed(in, stopMp3(s, slot));
         case Builtin::FreeMp3: return reportIfFailed(in, freeMp3(s, slot));

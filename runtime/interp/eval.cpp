@@ -585,7 +585,8 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 pos = in.position;
                 return true;
             case Op::TableSize:
-                in.tableSizeRequest = {static_cast<ValueKind>(c.aux), c.value, readField(text, in.image.length, pos + 7)};
+                in.tableSizeRequest = {static_cast<ValueKind>(c.aux), c.value,
+                                       readField(text, in.image.length, pos + 7)};
                 pos = at.next;
                 return true;
             case Op::ReturnValue: {

@@ -4,7 +4,7 @@
 with an example, and one ErrorMessages page per message code 0 to 124 whose
 title line the viewer reads as "CODE: message".
 
-    check_help_coverage.py HELP_FILE KEYWORD_TABLE_HEADER
+    check_help_coverage.py HELP_FILE KEYWORD_LIST_HEADER
 """
 import re
 import sys
@@ -13,7 +13,7 @@ import help_file
 
 
 def keyword_names(header):
-    names = re.findall(r'\{"([^"]*)", "[0-9+]*"\}', open(header).read())
+    names = re.findall(r'^ORB_(?:STATEMENT|BUILTIN)\(\d+, \w+, "([^"]*)", "[0-9+]*"', open(header).read(), re.M)
     assert len(names) == 224, f"read {len(names)} keyword table entries, expected 224"
     return {n for n in names if n}
 

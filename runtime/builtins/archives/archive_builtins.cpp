@@ -1,4 +1,4 @@
-// Archive built-ins (codes 136 to 143), handed to the archive module.
+// Archive built-ins, handed to the archive module.
 #include "archives.h"
 #include "arguments.h"
 #include "groups.h"

@@ -70,7 +70,8 @@ ValueKind phoneBuiltin(Interp& in, Builtin code) {
             waitForSensors(e);
             latchSensors(phone);
             break;
-        case Builtin::SensorX: case Builtin::SensorY: case Builtin::SensorZ: return returnInt(in, phone.tilt.sensors[static_cast<size_t>(int(code) - int(Builtin::SensorX))]);
+        case Builtin::SensorX: case Builtin::SensorY: case Builtin::SensorZ:
+            return returnInt(in, phone.tilt.sensors[static_cast<size_t>(int(code) - int(Builtin::SensorX))]);
         default: break;
     }
     return ValueKind::None;
