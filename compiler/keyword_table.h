@@ -24,37 +24,33 @@ enum class Builtin : int32_t {
 #undef ORB_BUILTIN
 };
 
-namespace keyword_list {
-
-inline constexpr int codes[] = {
-#define ORB_STATEMENT(code, identifier, name, signature) code,
-#define ORB_BUILTIN(code, identifier, name, signature, group, waits) code,
-#include "keyword_list.h"
-#undef ORB_STATEMENT
-#undef ORB_BUILTIN
-};
-
-// Every line's code is its position, and the statements come first.
-constexpr bool inCodeOrder() {
-    for (int i = 0; i < int(std::size(codes)); ++i)
-        if (codes[i] != i) return false;
-    return true;
-}
-static_assert(inCodeOrder(), "a line of the keyword list was inserted, removed or moved");
-
-inline constexpr int statementCount = 0
+inline constexpr int keywordCount = 0
 #define ORB_STATEMENT(code, identifier, name, signature) +1
-#define ORB_BUILTIN(code, identifier, name, signature, group, waits)
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) +1
 #include "keyword_list.h"
 #undef ORB_STATEMENT
 #undef ORB_BUILTIN
     ;
-static_assert(statementCount == firstBuiltinCode, "the statement keywords end where the built-ins begin");
-
-}  // namespace keyword_list
-
-inline constexpr int keywordCount = int(std::size(keyword_list::codes));
 static_assert(keywordCount == 224);
+
+// Every line's code is its position, statements before built-ins: a line
+// inserted, removed or moved stops the build.
+static_assert([] {
+    struct Line {
+        int code;
+        bool statement;
+    };
+    constexpr Line lines[] = {
+#define ORB_STATEMENT(code, identifier, name, signature) {code, true},
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) {code, false},
+#include "keyword_list.h"
+#undef ORB_STATEMENT
+#undef ORB_BUILTIN
+    };
+    for (int i = 0; i < keywordCount; ++i)
+        if (lines[i].code != i || lines[i].statement != (i < firstBuiltinCode)) return false;
+    return true;
+}());
 
 inline constexpr std::array<Keyword, keywordCount> keywordTable = {{
 #define ORB_STATEMENT(code, identifier, name, signature) {name, signature},
