@@ -30,8 +30,8 @@ public:
     virtual void statementEnd() = 0;
     virtual void endProgram() = 0;                        // End, and the end of the main program
     virtual void setupBlock(int label, const std::array<TableSize, 3>& sizes) = 0;
-    virtual void variableName(Kind kind, int slot, std::string_view name) = 0;
-    virtual void arrayName(Kind kind, int firstSlot, int highestIndex, std::string_view name) = 0;
+    virtual void variableName(ValueKind kind, int slot, std::string_view name) = 0;
+    virtual void arrayName(ValueKind kind, int firstSlot, int highestIndex, std::string_view name) = 0;
     virtual void trailer(const ProgramSettings& s, int lastLabel, int trueTargets, int falseTargets,
                          int lastProcedure) = 0;
 
@@ -43,13 +43,13 @@ public:
 
     // Procedures
     virtual void procedureStart(int skipLabel, int procedure, int setupLabel) = 0;
-    virtual void parameterCopy(Kind kind, int slot, int position) = 0;
-    virtual void returnValueStart(Kind kind) = 0;         // the value expression follows
+    virtual void parameterCopy(ValueKind kind, int slot, int position) = 0;
+    virtual void returnValueStart(ValueKind kind) = 0;         // the value expression follows
     virtual void returnValueEnd() = 0;
     virtual void procedureExit(int procedure) = 0;
 
     // Conditions
-    virtual void comparisonKind(Kind kind) = 0;
+    virtual void comparisonKind(ValueKind kind) = 0;
     virtual void comparison(Comparison c) = 0;
     virtual void jumpUnlessFalseTarget(int target) = 0;   // test; false goes to a false target
     virtual void jumpIfTrueTarget(int target) = 0;        // test; true goes to a true target
@@ -66,22 +66,22 @@ public:
     virtual void groupOpen() = 0;
     virtual void groupClose() = 0;
     virtual void arithmetic(char op) = 0;
-    virtual void variableRead(Kind kind, int slot) = 0;
-    virtual void assignment(Kind kind, int slot) = 0;     // the value expression follows
-    virtual void elementStart(bool write, Kind kind, int firstSlot, int highestIndex) = 0;
+    virtual void variableRead(ValueKind kind, int slot) = 0;
+    virtual void assignment(ValueKind kind, int slot) = 0;     // the value expression follows
+    virtual void elementStart(bool write, ValueKind kind, int firstSlot, int highestIndex) = 0;
     virtual void indexGroupEnd(bool lastGroup, long long laterElements) = 0;
     virtual void indexEnd() = 0;
     virtual void builtinCallStart(int code) = 0;
-    virtual void procedureCallStart(int procedure, Kind result) = 0;
-    virtual void argumentStart(Kind kind) = 0;
+    virtual void procedureCallStart(int procedure, ValueKind result) = 0;
+    virtual void argumentStart(ValueKind kind) = 0;
     virtual void argumentEnd() = 0;
     virtual void callEnd() = 0;
 
     // Statements with codes of their own
-    virtual void printStart(Kind kind) = 0;
+    virtual void printStart(ValueKind kind) = 0;
     virtual void printEnd() = 0;
-    virtual void dataItem(Kind kind, std::string_view text) = 0;
-    virtual void sortArray(Kind kind, int firstSlot, int lastSlot) = 0;
+    virtual void dataItem(ValueKind kind, std::string_view text) = 0;
+    virtual void sortArray(ValueKind kind, int firstSlot, int lastSlot) = 0;
     virtual void loadImage(int slot, std::string_view name) = 0;
     virtual void loadMultiImage(int slot, int count, int width, int height, std::string_view name) = 0;
     virtual void loadSound(int keyword, int slot, std::string_view name) = 0;  // LoadWav, LoadMp3, LoadMid

@@ -9,7 +9,7 @@ namespace {
 // Name records for the variable dump: globals and main-program variables, each kind newest first.
 void writeNames(const Compiler& c) {
     for (int k = 0; k < 3; ++k) {
-        Kind kind = Kind(k + 1);
+        ValueKind kind = ValueKind(k + 1);
         const auto& records = c.symbols.variables[k];
         for (auto v = records.rbegin(); v != records.rend(); ++v) {
             if (v->scope != globalScope && v->scope != mainScope) continue;

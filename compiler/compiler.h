@@ -129,13 +129,12 @@ enum ConditionEnd { EndsWithAnd = 7, EndsWithOr = 8, EndsWithThen = 9, EndsWithS
 // Statement and expression compilers (statements.cpp, expressions.cpp, ...).
 int compileStatement(Compiler& c, std::string_view statement, std::string_view restOfLine, bool endedByColon);
 int compileGeneratedLine(Compiler& c, std::string_view text);
-int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall = false, bool list = false,
+int compileExpression(Compiler& c, ValueKind kind, char terminator, bool insideCall = false, bool list = false,
                       bool toAllowed = false);
-int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpression, Kind wanted);
-int compileProcedureCall(Compiler& c, std::string_view name, Kind kind);
+int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpression, ValueKind wanted);
+int compileProcedureCall(Compiler& c, std::string_view name, ValueKind kind);
 int compileArrayElement(Compiler& c, int array, bool write);
-int compileCondition(Compiler& c, bool loopForm, int loopLabel);
-int variableSlot(Compiler& c, std::string_view name, Kind kind, int& slot);
+int variableSlot(Compiler& c, std::string_view name, ValueKind kind, int& slot);
 
 // Statements by group.
 int compileIf(Compiler& c, bool elseIf);

@@ -11,8 +11,8 @@ constexpr int maxTargetNumber = 9998;
 
 // One comparison term: its kind, the left side, the operator and the right side.
 int compileTerm(Compiler& c) {
-    Kind kind = firstTokenKind(c.cur->text, c.cur->pos);
-    if (kind == Kind::None) return fail(c, SyntaxError);
+    ValueKind kind = firstTokenKind(c.cur->text, c.cur->pos);
+    if (kind == ValueKind::None) return fail(c, SyntaxError);
     c.out.comparisonKind(kind);
     if (int e = compileExpression(c, kind, '<')) return e;
     c.out.comparison(c.comparison);
@@ -181,9 +181,9 @@ int compileFor(Compiler& c) {
     Cursor& cur = *c.cur;
     std::string_view text = cur.rest();
     cur.pos = cur.text.size();
-    Kind kind = firstTokenKind(text, 0);
-    if (kind == Kind::None) return fail(c, SyntaxError);
-    if (kind == Kind::String) return fail(c, StringNotAllowedHere);
+    ValueKind kind = firstTokenKind(text, 0);
+    if (kind == ValueKind::None) return fail(c, SyntaxError);
+    if (kind == ValueKind::String) return fail(c, StringNotAllowedHere);
 
     std::size_t equals = std::string_view::npos;
     bool quoted = false;

@@ -10,27 +10,27 @@ constexpr int maxArguments = 8;
 constexpr int maxIndexGroups = 4;
 
 // The name shown in "Type mismatch" messages: first letter upper case, with the result's suffix.
-std::string callDisplayName(std::string_view name, Kind result) {
+std::string callDisplayName(std::string_view name, ValueKind result) {
     std::string s(name);
     if (!s.empty()) s[0] = upperAscii(s[0]);
     return s + kindSuffix(result);
 }
 
 // "Left" for Left$ and "Sin" for Sin#: a function named without the suffix its result needs.
-int missingSuffixHint(Compiler& c, std::string_view name, Kind nameKind) {
-    if (nameKind != Kind::Integer) return c.fault.code;
-    if (int code = findBuiltin(name, Kind::String); code != noKeyword)
+int missingSuffixHint(Compiler& c, std::string_view name, ValueKind nameKind) {
+    if (nameKind != ValueKind::Integer) return c.fault.code;
+    if (int code = findBuiltin(name, ValueKind::String); code != noKeyword)
         return hint(c, StringFunctionWithoutSuffix, keywordTable[code].name);
-    if (int code = findBuiltin(name, Kind::Float); code != noKeyword)
+    if (int code = findBuiltin(name, ValueKind::Float); code != noKeyword)
         return hint(c, FloatFunctionWithoutSuffix, keywordTable[code].name);
     return c.fault.code;
 }
 
-int identifierOperand(Compiler& c, Cursor& cur, Kind kind) {
+int identifierOperand(Compiler& c, Cursor& cur, ValueKind kind) {
     std::string_view name = cur.readIdentifier();
-    Kind nameKind = cur.readSuffix();
+    ValueKind nameKind = cur.readSuffix();
     char next = cur.peek();
-    if ((kind == Kind::String) != (nameKind == Kind::String)) {
+    if ((kind == ValueKind::String) != (nameKind == ValueKind::String)) {
         fail(c, TypeMismatch);
         return missingSuffixHint(c, name, nameKind);
     }
@@ -50,11 +50,11 @@ int identifierOperand(Compiler& c, Cursor& cur, Kind kind) {
     return NoError;
 }
 
-int operand(Compiler& c, Cursor& cur, Kind kind, bool insideCall, bool firstOperand, int& depth) {
+int operand(Compiler& c, Cursor& cur, ValueKind kind, bool insideCall, bool firstOperand, int& depth) {
     for (;;) {
         char ch = cur.peek();
         if (ch == '-') {
-            if (kind == Kind::String) return fail(c, TypeMismatch);
+            if (kind == ValueKind::String) return fail(c, TypeMismatch);
             c.out.negate();
             cur.advance();
             ch = cur.current();
@@ -66,7 +66,7 @@ int operand(Compiler& c, Cursor& cur, Kind kind, bool insideCall, bool firstOper
             continue;
         }
         if (ch == '"') {
-            if (kind != Kind::String) return fail(c, TypeMismatch);
+            if (kind != ValueKind::String) return fail(c, TypeMismatch);
             std::size_t close = cur.text.find('"', cur.pos + 1);
             if (close == std::string_view::npos) return fail(c, MissingQuote);
             c.out.stringLiteral(cur.text.substr(cur.pos + 1, close - cur.pos - 1));
@@ -74,10 +74,10 @@ int operand(Compiler& c, Cursor& cur, Kind kind, bool insideCall, bool firstOper
             return NoError;
         }
         if (ch == '$' || isDigit(ch)) {
-            if (kind == Kind::String) return fail(c, TypeMismatch);
+            if (kind == ValueKind::String) return fail(c, TypeMismatch);
             NumberLiteral n;
             if (int e = readNumber(cur, n)) return fail(c, e);
-            if (kind == Kind::Float && n.hasFraction) c.out.floatLiteral(n.value, n.fraction);
+            if (kind == ValueKind::Float && n.hasFraction) c.out.floatLiteral(n.value, n.fraction);
             else c.out.integerLiteral(n.value);
             return NoError;
         }
@@ -102,7 +102,7 @@ Comparison readComparison(Cursor& cur) {
 
 }  // namespace
 
-int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall, bool list, bool toAllowed) {
+int compileExpression(Compiler& c, ValueKind kind, char terminator, bool insideCall, bool list, bool toAllowed) {
     Cursor& cur = *c.cur;
     int depth = 0;
     bool firstOperand = true;
@@ -119,7 +119,7 @@ int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall, 
                 break;
             }
             if (ch == '+' || ch == '-' || ch == '*' || ch == '/' || ch == '%') {
-                if (ch != '+' && kind == Kind::String) return fail(c, CanOnlyAddStrings);
+                if (ch != '+' && kind == ValueKind::String) return fail(c, CanOnlyAddStrings);
                 c.out.arithmetic(ch);
                 cur.advance();
                 more = true;
@@ -148,7 +148,7 @@ int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall, 
     } else if (terminator == '<') {
         if (ch != '<' && ch != '>' && ch != '=') return fail(c, EvalSymbolExpected);
         c.comparison = readComparison(cur);
-        if (kind == Kind::String && c.comparison != Comparison::Equal && c.comparison != Comparison::NotEqual)
+        if (kind == ValueKind::String && c.comparison != Comparison::Equal && c.comparison != Comparison::NotEqual)
             return fail(c, EvaluationNotPossible);
     } else if (ch != terminator) {
         if (ch == ',') {
@@ -167,7 +167,7 @@ int compileExpression(Compiler& c, Kind kind, char terminator, bool insideCall, 
     return NoError;
 }
 
-int variableSlot(Compiler& c, std::string_view name, Kind kind, int& slot) {
+int variableSlot(Compiler& c, std::string_view name, ValueKind kind, int& slot) {
     slot = findVariable(c.symbols, name, kind, c.scope);
     if (slot < 0) {
         if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
@@ -177,13 +177,13 @@ int variableSlot(Compiler& c, std::string_view name, Kind kind, int& slot) {
     return NoError;
 }
 
-int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpression, Kind wanted) {
+int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpression, ValueKind wanted) {
     Cursor& cur = *c.cur;
     std::string_view signature = keywordTable[code].signature;
-    char result = signature[1];
+    const ValueKind result = kindOfDigit(signature[1]);
     if (inExpression) {
-        if (result == '0') return fail(c, CommandHasNoValue);
-        if ((wanted == Kind::String) != (result == '3')) return fail(c, TypeMismatch);
+        if (result == ValueKind::None) return fail(c, CommandHasNoValue);
+        if ((wanted == ValueKind::String) != (result == ValueKind::String)) return fail(c, TypeMismatch);
     }
     std::string_view parameters = signature.substr(2);
     if (std::size_t stop = parameters.find('0'); stop != std::string_view::npos) parameters = parameters.substr(0, stop);
@@ -193,7 +193,7 @@ int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpr
     char next = cur.peek();
     if (total > 0 && next == endOfStatement) return fail(c, MissingParameters);
     bool bracketed = false;
-    if (result != '0') {
+    if (result != ValueKind::None) {
         if (total > 0 && next != '(') return fail(c, MissingOpenBracket);
         if (next == '(') {
             cur.advance();
@@ -201,7 +201,7 @@ int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpr
         }
     }
     c.out.builtinCallStart(code);
-    std::string display = callDisplayName(name, result == '0' ? Kind::Integer : Kind(result - '0'));
+    std::string display = callDisplayName(name, result == ValueKind::None ? ValueKind::Integer : result);
     bool toAllowed = false;
     int number = 0;
     for (char p : parameters) {
@@ -209,7 +209,7 @@ int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpr
             toAllowed = true;
             continue;
         }
-        Kind k = Kind(p - '0');
+        ValueKind k = kindOfDigit(p);
         ++number;
         c.out.argumentStart(k);
         c.callName = display;
@@ -231,7 +231,7 @@ int compileBuiltinCall(Compiler& c, int code, std::string_view name, bool inExpr
     return NoError;
 }
 
-int compileProcedureCall(Compiler& c, std::string_view name, Kind kind) {
+int compileProcedureCall(Compiler& c, std::string_view name, ValueKind kind) {
     Cursor& cur = *c.cur;
     int number = findProcedure(c.symbols, name, kind);
     if (!number) {
@@ -246,7 +246,7 @@ int compileProcedureCall(Compiler& c, std::string_view name, Kind kind) {
 
     if (cur.peek() == '[') {
         cur.advance();
-        std::vector<Kind> kinds;
+        std::vector<ValueKind> kinds;
         for (;;) {
             char ch = cur.peek();
             if (ch == ']') break;
@@ -255,8 +255,8 @@ int compileProcedureCall(Compiler& c, std::string_view name, Kind kind) {
             const ProcedureRecord& p = procedure();
             if (position > maxArguments || (p.parametersFixed && position > int(p.parameters.size())))
                 return fail(c, TooManyProcedureArguments);
-            Kind k = p.definitionLine != noLine ? p.parameters[position - 1] : firstTokenKind(cur.text, cur.pos);
-            if (k == Kind::None) return fail(c, SyntaxError);
+            ValueKind k = p.definitionLine != noLine ? p.parameters[position - 1] : firstTokenKind(cur.text, cur.pos);
+            if (k == ValueKind::None) return fail(c, SyntaxError);
             c.out.argumentStart(k);
             c.callName = display;
             c.parameterNumber = position;
@@ -301,7 +301,7 @@ int compileArrayElement(Compiler& c, int index, bool write) {
         if (groups > dimensions) return fail(c, DimensionCountMismatch);
         cur.advance();
         c.out.groupOpen();
-        if (int e = compileExpression(c, Kind::Integer, ')')) {
+        if (int e = compileExpression(c, ValueKind::Integer, ')')) {
             if (dimensions >= 2 && cur.peek() == ',') hint(c, IndexesInOneBracket, a.name + kindSuffix(a.kind), dimensions);
             return e;
         }

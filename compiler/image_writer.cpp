@@ -44,7 +44,7 @@ void ImageWriter::setupBlock(int label, const std::array<TableSize, 3>& sizes) {
     code("1d\n");
 }
 
-void ImageWriter::variableName(Kind kind, int slot, std::string_view name) {
+void ImageWriter::variableName(ValueKind kind, int slot, std::string_view name) {
     code("vnv");
     text += typeDigit(kind);
     field(slot);
@@ -52,7 +52,7 @@ void ImageWriter::variableName(Kind kind, int slot, std::string_view name) {
     code("\n");
 }
 
-void ImageWriter::arrayName(Kind kind, int firstSlot, int highestIndex, std::string_view name) {
+void ImageWriter::arrayName(ValueKind kind, int firstSlot, int highestIndex, std::string_view name) {
     code("vna");
     text += typeDigit(kind);
     field(firstSlot);
@@ -77,7 +77,7 @@ void ImageWriter::procedureStart(int skipLabel, int procedure, int setupLabel) {
     codeField("~c", setupLabel);
 }
 
-void ImageWriter::parameterCopy(Kind kind, int slot, int position) {
+void ImageWriter::parameterCopy(ValueKind kind, int slot, int position) {
     code("v");
     text += char('3' + int(kind));
     field(slot);
@@ -87,7 +87,7 @@ void ImageWriter::parameterCopy(Kind kind, int slot, int position) {
     code("e");
 }
 
-void ImageWriter::returnValueStart(Kind kind) {
+void ImageWriter::returnValueStart(ValueKind kind) {
     code("vp");
     text += typeDigit(kind);
 }
@@ -95,7 +95,7 @@ void ImageWriter::returnValueStart(Kind kind) {
 void ImageWriter::returnValueEnd() { code("\n"); }
 void ImageWriter::procedureExit(int) { code("1x\n"); }
 
-void ImageWriter::comparisonKind(Kind kind) {
+void ImageWriter::comparisonKind(ValueKind kind) {
     code("q");
     text += typeDigit(kind);
     code("\n");
@@ -142,19 +142,19 @@ void ImageWriter::arithmetic(char op) {
     text += op;
 }
 
-void ImageWriter::variableRead(Kind kind, int slot) {
+void ImageWriter::variableRead(ValueKind kind, int slot) {
     code("v");
     text += typeDigit(kind);
     field(slot);
 }
 
-void ImageWriter::assignment(Kind kind, int slot) {
+void ImageWriter::assignment(ValueKind kind, int slot) {
     code("v");
     text += char('3' + int(kind));
     field(slot);
 }
 
-void ImageWriter::elementStart(bool write, Kind kind, int firstSlot, int highestIndex) {
+void ImageWriter::elementStart(bool write, ValueKind kind, int firstSlot, int highestIndex) {
     code("a");
     text += char((write ? '0' : '3') + int(kind));
     field(firstSlot);
@@ -176,9 +176,9 @@ void ImageWriter::indexGroupEnd(bool lastGroup, long long laterElements) {
 
 void ImageWriter::indexEnd() { code("e"); }
 void ImageWriter::builtinCallStart(int code_) { codeField("c", code_); }
-void ImageWriter::procedureCallStart(int procedure, Kind) { codeField("d0", procedure); }
+void ImageWriter::procedureCallStart(int procedure, ValueKind) { codeField("d0", procedure); }
 
-void ImageWriter::argumentStart(Kind kind) {
+void ImageWriter::argumentStart(ValueKind kind) {
     code("d");
     text += typeDigit(kind);
 }
@@ -186,21 +186,21 @@ void ImageWriter::argumentStart(Kind kind) {
 void ImageWriter::argumentEnd() { code("e"); }
 void ImageWriter::callEnd() { code("dx"); }
 
-void ImageWriter::printStart(Kind kind) {
+void ImageWriter::printStart(ValueKind kind) {
     code("t");
     text += char('a' + int(kind) - 1);
 }
 
 void ImageWriter::printEnd() { code("e"); }
 
-void ImageWriter::dataItem(Kind kind, std::string_view s) {
+void ImageWriter::dataItem(ValueKind kind, std::string_view s) {
     code("h");
     text += typeDigit(kind);
     code(s);
     code("e");
 }
 
-void ImageWriter::sortArray(Kind kind, int firstSlot, int lastSlot) {
+void ImageWriter::sortArray(ValueKind kind, int firstSlot, int lastSlot) {
     code("a");
     text += char('r' + int(kind));
     field(firstSlot);

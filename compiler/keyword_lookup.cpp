@@ -26,7 +26,8 @@ const std::vector<int>* codesFor(std::string_view word) {
     return it == codesByName().end() ? nullptr : &it->second;
 }
 
-char resultOf(int code) { return keywordTable[code].signature[1]; }
+// None for a command, which gives no value.
+ValueKind resultOf(int code) { return kindOfDigit(keywordTable[code].signature[1]); }
 
 }  // namespace
 
@@ -35,24 +36,25 @@ int findStatementKeyword(std::string_view word) {
     return codes ? codes->front() : noKeyword;
 }
 
-int findBuiltin(std::string_view word, Kind suffixKind) {
+int findBuiltin(std::string_view word, ValueKind suffixKind) {
     const auto* codes = codesFor(word);
     if (!codes) return noKeyword;
     for (int code : *codes) {
         if (keywordTable[code].signature[0] != '1') continue;
-        char r = resultOf(code);
-        bool fits = suffixKind == Kind::Integer ? (r == '0' || r == '1') : r == typeDigit(suffixKind);
+        const ValueKind r = resultOf(code);
+        const bool fits =
+            suffixKind == ValueKind::Integer ? (r == ValueKind::None || r == ValueKind::Integer) : r == suffixKind;
         if (fits) return code;
     }
     return noKeyword;
 }
 
-bool isReservedName(std::string_view word, Kind kind) {
+bool isReservedName(std::string_view word, ValueKind kind) {
     const auto* codes = codesFor(word);
     if (!codes) return false;
     for (int code : *codes) {
-        char r = resultOf(code);
-        if ((r == '0' && kind == Kind::Integer) || r == typeDigit(kind)) return true;
+        const ValueKind r = resultOf(code);
+        if ((r == ValueKind::None && kind == ValueKind::Integer) || r == kind) return true;
     }
     return false;
 }

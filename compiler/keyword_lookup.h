@@ -13,7 +13,7 @@ int findStatementKeyword(std::string_view word);
 
 // The first built-in named word whose result fits the suffix written at the call:
 // none fits commands and integer results, "#" floats, "$" strings.
-int findBuiltin(std::string_view word, Kind suffixKind);
+int findBuiltin(std::string_view word, ValueKind suffixKind);
 
 // True when a name of this kind would collide with a keyword.
-bool isReservedName(std::string_view word, Kind kind);
+bool isReservedName(std::string_view word, ValueKind kind);

@@ -1,10 +1,11 @@
-// The keyword table: statement keywords and built-ins with their signatures.
-// A keyword's position is its built-in code in the program image and in the
-// runtime's dispatcher, and the word list of the editor's colouring, so the
-// entries must never be reordered, removed or inserted.
+// The keyword table: statement keywords and built-ins with their signatures,
+// and the `Builtin` codes, all generated from the keyword list. A keyword's
+// position is its built-in code in the program image and in the runtime's
+// dispatcher, and the word list of the editor's colouring.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 struct Keyword {
@@ -12,232 +13,49 @@ struct Keyword {
     std::string_view signature;  // kind, result, then parameter types; "+" lets TO end the next one
 };
 
-inline constexpr int keywordCount = 224;
 inline constexpr int firstBuiltinCode = 66;  // 0..65 are statement keywords
 
+// The built-ins by name: `Builtin::Sqrt` is code 72.
+enum class Builtin : int32_t {
+#define ORB_STATEMENT(code, identifier, name, signature)
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) identifier = code,
+#include "keyword_list.h"
+#undef ORB_STATEMENT
+#undef ORB_BUILTIN
+};
+
+inline constexpr int keywordCount = 0
+#define ORB_STATEMENT(code, identifier, name, signature) +1
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) +1
+#include "keyword_list.h"
+#undef ORB_STATEMENT
+#undef ORB_BUILTIN
+    ;
+static_assert(keywordCount == 224);
+
+// Every line's code is its position, statements before built-ins: a line
+// inserted, removed or moved stops the build.
+static_assert([] {
+    struct Line {
+        int code;
+        bool statement;
+    };
+    constexpr Line lines[] = {
+#define ORB_STATEMENT(code, identifier, name, signature) {code, true},
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) {code, false},
+#include "keyword_list.h"
+#undef ORB_STATEMENT
+#undef ORB_BUILTIN
+    };
+    for (int i = 0; i < keywordCount; ++i)
+        if (lines[i].code != i || lines[i].statement != (i < firstBuiltinCode)) return false;
+    return true;
+}());
+
 inline constexpr std::array<Keyword, keywordCount> keywordTable = {{
-    {"Goto", "00"}, // 0
-    {"", "00"}, // 1
-    {"Vendor", "00"}, // 2
-    {"SetIcon", "00"}, // 3
-    {"Include", "00"}, // 4
-    {"Define", "00"}, // 5
-    {"DefFn", "00"}, // 6
-    {"Mod", "00"}, // 7
-    {"Global", "00"}, // 8
-    {"Dim", "00"}, // 9
-    {"On", "00"}, // 10
-    {"Off", "00"}, // 11
-    {"Version", "00"}, // 12
-    {"Pi", "00"}, // 13
-    {"Procedure", "00"}, // 14
-    {"EndProc", "00"}, // 15
-    {"ExitProc", "00"}, // 16
-    {"If", "00"}, // 17
-    {"Then", "00"}, // 18
-    {"EndIf", "00"}, // 19
-    {"Else", "00"}, // 20
-    {"And", "00"}, // 21
-    {"Or", "00"}, // 22
-    {"Data", "00"}, // 23
-    {"Restore", "00"}, // 24
-    {"Print", "00"}, // 25
-    {"Do", "00"}, // 26
-    {"Loop", "00"}, // 27
-    {"ExitLoop", "00"}, // 28
-    {"Repeat", "00"}, // 29
-    {"Until", "00"}, // 30
-    {"ExitRepeat", "00"}, // 31
-    {"While", "00"}, // 32
-    {"Wend", "00"}, // 33
-    {"ExitWhile", "00"}, // 34
-    {"For", "00"}, // 35
-    {"Next", "00"}, // 36
-    {"ExitFor", "00"}, // 37
-    {"To", "00"}, // 38
-    {"Step", "00"}, // 39
-    {"SetResolution", "00"}, // 40
-    {"SetOrientation", "00"}, // 41
-    {"TargetResolution", "00"}, // 42
-    {"SetTouchScreen", "00"}, // 43
-    {"LoadMap", "00"}, // 44
-    {"End", "00"}, // 45
-    {"Read", "00"}, // 46
-    {"Sort", "00"}, // 47
-    {"LoadImage", "00"}, // 48
-    {"Rgb", "00"}, // 49
-    {"LoadMultiImage", "00"}, // 50
-    {"GameA", "00"}, // 51
-    {"GameB", "00"}, // 52
-    {"GameC", "00"}, // 53
-    {"GameD", "00"}, // 54
-    {"UpKey", "00"}, // 55
-    {"DownKey", "00"}, // 56
-    {"LeftKey", "00"}, // 57
-    {"RightKey", "00"}, // 58
-    {"", "00"}, // 59
-    {"LoadWav", "00"}, // 60
-    {"LoadMp3", "00"}, // 61
-    {"LoadMid", "00"}, // 62
-    {"Rem", "00"}, // 63
-    {"Horizontal", "00"}, // 64
-    {"Vertical", "00"}, // 65
-    {"Abs", "111"}, // 66
-    {"Abs", "122"}, // 67
-    {"ReadData", "11"}, // 68
-    {"ReadData", "12"}, // 69
-    {"ReadData", "13"}, // 70
-    {"Sgn", "111"}, // 71
-    {"Sqrt", "122"}, // 72
-    {"Sin", "122"}, // 73
-    {"Cos", "122"}, // 74
-    {"Tan", "122"}, // 75
-    {"Asin", "122"}, // 76
-    {"Acos", "122"}, // 77
-    {"Atan", "122"}, // 78
-    {"", "122"}, // 79
-    {"Rnd", "111"}, // 80
-    {"Randomize", "101"}, // 81
-    {"Str", "131"}, // 82
-    {"Left", "1331"}, // 83
-    {"Right", "1331"}, // 84
-    {"Mid", "13311"}, // 85
-    {"Instr", "11133"}, // 86
-    {"ToUpper", "133"}, // 87
-    {"ToLower", "133"}, // 88
-    {"Chr", "131"}, // 89
-    {"Asc", "113"}, // 90
-    {"Len", "113"}, // 91
-    {"String", "1331"}, // 92
-    {"GetChar", "1131"}, // 93
-    {"Val", "113"}, // 94
-    {"Val", "123"}, // 95
-    {"Inline", "11111+111"}, // 96
-    {"Max", "1111"}, // 97
-    {"Max", "1222"}, // 98
-    {"Min", "1111"}, // 99
-    {"Min", "1222"}, // 100
-    {"", "131"}, // 101
-    {"FloatStr", "132"}, // 102
-    {"Priority", "101"}, // 103
-    {"Map", "101"}, // 104
-    {"ScreenOffset", "1011"}, // 105
-    {"MapTileSize", "1011"}, // 106
-    {"MapPosition", "1011"}, // 107
-    {"SetBufferSize", "1011"}, // 108
-    {"Update", "10"}, // 109
-    {"Sprite", "101111"}, // 110
-    {"ScreenX", "11"}, // 111
-    {"ScreenY", "11"}, // 112
-    {"BufferX", "11"}, // 113
-    {"BufferY", "11"}, // 114
-    {"Paper", "101"}, // 115
-    {"Ink", "101"}, // 116
-    {"Line", "101+111"}, // 117
-    {"Box", "101+111"}, // 118
-    {"SolidBox", "101+111"}, // 119
-    {"Pixel", "1011"}, // 120
-    {"", "1111"}, // 121
-    {"Cls", "10"}, // 122
-    {"Clip", "101+111"}, // 123
-    {"ClipOn", "10"}, // 124
-    {"ClipOff", "10"}, // 125
-    {"Circle", "10112"}, // 126
-    {"Ellipse", "101122"}, // 127
-    {"Fps", "12"}, // 128
-    {"SetSpeed", "101"}, // 129
-    {"DrawImage", "10111"}, // 130
-    {"CreateMap", "1011"}, // 131
-    {"SetTile", "10111"}, // 132
-    {"Tile", "1111"}, // 133
-    {"MapSizeX", "11"}, // 134
-    {"MapSizeY", "11"}, // 135
-    {"OpenArchive", "1031"}, // 136
-    {"AddEntry", "103"}, // 137
-    {"GetEntry", "131"}, // 138
-    {"CloseArchive", "10"}, // 139
-    {"DeleteEntry", "101"}, // 140
-    {"SetEntry", "1013"}, // 141
-    {"EntryCount", "11"}, // 142
-    {"DeleteArchive", "103"}, // 143
-    {"Locate", "1011"}, // 144
-    {"Cursx", "11"}, // 145
-    {"Cursy", "11"}, // 146
-    {"Underline", "101"}, // 147
-    {"Bold", "101"}, // 148
-    {"Text", "10113"}, // 149
-    {"Center", "103"}, // 150
-    {"Calc", "111"}, // 151
-    {"Pause", "101"}, // 152
-    {"Timer", "11"}, // 153
-    {"Date", "11"}, // 154
-    {"Month", "11"}, // 155
-    {"Year", "11"}, // 156
-    {"Date", "13"}, // 157
-    {"Time", "13"}, // 158
-    {"Hour", "11"}, // 159
-    {"Minute", "11"}, // 160
-    {"Second", "11"}, // 161
-    {"Day", "13"}, // 162
-    {"Beep", "1011"}, // 163
-    {"", "1031"}, // 164
-    {"FreeWav", "101"}, // 165
-    {"PlayWav", "101"}, // 166
-    {"WavVol", "1011"}, // 167
-    {"", "1031"}, // 168
-    {"PlayMid", "101"}, // 169
-    {"StopMid", "101"}, // 170
-    {"", "1031"}, // 171
-    {"PlayMp3", "101"}, // 172
-    {"StopMp3", "101"}, // 173
-    {"FreeMp3", "101"}, // 174
-    {"FreeMid", "101"}, // 175
-    {"SpriteCol", "1111"}, // 176
-    {"PixelCollision", "101"}, // 177
-    {"Vibrate", "101"}, // 178
-    {"TouchScreen", "11"}, // 179
-    {"Touch", "11"}, // 180
-    {"", "11"}, // 181
-    {"TouchX", "11"}, // 182
-    {"TouchY", "11"}, // 183
-    {"", "11"}, // 184
-    {"", "11"}, // 185
-    {"KeyName", "131"}, // 186
-    {"KeyPressed", "111"}, // 187
-    {"TiltX", "11"}, // 188
-    {"TiltY", "11"}, // 189
-    {"TiltZ", "11"}, // 190
-    {"Orientation", "11"}, // 191
-    {"Inkey", "13"}, // 192
-    {"SetZone", "1011+111"}, // 193
-    {"Zone", "1111"}, // 194
-    {"LeftHand", "101"}, // 195
-    {"ZoneOn", "101"}, // 196
-    {"ZoneOff", "101"}, // 197
-    {"SpriteOn", "101"}, // 198
-    {"SpriteOff", "101"}, // 199
-    {"SpriteX", "111"}, // 200
-    {"SpriteY", "111"}, // 201
-    {"SpritePosition", "10111"}, // 202
-    {"ReplaceTile", "1011"}, // 203
-    {"MapClip", "101+111"}, // 204
-    {"SpriteClip", "101+111"}, // 205
-    {"TiltMin", "11"}, // 206
-    {"TiltMax", "11"}, // 207
-    {"JoyPad", "101"}, // 208
-    {"MapTileFilename", "13"}, // 209
-    {"CountTile", "111"}, // 210
-    {"OrientationChanged", "11"}, // 211
-    {"DoubleBuffer", "101"}, // 212
-    {"ReadSensors", "10"}, // 213
-    {"SensorX", "11"}, // 214
-    {"SensorY", "11"}, // 215
-    {"SensorZ", "11"}, // 216
-    {"MapTileX", "11"}, // 217
-    {"MapTileY", "11"}, // 218
-    {"SetInterval", "101"}, // 219
-    {"ProgramPaused", "11"}, // 220
-    {"StopWav", "101"}, // 221
-    {"GetMp3Position", "111"}, // 222
-    {"GetMidPosition", "111"}, // 223
+#define ORB_STATEMENT(code, identifier, name, signature) {name, signature},
+#define ORB_BUILTIN(code, identifier, name, signature, group, waits) {name, signature},
+#include "keyword_list.h"
+#undef ORB_STATEMENT
+#undef ORB_BUILTIN
 }};

@@ -10,10 +10,10 @@ std::string_view Cursor::readIdentifier() {
     return text.substr(start, pos - start);
 }
 
-Kind Cursor::readSuffix() {
-    if (current() == '#') { ++pos; return Kind::Float; }
-    if (current() == '$') { ++pos; return Kind::String; }
-    return Kind::Integer;
+ValueKind Cursor::readSuffix() {
+    if (current() == '#') { ++pos; return ValueKind::Float; }
+    if (current() == '$') { ++pos; return ValueKind::String; }
+    return ValueKind::Integer;
 }
 
 bool Cursor::matchWord(std::string_view word) {
@@ -82,23 +82,23 @@ int readNumber(Cursor& cur, NumberLiteral& out) {
     return NoError;
 }
 
-Kind firstTokenKind(std::string_view text, std::size_t pos) {
+ValueKind firstTokenKind(std::string_view text, std::size_t pos) {
     auto at = [&](std::size_t i) { return i < text.size() ? text[i] : endOfStatement; };
     for (;; ++pos) {
         char c = at(pos);
-        if (c == endOfStatement || c == ',' || c == ']') return Kind::None;
-        if (c == '"') return Kind::String;
-        if (c == '\'') return Kind::Integer;
+        if (c == endOfStatement || c == ',' || c == ']') return ValueKind::None;
+        if (c == '"') return ValueKind::String;
+        if (c == '\'') return ValueKind::Integer;
         if (isDigit(c) || (c == '$' && isHexDigit(at(pos + 1)))) {
             std::size_t i = c == '$' ? pos + 1 : pos;
             bool hex = c == '$';
             while (hex ? isHexDigit(at(i)) : isDigit(at(i))) ++i;
-            return at(i) == '.' ? Kind::Float : Kind::Integer;
+            return at(i) == '.' ? ValueKind::Float : ValueKind::Integer;
         }
         if (isLetter(c)) {
             std::size_t i = pos;
             while (isNameChar(at(i))) ++i;
-            return at(i) == '#' ? Kind::Float : at(i) == '$' ? Kind::String : Kind::Integer;
+            return at(i) == '#' ? ValueKind::Float : at(i) == '$' ? ValueKind::String : ValueKind::Integer;
         }
     }
 }

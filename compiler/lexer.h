@@ -37,7 +37,7 @@ struct Cursor {
     // Skips blanks and reads an identifier; empty when none stands here.
     std::string_view readIdentifier();
     // Reads "#" or "$" directly after an identifier; no suffix means integer.
-    Kind readSuffix();
+    ValueKind readSuffix();
     // Matches a whole word ignoring case, without skipping blanks; restores the cursor on a miss.
     bool matchWord(std::string_view word);
 };
@@ -53,5 +53,5 @@ struct NumberLiteral {
 // Reads a decimal or "$" hexadecimal literal at the cursor; returns a compile error code or 0.
 int readNumber(Cursor& cur, NumberLiteral& out);
 
-// Kind of the first token from the cursor on (Kind::None at the end, "," or "]").
-Kind firstTokenKind(std::string_view text, std::size_t pos);
+// The kind of the first token from the cursor on (ValueKind::None at the end, "," or "]").
+ValueKind firstTokenKind(std::string_view text, std::size_t pos);

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "value_kind.h"
+
 inline char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
 inline char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
@@ -30,8 +32,4 @@ struct NameEqual {
     bool operator()(std::string_view a, std::string_view b) const { return sameName(a, b); }
 };
 
-// The three value kinds; the number is the type digit of the image and signatures.
-enum class Kind : int { None = 0, Integer = 1, Float = 2, String = 3 };
-
-inline char typeDigit(Kind k) { return char('0' + int(k)); }
-inline const char* kindSuffix(Kind k) { return k == Kind::Float ? "#" : k == Kind::String ? "$" : ""; }
+inline const char* kindSuffix(ValueKind k) { return k == ValueKind::Float ? "#" : k == ValueKind::String ? "$" : ""; }

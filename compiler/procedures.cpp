@@ -22,7 +22,7 @@ int compileProcedure(Compiler& c) {
     if (anyBlockOpen(c)) return fail(c, ProcedureNotAllowedHere);
     std::string_view name = cur.readIdentifier();
     if (name.empty()) return fail(c, ProcedureLabelExpected);
-    Kind kind = cur.readSuffix();
+    ValueKind kind = cur.readSuffix();
     if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
     if (findVariable(c.symbols, name, kind, c.scope) >= 0) return fail(c, ProcedureLabelUsed);
     int number = findProcedure(c.symbols, name, kind);
@@ -43,15 +43,15 @@ int compileProcedure(Compiler& c) {
     procedure().setupLabel = setupLabel;
     c.out.procedureStart(skipLabel, number, setupLabel);
 
-    std::vector<Kind> parameters;
-    const std::vector<Kind> called = procedure().parameters;
+    std::vector<ValueKind> parameters;
+    const std::vector<ValueKind> called = procedure().parameters;
     if (cur.peek() == '[') {
         cur.advance();
         for (;;) {
             if (!isLetter(cur.peek())) return fail(c, VariableLabelExpected);
             std::string_view parameter = cur.readIdentifier();
             if (parameter.empty()) return fail(c, ProcedureLabelExpected);
-            Kind parameterKind = cur.readSuffix();
+            ValueKind parameterKind = cur.readSuffix();
             if (isReservedName(parameter, parameterKind)) return fail(c, KeywordMisuse);
             std::size_t position = parameters.size();
             if (calledBefore) {
@@ -80,7 +80,7 @@ int compileProcedure(Compiler& c) {
 int compileEndProc(Compiler& c, bool isEndProc) {
     if (c.scope == mainScope) return fail(c, NotInProcedure);
     if (isEndProc && anyBlockOpen(c)) return fail(c, EndProcNotAllowedHere);
-    const Kind kind = c.symbols.procedures[c.scope - 1].kind;
+    const ValueKind kind = c.symbols.procedures[c.scope - 1].kind;
     if (!c.cur->atEnd()) {
         c.out.returnValueStart(kind);
         if (int e = compileExpression(c, kind, endOfStatement)) return e;

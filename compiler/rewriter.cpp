@@ -129,7 +129,7 @@ int defineFromLine(Defines& d, std::string_view text, bool checkReservedName) {
     char after = cur.current();
     if (!(isBlank(after) || (after == '=' && !isFunction) || (after == '(' && isFunction)))
         return InvalidDefinition;
-    if (checkReservedName && isReservedName(name, Kind::Integer)) return KeywordMisuse;
+    if (checkReservedName && isReservedName(name, ValueKind::Integer)) return KeywordMisuse;
 
     DefineRecord record;
     record.isFunction = isFunction;

@@ -49,7 +49,7 @@ int compileKeywordStatement(Compiler& c, int keyword) {
 // "step = 0", "Print = 5": a keyword where a variable is assigned.
 int refuseKeywordTarget(Compiler& c, Cursor& cur, std::string_view word) {
     std::size_t afterWord = cur.pos;
-    Kind suffix = cur.readSuffix();
+    ValueKind suffix = cur.readSuffix();
     bool assigned = cur.peek() == '=';
     cur.pos = afterWord;
     if (!assigned || !isReservedName(word, suffix)) return NoError;
@@ -73,7 +73,7 @@ bool hasWord(std::string_view statement, std::string_view word) {
     return false;
 }
 
-int compileAssignment(Compiler& c, std::string_view name, Kind kind) {
+int compileAssignment(Compiler& c, std::string_view name, ValueKind kind) {
     c.cur->advance();  // "="
     if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
     int slot = 0;
@@ -88,10 +88,10 @@ int compileWord(Compiler& c, Cursor& cur, std::string_view word, bool endedByCol
     if (keyword != noKeyword && keyword < firstBuiltinCode) return compileKeywordStatement(c, keyword);
 
     std::size_t afterWord = cur.pos;
-    Kind suffix = cur.readSuffix();
+    ValueKind suffix = cur.readSuffix();
     int builtin = findBuiltin(word, suffix);
     if (builtin != noKeyword) {
-        if (builtin == builtinJoyPad) c.settings.joypadUsed = 1;
+        if (builtin == int(Builtin::JoyPad)) c.settings.joypadUsed = 1;
         return compileBuiltinCall(c, builtin, word, false, suffix);
     }
     if (c.statementIndex == 0 && endedByColon && afterWord == cur.text.size())
@@ -139,7 +139,7 @@ int compileStatement(Compiler& c, std::string_view statement, std::string_view r
 }
 
 int compileLabelDefinition(Compiler& c, std::string_view name) {
-    if (isReservedName(name, Kind::Integer)) return fail(c, KeywordMisuse);
+    if (isReservedName(name, ValueKind::Integer)) return fail(c, KeywordMisuse);
     int number = findLabel(c.symbols, name, c.scope);
     if (number >= 0) {
         LabelRecord& label = c.symbols.labels[number];
@@ -158,7 +158,7 @@ int compileJumpStatement(Compiler& c, bool restore) {
     if (name.empty()) return fail(c, LabelExpected);
     int number = findLabel(c.symbols, name, c.scope);
     if (number < 0) {
-        if (isReservedName(name, Kind::Integer)) return fail(c, KeywordMisuse);
+        if (isReservedName(name, ValueKind::Integer)) return fail(c, KeywordMisuse);
         if (int e = createLabel(c.symbols, name, c.scope, false, c.line, number)) return fail(c, e);
     }
     LabelRecord& label = c.symbols.labels[number];
@@ -175,13 +175,13 @@ int compilePrint(Compiler& c) {
     Cursor& cur = *c.cur;
     if (cur.atEnd()) {
         // An empty string: the runtime moves to the next text line.
-        c.out.printStart(Kind::String);
+        c.out.printStart(ValueKind::String);
         c.out.printEnd();
         return NoError;
     }
     for (;;) {
-        Kind kind = firstTokenKind(cur.text, cur.pos);
-        if (kind == Kind::None) return fail(c, SyntaxError);
+        ValueKind kind = firstTokenKind(cur.text, cur.pos);
+        if (kind == ValueKind::None) return fail(c, SyntaxError);
         c.out.printStart(kind);
         if (int e = compileExpression(c, kind, endOfStatement, false, true)) return e;
         c.out.printEnd();
@@ -195,10 +195,10 @@ int compileData(Compiler& c) {
     Cursor& cur = *c.cur;
     if (cur.atEnd()) return NoError;
     for (;;) {
-        Kind kind = firstTokenKind(cur.text, cur.pos);
-        if (kind == Kind::None) return fail(c, SyntaxError);
+        ValueKind kind = firstTokenKind(cur.text, cur.pos);
+        if (kind == ValueKind::None) return fail(c, SyntaxError);
         std::string item;
-        if (kind == Kind::String) {
+        if (kind == ValueKind::String) {
             if (cur.peek() != '"') return fail(c, DataOnlyValues);
             std::size_t close = cur.text.find('"', cur.pos + 1);
             if (close == std::string_view::npos) return fail(c, MissingQuote);
@@ -217,7 +217,7 @@ int compileData(Compiler& c) {
             if (int e = readNumber(cur, n)) return fail(c, e);
             if (ch == '$') {
                 item += std::to_string(n.value);
-                if (kind == Kind::Float && n.hasFraction) item += "." + n.fraction;
+                if (kind == ValueKind::Float && n.hasFraction) item += "." + n.fraction;
             } else {
                 item += cur.text.substr(start, cur.pos - start);  // decimal digits as written
             }
@@ -249,8 +249,8 @@ int compileRead(Compiler& c) {
     }
     targets.push_back(rest.substr(start));
     for (std::string_view target : targets) {
-        Kind kind = firstTokenKind(target, 0);
-        if (kind == Kind::None || target.size() > maxReadTarget) return fail(c, SyntaxError);
+        ValueKind kind = firstTokenKind(target, 0);
+        if (kind == ValueKind::None || target.size() > maxReadTarget) return fail(c, SyntaxError);
         static constexpr std::string_view reads[] = {"", " = readdata()", " = readdata#()", " = readdata$()"};
         if (int e = compileGeneratedLine(c, std::string(target) + std::string(reads[int(kind)]))) return e;
     }
@@ -260,7 +260,7 @@ int compileRead(Compiler& c) {
 int compileSort(Compiler& c) {
     std::string_view name = c.cur->readIdentifier();
     if (name.empty()) return fail(c, ArrayExpected);
-    Kind kind = c.cur->readSuffix();
+    ValueKind kind = c.cur->readSuffix();
     int array = findArray(c.symbols, name, kind, c.scope);
     if (array < 0) return fail(c, ArrayNotDefined);
     const ArrayRecord& a = c.symbols.arrays[array];
@@ -272,7 +272,7 @@ int compileDim(Compiler& c, int scope) {
     Cursor& cur = *c.cur;
     if (!isLetter(cur.peek())) return fail(c, VariableLabelExpected);
     std::string_view name = cur.readIdentifier();
-    Kind kind = cur.readSuffix();
+    ValueKind kind = cur.readSuffix();
     if (findVariable(c.symbols, name, kind, c.scope) >= 0) return fail(c, VariableInUse);
     if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
     if (findArray(c.symbols, name, kind, scope == globalScope ? c.scope : scope) >= 0 ||
@@ -312,7 +312,7 @@ int compileGlobal(Compiler& c) {
     for (;;) {
         if (!isLetter(cur.peek())) return fail(c, VariableLabelExpected);
         std::string_view name = cur.readIdentifier();
-        Kind kind = cur.readSuffix();
+        ValueKind kind = cur.readSuffix();
         if (findVariable(c.symbols, name, kind, c.scope) >= 0) return fail(c, VariableInUse);
         if (isReservedName(name, kind)) return fail(c, KeywordMisuse);
         int slot = 0;

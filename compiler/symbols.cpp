@@ -6,16 +6,16 @@
 
 namespace {
 
-int kindIndex(Kind k) { return int(k) - 1; }
+int kindIndex(ValueKind k) { return int(k) - 1; }
 
-TableSize& sizeOf(Symbols& s, int scope, Kind kind) {
+TableSize& sizeOf(Symbols& s, int scope, ValueKind kind) {
     std::size_t index = std::size_t(scope + 1);
     if (s.sizesByScope.size() <= index) s.sizesByScope.resize(index + 1);
     return s.sizesByScope[index][kindIndex(kind)];
 }
 
 // Takes count consecutive slots from the scope's counter; a compile error code or 0.
-int allocateSlots(Symbols& s, Kind kind, int scope, long long count, int& first) {
+int allocateSlots(Symbols& s, ValueKind kind, int scope, long long count, int& first) {
     int& counter = scope >= 1 ? s.procedures[scope - 1].nextLocalSlot[kindIndex(kind)]
                               : s.nextGlobalSlot[kindIndex(kind)];
     long long limit = scope >= 1 ? 9999 : 4999;
@@ -39,7 +39,7 @@ int allocateSlots(Symbols& s, Kind kind, int scope, long long count, int& first)
 
 }  // namespace
 
-int findVariable(const Symbols& s, std::string_view name, Kind kind, int scope) {
+int findVariable(const Symbols& s, std::string_view name, ValueKind kind, int scope) {
     const auto& byName = s.variablesByName[kindIndex(kind)];
     auto it = byName.find(name);
     if (it == byName.end()) return -1;
@@ -51,7 +51,7 @@ int findVariable(const Symbols& s, std::string_view name, Kind kind, int scope) 
     return -1;
 }
 
-int createVariable(Symbols& s, std::string_view name, Kind kind, int line, int scope, int& slot) {
+int createVariable(Symbols& s, std::string_view name, ValueKind kind, int line, int scope, int& slot) {
     if (name.size() > maxNameLength) return NameTooLong;
     if (int e = allocateSlots(s, kind, scope, 1, slot)) return e;
     auto& records = s.variables[kindIndex(kind)];
@@ -60,7 +60,7 @@ int createVariable(Symbols& s, std::string_view name, Kind kind, int line, int s
     return NoError;
 }
 
-int findArray(const Symbols& s, std::string_view name, Kind kind, int scope) {
+int findArray(const Symbols& s, std::string_view name, ValueKind kind, int scope) {
     auto it = s.arraysByName.find(name);
     if (it == s.arraysByName.end()) return -1;
     for (auto i = it->second.rbegin(); i != it->second.rend(); ++i) {
@@ -107,7 +107,7 @@ int createLabel(Symbols& s, std::string_view name, int scope, bool defined, int 
     return NoError;
 }
 
-int findProcedure(const Symbols& s, std::string_view name, Kind kind) {
+int findProcedure(const Symbols& s, std::string_view name, ValueKind kind) {
     auto it = s.proceduresByName.find(name);
     if (it == s.proceduresByName.end()) return 0;
     for (auto i = it->second.rbegin(); i != it->second.rend(); ++i)
@@ -115,7 +115,7 @@ int findProcedure(const Symbols& s, std::string_view name, Kind kind) {
     return 0;
 }
 
-int createProcedure(Symbols& s, std::string_view name, Kind kind) {
+int createProcedure(Symbols& s, std::string_view name, ValueKind kind) {
     ProcedureRecord p;
     p.name = std::string(name);
     p.kind = kind;

@@ -29,7 +29,7 @@ struct VariableRecord {
 
 struct ArrayRecord {
     std::string name;
-    Kind kind = Kind::Integer;
+    ValueKind kind = ValueKind::Integer;
     int line = 0;
     int scope = 0;
     std::vector<long long> sizes;
@@ -48,11 +48,11 @@ struct LabelRecord {
 
 struct ProcedureRecord {
     std::string name;  // as first written
-    Kind kind = Kind::Integer;
+    ValueKind kind = ValueKind::Integer;
     int definitionLine = noLine;
     int firstCallLine = noLine;
     bool parametersFixed = false;  // by the definition or by the first call
-    std::vector<Kind> parameters;
+    std::vector<ValueKind> parameters;
     int skipLabel = 0;
     int setupLabel = 0;
     std::array<int, 3> nextLocalSlot = {localSlotBase, localSlotBase, localSlotBase};
@@ -79,18 +79,18 @@ struct Symbols {
     // The last request the slot limit refused: how many slots of which kind its
     // scope would have needed in all, for the hint after "Too many variables".
     long long refusedSlotTotal = 0;
-    Kind refusedKind = Kind::None;
+    ValueKind refusedKind = ValueKind::None;
     bool refusedLocal = false;
 };
 
 // Returns the slot of the visible variable, or -1.
-int findVariable(const Symbols& s, std::string_view name, Kind kind, int scope);
+int findVariable(const Symbols& s, std::string_view name, ValueKind kind, int scope);
 // Creates a plain variable in scope (globalScope, mainScope or a procedure number);
 // returns a compile error code or 0, and the slot through slot.
-int createVariable(Symbols& s, std::string_view name, Kind kind, int line, int scope, int& slot);
+int createVariable(Symbols& s, std::string_view name, ValueKind kind, int line, int scope, int& slot);
 
 // Index of the visible array of that name and kind, or -1.
-int findArray(const Symbols& s, std::string_view name, Kind kind, int scope);
+int findArray(const Symbols& s, std::string_view name, ValueKind kind, int scope);
 int createArray(Symbols& s, ArrayRecord array, int& index);
 
 // Number of the named label in scope, or -1.
@@ -99,8 +99,8 @@ int findLabel(const Symbols& s, std::string_view name, int scope);
 int createLabel(Symbols& s, std::string_view name, int scope, bool defined, int line, int& number);
 
 // Number of the procedure (from 1), or 0.
-int findProcedure(const Symbols& s, std::string_view name, Kind kind);
-int createProcedure(Symbols& s, std::string_view name, Kind kind);
+int findProcedure(const Symbols& s, std::string_view name, ValueKind kind);
+int createProcedure(Symbols& s, std::string_view name, ValueKind kind);
 
 // Sizes of the tables a set-up block announces: the block's scope, and for the
 // main program also the globals.

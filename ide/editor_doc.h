@@ -97,7 +97,6 @@ public:
     std::function<void()> onModifiedChanged;
 
     const std::string& path() const { return filePath; }
-    void setPath(std::string value) { filePath = std::move(value); }
 
     void attachView(EditorDocView* view);
     void detachView(EditorDocView* view);

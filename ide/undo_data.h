@@ -177,7 +177,6 @@ public:
     bool canRedo() const { return !redoStack.empty(); }
     std::size_t undoCount() const { return undoStack.size(); }
     bool isTruncated() const { return truncated; }
-    bool isReplaying() const { return replaying; }
 
 protected:
     // Whole groups only, oldest first, and never the newest group, however large: a group

@@ -41,16 +41,16 @@ std::string numbered(std::string_view prefix, int number) {
     return std::string(prefix) + text;
 }
 
-std::string_view tableField(Kind kind) {
-    return kind == Kind::Integer ? "ints" : kind == Kind::Float ? "floats" : "strings";
+std::string_view tableField(ValueKind kind) {
+    return kind == ValueKind::Integer ? "ints" : kind == ValueKind::Float ? "floats" : "strings";
 }
 
-std::string_view tableDescriptor(Kind kind) {
-    return kind == Kind::Integer ? "[I" : kind == Kind::Float ? "[F" : "[Ljava/lang/String;";
+std::string_view tableDescriptor(ValueKind kind) {
+    return kind == ValueKind::Integer ? "[I" : kind == ValueKind::Float ? "[F" : "[Ljava/lang/String;";
 }
 
-std::string_view javaType(Kind kind) {
-    return kind == Kind::Integer ? "I" : kind == Kind::Float ? "F" : "Ljava/lang/String;";
+std::string_view javaType(ValueKind kind) {
+    return kind == ValueKind::Integer ? "I" : kind == ValueKind::Float ? "F" : "Ljava/lang/String;";
 }
 
 int operandBytes(int op) {
@@ -98,8 +98,8 @@ int stackEffect(int op, int entry) {
 }
 
 // The operators that call the game class, which must then stand below both sides.
-bool callsGame(char op, Kind mode) {
-    return mode == Kind::String ? op == '+' : op == '%' || (op == '/' && mode == Kind::Integer);
+bool callsGame(char op, ValueKind mode) {
+    return mode == ValueKind::String ? op == '+' : op == '%' || (op == '/' && mode == ValueKind::Integer);
 }
 
 // A table of a set-up block as the number of entries it needs: up to its highest slot.
@@ -243,7 +243,7 @@ void PackageWriter::jumpTo(std::string_view prefix, int number) {
     if (writing()) muted() = true;
 }
 
-void PackageWriter::arrayRef(Kind kind, int slot) {
+void PackageWriter::arrayRef(ValueKind kind, int slot) {
     if (slot >= localSlotBase) {
         code({ALoad1});
         field(GetField, frameClass, tableField(kind), tableDescriptor(kind));
@@ -253,28 +253,28 @@ void PackageWriter::arrayRef(Kind kind, int slot) {
     }
 }
 
-void PackageWriter::table(Kind kind, int slot) {
+void PackageWriter::table(ValueKind kind, int slot) {
     arrayRef(kind, slot);
     pushInt(slot >= localSlotBase ? slot - localSlotBase : slot);
 }
 
-void PackageWriter::load(Kind kind) { code({kind == Kind::Integer ? IALoad : kind == Kind::Float ? FALoad : AALoad}); }
+void PackageWriter::load(ValueKind kind) { code({kind == ValueKind::Integer ? IALoad : kind == ValueKind::Float ? FALoad : AALoad}); }
 
-void PackageWriter::store(Kind kind) { code({kind == Kind::Integer ? IAStore : kind == Kind::Float ? FAStore : AAStore}); }
+void PackageWriter::store(ValueKind kind) { code({kind == ValueKind::Integer ? IAStore : kind == ValueKind::Float ? FAStore : AAStore}); }
 
-void PackageWriter::pushDefault(Kind kind) {
-    if (kind == Kind::Integer) code({IConst0});
-    else if (kind == Kind::Float) code({FConst0});
+void PackageWriter::pushDefault(ValueKind kind) {
+    if (kind == ValueKind::Integer) code({IConst0});
+    else if (kind == ValueKind::Float) code({FConst0});
     else pushText("");
 }
 
-void PackageWriter::convert(Kind from, Kind to) {
-    if (from == Kind::Integer && to == Kind::Float) code({I2F});
-    else if (from == Kind::Float && to == Kind::Integer) invokeStatic("toInt", "(F)I");
+void PackageWriter::convert(ValueKind from, ValueKind to) {
+    if (from == ValueKind::Integer && to == ValueKind::Float) code({I2F});
+    else if (from == ValueKind::Float && to == ValueKind::Integer) invokeStatic("toInt", "(F)I");
 }
 
 // A value just pushed joins the value of its bracket level through the pending operator.
-void PackageWriter::operand(Kind kind) {
+void PackageWriter::operand(ValueKind kind) {
     Evaluation& e = evaluations.back();
     convert(kind, e.mode);
     Level& level = e.levels.back();
@@ -298,13 +298,13 @@ void PackageWriter::nothing() {
     level.op = 0;
 }
 
-void PackageWriter::combine(char op, Kind mode) {
-    if (mode == Kind::String) {
+void PackageWriter::combine(char op, ValueKind mode) {
+    if (mode == ValueKind::String) {
         if (op == '+') invoke("concat", "(Ljava/lang/String;Ljava/lang/String;)Ljava/lang/String;");
         else code({Swap, Pop});  // every other operator replaces the text
         return;
     }
-    bool integer = mode == Kind::Integer;
+    bool integer = mode == ValueKind::Integer;
     switch (op) {
         case '+': code({integer ? IAdd : FAdd}); break;
         case '-': code({integer ? ISub : FSub}); break;
@@ -321,7 +321,7 @@ void PackageWriter::combine(char op, Kind mode) {
     }
 }
 
-void PackageWriter::begin(Kind mode, Purpose purpose) { evaluations.push_back({mode, purpose}); }
+void PackageWriter::begin(ValueKind mode, Purpose purpose) { evaluations.push_back({mode, purpose}); }
 
 PackageWriter::Evaluation PackageWriter::end() {
     Evaluation e = evaluations.back();
@@ -456,7 +456,7 @@ void PackageWriter::procedureStart(int skip, int number, int) {
     labelLine("P", number);
 }
 
-void PackageWriter::parameterCopy(Kind kind, int slot, int position) {
+void PackageWriter::parameterCopy(ValueKind kind, int slot, int position) {
     if (!writing()) {
         layout.procedures[procedure - 1].parameters.push_back({kind, slot});
         return;
@@ -466,15 +466,15 @@ void PackageWriter::parameterCopy(Kind kind, int slot, int position) {
         procedureMismatch = true;
 }
 
-void PackageWriter::returnValueStart(Kind kind) {
+void PackageWriter::returnValueStart(ValueKind kind) {
     if (!writing()) layout.procedures[procedure - 1].returnsValue = true;
     code({ALoad0});
     begin(kind, Purpose::ReturnValue);
 }
 
 void PackageWriter::returnValueEnd() {
-    Kind kind = end().mode;
-    field(PutField, game, kind == Kind::Integer ? "intResult" : kind == Kind::Float ? "floatResult" : "stringResult",
+    ValueKind kind = end().mode;
+    field(PutField, game, kind == ValueKind::Integer ? "intResult" : kind == ValueKind::Float ? "floatResult" : "stringResult",
           javaType(kind));
 }
 
@@ -482,10 +482,10 @@ void PackageWriter::procedureExit(int number) { jumpTo("XP", number); }
 
 // ---- conditions ----
 
-void PackageWriter::comparisonKind(Kind kind) { begin(kind, Purpose::ComparisonLeft); }
+void PackageWriter::comparisonKind(ValueKind kind) { begin(kind, Purpose::ComparisonLeft); }
 
 void PackageWriter::comparison(Comparison c) {
-    Kind kind = end().mode;
+    ValueKind kind = end().mode;
     begin(kind, Purpose::ComparisonRight);
     evaluations.back().comparison = c;
 }
@@ -493,9 +493,9 @@ void PackageWriter::comparison(Comparison c) {
 void PackageWriter::test(bool jumpWhenTrue, std::string_view prefix, int number) {
     Evaluation e = end();
     const Comparison c = e.comparison;
-    if (e.mode == Kind::Integer) {
+    if (e.mode == ValueKind::Integer) {
         branch(integerBranch(c, jumpWhenTrue), prefix, number);
-    } else if (e.mode == Kind::Float) {
+    } else if (e.mode == ValueKind::Float) {
         code({floatCompare(c)});
         branch(floatBranch(c, jumpWhenTrue), prefix, number);
     } else if (c == Comparison::Equal || c == Comparison::NotEqual) {
@@ -520,19 +520,19 @@ void PackageWriter::loopTest(int label) { test(false, "L", label); }
 void PackageWriter::integerLiteral(std::int32_t value) {
     if (value >= 0 && value <= 32767) pushInt(value);
     else pushPooledInt(value);
-    operand(Kind::Integer);
+    operand(ValueKind::Integer);
 }
 
 void PackageWriter::floatLiteral(std::int32_t integerPart, std::string_view fraction) {
     int index = int(floatPool.size());
     if (writing()) floatPool.push_back(std::to_string(integerPart) + "." + std::string(fraction));
     poolConstant("floatConstant", "(I)F", index);
-    operand(Kind::Float);
+    operand(ValueKind::Float);
 }
 
 void PackageWriter::stringLiteral(std::string_view text) {
     pushText(text);
-    operand(Kind::String);
+    operand(ValueKind::String);
 }
 
 // A minus sign is 0 minus what follows, joined through the pending operator
@@ -559,21 +559,21 @@ void PackageWriter::arithmetic(char op) {
     if (callsGame(op, e.mode)) code({ALoad0, Swap});
 }
 
-void PackageWriter::variableRead(Kind kind, int slot) {
+void PackageWriter::variableRead(ValueKind kind, int slot) {
     table(kind, slot);
     load(kind);
     operand(kind);
 }
 
-void PackageWriter::assignment(Kind kind, int slot) {
+void PackageWriter::assignment(ValueKind kind, int slot) {
     table(kind, slot);
     begin(kind, Purpose::Store);
     evaluations.back().elementKind = kind;
 }
 
-void PackageWriter::elementStart(bool write, Kind kind, int firstSlot, int highestIndex) {
+void PackageWriter::elementStart(bool write, ValueKind kind, int firstSlot, int highestIndex) {
     arrayRef(kind, firstSlot);
-    begin(Kind::Integer, Purpose::ElementIndex);
+    begin(ValueKind::Integer, Purpose::ElementIndex);
     Evaluation& e = evaluations.back();
     e.elementKind = kind;
     e.elementWrite = write;
@@ -614,13 +614,13 @@ void PackageWriter::indexEnd() {
 
 void PackageWriter::builtinCallStart(int code_) {
     const char result = keywordTable[code_].signature[1];
-    calls.push_back({true, code_, Kind(result - '0'), evaluations.empty()});
+    calls.push_back({true, code_, kindOfDigit(result), evaluations.empty()});
     code({ALoad0});
 }
 
 // A procedure gets a new frame, sized as pass 1 found its tables, and each
 // argument goes straight into the slot of its parameter.
-void PackageWriter::procedureCallStart(int number, Kind result) {
+void PackageWriter::procedureCallStart(int number, ValueKind result) {
     calls.push_back({false, number, result, evaluations.empty()});
     const ProcedureLayout* p = knownProcedure(number);
     if (!p) return;
@@ -631,7 +631,7 @@ void PackageWriter::procedureCallStart(int number, Kind result) {
     code({InvokeSpecial, constructor >> 8, constructor});
 }
 
-void PackageWriter::argumentStart(Kind kind) {
+void PackageWriter::argumentStart(ValueKind kind) {
     Call& call = calls.back();
     if (!call.builtin) {
         const ProcedureLayout* p = knownProcedure(call.number);
@@ -647,7 +647,7 @@ void PackageWriter::argumentStart(Kind kind) {
 }
 
 void PackageWriter::argumentEnd() {
-    Kind kind = end().mode;
+    ValueKind kind = end().mode;
     Call& call = calls.back();
     if (!call.builtin) store(kind);
     ++call.arguments;
@@ -666,10 +666,10 @@ void PackageWriter::callEnd() {
             return;
         }
         // Float and text results wait in the game class; the integer is returned.
-        if (call.result == Kind::Float) {
+        if (call.result == ValueKind::Float) {
             code({Pop, ALoad0});
             field(GetField, game, "floatResult", "F");
-        } else if (call.result == Kind::String) {
+        } else if (call.result == ValueKind::String) {
             code({Pop, ALoad0});
             field(GetField, game, "stringResult", "Ljava/lang/String;");
         }
@@ -677,26 +677,26 @@ void PackageWriter::callEnd() {
         PhoneMethod m = builtinMethod(call.number);
         invoke(m.name, m.descriptor);
     }
-    if (call.result == Kind::None) return;
+    if (call.result == ValueKind::None) return;
     if (call.statement) code({Pop});
     else operand(call.result);
 }
 
 // ---- statements with codes of their own ----
 
-void PackageWriter::printStart(Kind kind) {
+void PackageWriter::printStart(ValueKind kind) {
     code({ALoad0});
     begin(kind, Purpose::Print);
 }
 
 void PackageWriter::printEnd() {
-    Kind kind = end().mode;
-    if (kind == Kind::Integer) invoke("printInt", "(I)V");
-    else if (kind == Kind::Float) invoke("printFloat", "(F)V");
+    ValueKind kind = end().mode;
+    if (kind == ValueKind::Integer) invoke("printInt", "(I)V");
+    else if (kind == ValueKind::Float) invoke("printFloat", "(F)V");
     else invoke("print", "(Ljava/lang/String;)V");
 }
 
-void PackageWriter::dataItem(Kind kind, std::string_view text) {
+void PackageWriter::dataItem(ValueKind kind, std::string_view text) {
     if (!writing()) return;
     dataFile += 'h';
     dataFile += typeDigit(kind);
@@ -704,14 +704,14 @@ void PackageWriter::dataItem(Kind kind, std::string_view text) {
     dataFile += '\n';
 }
 
-void PackageWriter::sortArray(Kind kind, int firstSlot, int lastSlot) {
+void PackageWriter::sortArray(ValueKind kind, int firstSlot, int lastSlot) {
     int base = firstSlot >= localSlotBase ? localSlotBase : 0;
     code({ALoad0});
     arrayRef(kind, firstSlot);
     pushInt(firstSlot - base);
     pushInt(lastSlot - base);
-    if (kind == Kind::Integer) invoke("sortInts", "([III)V");
-    else if (kind == Kind::Float) invoke("sortFloats", "([FII)V");
+    if (kind == ValueKind::Integer) invoke("sortInts", "([III)V");
+    else if (kind == ValueKind::Float) invoke("sortFloats", "([FII)V");
     else invoke("sortStrings", "([Ljava/lang/String;II)V");
 }
 

@@ -28,7 +28,7 @@ struct ProcedureLayout {
     bool defined = false;
     bool returnsValue = false;  // some EndProc or ExitProc gives a value
     std::array<TableSize, 3> sizes;
-    std::vector<std::pair<Kind, int>> parameters;  // kind and slot, by position
+    std::vector<std::pair<ValueKind, int>> parameters;  // kind and slot, by position
 };
 
 struct PackageLayout {
@@ -57,8 +57,8 @@ public:
     void statementEnd() override;
     void endProgram() override;
     void setupBlock(int label, const std::array<TableSize, 3>& sizes) override;
-    void variableName(Kind, int, std::string_view) override {}
-    void arrayName(Kind, int, int, std::string_view) override {}
+    void variableName(ValueKind, int, std::string_view) override {}
+    void arrayName(ValueKind, int, int, std::string_view) override {}
     void trailer(const ProgramSettings& s, int lastLabel, int trueTargets, int falseTargets,
                  int lastProcedure) override;
     void labelMark(int label) override;
@@ -66,11 +66,11 @@ public:
     void jump(int label) override;
     void restoreData(int label) override;
     void procedureStart(int skipLabel, int procedure, int setupLabel) override;
-    void parameterCopy(Kind kind, int slot, int position) override;
-    void returnValueStart(Kind kind) override;
+    void parameterCopy(ValueKind kind, int slot, int position) override;
+    void returnValueStart(ValueKind kind) override;
     void returnValueEnd() override;
     void procedureExit(int procedure) override;
-    void comparisonKind(Kind kind) override;
+    void comparisonKind(ValueKind kind) override;
     void comparison(Comparison c) override;
     void jumpUnlessFalseTarget(int target) override;
     void jumpIfTrueTarget(int target) override;
@@ -85,20 +85,20 @@ public:
     void groupOpen() override;
     void groupClose() override;
     void arithmetic(char op) override;
-    void variableRead(Kind kind, int slot) override;
-    void assignment(Kind kind, int slot) override;
-    void elementStart(bool write, Kind kind, int firstSlot, int highestIndex) override;
+    void variableRead(ValueKind kind, int slot) override;
+    void assignment(ValueKind kind, int slot) override;
+    void elementStart(bool write, ValueKind kind, int firstSlot, int highestIndex) override;
     void indexGroupEnd(bool lastGroup, long long laterElements) override;
     void indexEnd() override;
     void builtinCallStart(int code) override;
-    void procedureCallStart(int procedure, Kind result) override;
-    void argumentStart(Kind kind) override;
+    void procedureCallStart(int procedure, ValueKind result) override;
+    void argumentStart(ValueKind kind) override;
     void argumentEnd() override;
     void callEnd() override;
-    void printStart(Kind kind) override;
+    void printStart(ValueKind kind) override;
     void printEnd() override;
-    void dataItem(Kind kind, std::string_view text) override;
-    void sortArray(Kind kind, int firstSlot, int lastSlot) override;
+    void dataItem(ValueKind kind, std::string_view text) override;
+    void sortArray(ValueKind kind, int firstSlot, int lastSlot) override;
     void loadImage(int slot, std::string_view name) override;
     void loadMultiImage(int slot, int count, int width, int height, std::string_view name) override;
     void loadSound(int keyword, int slot, std::string_view name) override;
@@ -113,10 +113,10 @@ private:
         bool hasValue = false;
     };
     struct Evaluation {
-        Kind mode;
+        ValueKind mode;
         Purpose purpose;
         std::vector<Level> levels{1};
-        Kind elementKind = Kind::None;  // element index: the array's kind
+        ValueKind elementKind = ValueKind::None;  // element index: the array's kind
         bool elementWrite = false;
         int firstSlot = 0, highestIndex = 0;
         Comparison comparison = Comparison::None;
@@ -124,7 +124,7 @@ private:
     struct Call {
         bool builtin;
         int number;             // built-in code or procedure number
-        Kind result;
+        ValueKind result;
         bool statement;         // a statement of its own: its value is dropped
         int arguments = 0;
     };
@@ -149,7 +149,6 @@ private:
     bool& muted() { return inProcedure ? procedureMuted : mainMuted; }
     void code(std::initializer_list<int> bytes);
     void track(int effect);
-    void index16(int index);
     void pushInt(std::int32_t value);
     void pushPooledInt(std::int32_t value);
     void pushText(std::string_view text);
@@ -159,20 +158,20 @@ private:
     void field(int opcode, std::string_view owner, std::string_view name, std::string_view descriptor);
     void labelLine(std::string_view prefix, int number);
     void branch(int opcode, std::string_view prefix, int number);
-    void table(Kind kind, int slot);
-    void load(Kind kind);
-    void store(Kind kind);
-    void pushDefault(Kind kind);
-    void convert(Kind from, Kind to);
-    void operand(Kind kind);
+    void table(ValueKind kind, int slot);
+    void load(ValueKind kind);
+    void store(ValueKind kind);
+    void pushDefault(ValueKind kind);
+    void convert(ValueKind from, ValueKind to);
+    void operand(ValueKind kind);
     void nothing();
-    void combine(char op, Kind mode);
+    void combine(char op, ValueKind mode);
     void loadResource(int keyword, std::initializer_list<int> numbers, std::string_view file);
-    void begin(Kind mode, Purpose purpose);
+    void begin(ValueKind mode, Purpose purpose);
     Evaluation end();
     void test(bool jumpWhenTrue, std::string_view prefix, int number);
     void poolConstant(std::string_view method, std::string_view descriptor, int index);
     const ProcedureLayout* knownProcedure(int number);
-    void arrayRef(Kind kind, int slot);
+    void arrayRef(ValueKind kind, int slot);
     void jumpTo(std::string_view prefix, int number);
 };

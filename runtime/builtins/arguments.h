@@ -11,7 +11,6 @@ inline float floatArg(const Interp& in, int k) { return in.arguments->floats[k];
 inline std::string_view stringArg(const Interp& in, int k) {
     return in.arguments->hasString[k] ? std::string_view(in.arguments->strings[k]) : std::string_view();
 }
-inline bool hasStringArg(const Interp& in, int k) { return in.arguments->hasString[k]; }
 
 inline ValueKind returnInt(Interp& in, int32_t v) {
     in.result.i = v;

@@ -29,28 +29,28 @@ constexpr const char* weekdays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "S
 
 }  // namespace
 
-ValueKind clockBuiltin(Interp& in, int32_t code) {
-    if (code == 152) {
+ValueKind clockBuiltin(Interp& in, Builtin code) {
+    if (code == Builtin::Pause) {
         if (intArg(in, 0) >= 1) waitMs(intArg(in, 0));
         return ValueKind::None;
     }
     const LocalTime t = now();
     char text[64];
     switch (code) {
-        case 153: return returnInt(in, t.milliseconds);
-        case 154: return returnInt(in, t.tm.tm_mday);
-        case 155: return returnInt(in, t.tm.tm_mon + 1);
-        case 156: return returnInt(in, t.tm.tm_year + 1900);
-        case 157:
+        case Builtin::Timer: return returnInt(in, t.milliseconds);
+        case Builtin::Date: return returnInt(in, t.tm.tm_mday);
+        case Builtin::Month: return returnInt(in, t.tm.tm_mon + 1);
+        case Builtin::Year: return returnInt(in, t.tm.tm_year + 1900);
+        case Builtin::DateString:
             std::snprintf(text, sizeof text, "%.2d/%d/%.4d", t.tm.tm_mday, t.tm.tm_mon + 1, t.tm.tm_year + 1900);
             return returnString(in, text);
-        case 158:
+        case Builtin::Time:
             std::snprintf(text, sizeof text, "%.2d:%.2d:%.2d", t.tm.tm_hour, t.tm.tm_min, t.tm.tm_sec);
             return returnString(in, text);
-        case 159: return returnInt(in, t.tm.tm_hour);
-        case 160: return returnInt(in, t.tm.tm_min);
-        case 161: return returnInt(in, t.tm.tm_sec);
-        case 162: return returnString(in, weekdays[t.tm.tm_wday]);
+        case Builtin::Hour: return returnInt(in, t.tm.tm_hour);
+        case Builtin::Minute: return returnInt(in, t.tm.tm_min);
+        case Builtin::Second: return returnInt(in, t.tm.tm_sec);
+        case Builtin::Day: return returnString(in, weekdays[t.tm.tm_wday]);
         default: return ValueKind::None;
     }
 }

@@ -31,18 +31,18 @@ ValueKind readData(Interp& in, ValueKind wanted) {
         return ValueKind::None;
     }
     const std::optional<uint32_t> item = nextItem(in.image, in.dataPointer);
-    const char variant = item ? in.image.text()[*item + 1] : '\0';
-    if (variant != '1' && variant != '2' && variant != '3') {
+    const ValueKind variant = item ? kindOfDigit(in.image.text()[*item + 1]) : ValueKind::None;
+    if (variant == ValueKind::None) {
         report(in, RunError::OutOfData);
         return ValueKind::None;
     }
-    if ((variant == '3') != (wanted == ValueKind::String)) {
+    if ((variant == ValueKind::String) != (wanted == ValueKind::String)) {
         report(in, RunError::WrongTypeOfData);
         return ValueKind::None;
     }
     const char* text = in.image.text();
     const uint32_t start = *item + 2;
-    if (variant == '3') {
+    if (variant == ValueKind::String) {
         const uint32_t quote = skipPast(in.image, start, '"');
         const uint32_t end = (quote > start && text[quote - 1] == '"') ? quote - 1 : quote;
         in.dataPointer = std::min(quote + 1, in.image.length);  // past the quote and its "e"
@@ -50,7 +50,7 @@ ValueKind readData(Interp& in, ValueKind wanted) {
     }
     const uint32_t end = skipPast(in.image, start, 'e');
     in.dataPointer = end;
-    if (variant == '1') {
+    if (variant == ValueKind::Integer) {
         const int32_t v = readIntegerText(text, start, 'e').value;
         return wanted == ValueKind::Float ? returnFloat(in, static_cast<float>(v)) : returnInt(in, v);
     }
@@ -60,8 +60,8 @@ ValueKind readData(Interp& in, ValueKind wanted) {
 
 }  // namespace
 
-ValueKind dataBuiltin(Interp& in, int32_t code) {
-    if (code == 68) return readData(in, ValueKind::Integer);
-    if (code == 69) return readData(in, ValueKind::Float);
+ValueKind dataBuiltin(Interp& in, Builtin code) {
+    if (code == Builtin::ReadData) return readData(in, ValueKind::Integer);
+    if (code == Builtin::ReadDataFloat) return readData(in, ValueKind::Float);
     return readData(in, ValueKind::String);
 }

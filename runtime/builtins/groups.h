@@ -3,17 +3,18 @@
 #pragma once
 
 #include "interp.h"
+#include "keyword_table.h"
 
 #include <string>
 
-ValueKind mathsBuiltin(Interp& in, int32_t code);
-ValueKind stringBuiltin(Interp& in, int32_t code);
-ValueKind dataBuiltin(Interp& in, int32_t code);
-ValueKind clockBuiltin(Interp& in, int32_t code);
-ValueKind soundBuiltin(Interp& in, int32_t code);
-ValueKind archiveBuiltin(Interp& in, int32_t code);
-ValueKind mapBuiltin(Interp& in, int32_t code);
-ValueKind imageBuiltin(Interp& in, int32_t code);
+ValueKind mathsBuiltin(Interp& in, Builtin code);
+ValueKind stringBuiltin(Interp& in, Builtin code);
+ValueKind dataBuiltin(Interp& in, Builtin code);
+ValueKind clockBuiltin(Interp& in, Builtin code);
+ValueKind soundBuiltin(Interp& in, Builtin code);
+ValueKind archiveBuiltin(Interp& in, Builtin code);
+ValueKind mapBuiltin(Interp& in, Builtin code);
+ValueKind imageBuiltin(Interp& in, Builtin code);
 
 // The `z2` (WAV), `z3` (MP3) and `z4` (MIDI) loads of a literal file name.
 void loadSoundResource(Interp& in, char kind, int32_t slot, const std::string& fileName);

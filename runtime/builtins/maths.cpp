@@ -10,18 +10,18 @@
 
 namespace {
 
-ValueKind standardFunction(Interp& in, int32_t code) {
+ValueKind standardFunction(Interp& in, Builtin code) {
     const double x = floatArg(in, 0);
     double r = 0.0;
     switch (code) {
-        case 72: r = std::sqrt(x); break;
-        case 73: r = std::sin(x); break;
-        case 74: r = std::cos(x); break;
-        case 75: r = std::tan(x); break;
-        case 76: r = std::asin(x); break;
-        case 77: r = std::acos(x); break;
-        case 78: r = std::atan(x); break;
-        default: break;  // 79 has no keyword and gives 0.0
+        case Builtin::Sqrt: r = std::sqrt(x); break;
+        case Builtin::Sin: r = std::sin(x); break;
+        case Builtin::Cos: r = std::cos(x); break;
+        case Builtin::Tan: r = std::tan(x); break;
+        case Builtin::Asin: r = std::asin(x); break;
+        case Builtin::Acos: r = std::acos(x); break;
+        case Builtin::Atan: r = std::atan(x); break;
+        default: break;  // Reserved79 gives 0.0
     }
     return returnFloat(in, static_cast<float>(r));
 }
@@ -37,32 +37,36 @@ ValueKind random(Interp& in) {
 
 }  // namespace
 
-ValueKind mathsBuiltin(Interp& in, int32_t code) {
+ValueKind mathsBuiltin(Interp& in, Builtin code) {
     switch (code) {
-        case 66: {  // Abs: the most negative integer stays as it is
+        case Builtin::Abs: {  // the most negative integer stays as it is
             const int32_t v = intArg(in, 0);
             return returnInt(in, v < 0 ? static_cast<int32_t>(0u - static_cast<uint32_t>(v)) : v);
         }
-        case 67: return returnFloat(in, std::fabs(floatArg(in, 0)));
-        case 71: {
+        case Builtin::AbsFloat: return returnFloat(in, std::fabs(floatArg(in, 0)));
+        case Builtin::Sgn: {
             const int32_t v = intArg(in, 0);
             return returnInt(in, (v > 0) - (v < 0));
         }
-        case 72 ... 79: return standardFunction(in, code);
-        case 80: return random(in);
-        case 81: {
+        case Builtin::Sqrt: case Builtin::Sin: case Builtin::Cos: case Builtin::Tan: case Builtin::Asin:
+        case Builtin::Acos: case Builtin::Atan: case Builtin::Reserved79:
+            return standardFunction(in, code);
+        case Builtin::Rnd: return random(in);
+        case Builtin::Randomize: {
             const int32_t seed = intArg(in, 0) & 0xFFFF;
             in.randomSeed = seed == 0 ? 1 : seed;
             return ValueKind::None;
         }
-        case 96:
+        case Builtin::Inline:
             return returnInt(in, lineWalkSteps(intArg(in, 0), intArg(in, 1), intArg(in, 2), intArg(in, 3),
                                                intArg(in, 4), intArg(in, 5)));
-        case 97: return returnInt(in, intArg(in, 1) > intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
-        case 98: return returnFloat(in, floatArg(in, 1) > floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
-        case 99: return returnInt(in, intArg(in, 1) < intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
-        case 100: return returnFloat(in, floatArg(in, 1) < floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
-        case 151: return returnInt(in, intArg(in, 0));
+        case Builtin::Max: return returnInt(in, intArg(in, 1) > intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
+        case Builtin::MaxFloat:
+            return returnFloat(in, floatArg(in, 1) > floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
+        case Builtin::Min: return returnInt(in, intArg(in, 1) < intArg(in, 0) ? intArg(in, 1) : intArg(in, 0));
+        case Builtin::MinFloat:
+            return returnFloat(in, floatArg(in, 1) < floatArg(in, 0) ? floatArg(in, 1) : floatArg(in, 0));
+        case Builtin::Calc: return returnInt(in, intArg(in, 0));
         default: return ValueKind::None;
     }
 }

@@ -21,26 +21,29 @@ ValueKind position(Interp& in, MusicPosition p) {
 
 }  // namespace
 
-ValueKind soundBuiltin(Interp& in, int32_t code) {
+ValueKind soundBuiltin(Interp& in, Builtin code) {
     Sound& s = in.modules->sound;
     const int32_t slot = intArg(in, 0);
     switch (code) {
-        case 163: return reportIfFailed(in, beep(s, intArg(in, 0), intArg(in, 1)));
-        case 164: return reportIfFailed(in, loadWav(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
-        case 165: return reportIfFailed(in, freeWav(s, slot));
-        case 166: return reportIfFailed(in, playWav(s, slot));
-        case 167: return reportIfFailed(in, wavVol(s, slot, intArg(in, 1)));
-        case 168: return reportIfFailed(in, loadMid(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
-        case 169: return reportIfFailed(in, playMid(s, slot));
-        case 170: return reportIfFailed(in, stopMid(s, slot));
-        case 171: return reportIfFailed(in, loadMp3(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
-        case 172: return reportIfFailed(in, playMp3(s, slot));
-        case 173: return reportIfFailed(in, stopMp3(s, slot));
-        case 174: return reportIfFailed(in, freeMp3(s, slot));
-        case 175: return reportIfFailed(in, freeMid(s, slot));
-        case 221: return reportIfFailed(in, stopWav(s, slot));
-        case 222: return position(in, getMp3Position(s, slot));
-        case 223: return position(in, getMidPosition(s, slot));
+        case Builtin::Beep: return reportIfFailed(in, beep(s, intArg(in, 0), intArg(in, 1)));
+        case Builtin::LoadWavByValue:
+            return reportIfFailed(in, loadWav(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::FreeWav: return reportIfFailed(in, freeWav(s, slot));
+        case Builtin::PlayWav: return reportIfFailed(in, playWav(s, slot));
+        case Builtin::WavVol: return reportIfFailed(in, wavVol(s, slot, intArg(in, 1)));
+        case Builtin::LoadMidByValue:
+            return reportIfFailed(in, loadMid(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::PlayMid: return reportIfFailed(in, playMid(s, slot));
+        case Builtin::StopMid: return reportIfFailed(in, stopMid(s, slot));
+        case Builtin::LoadMp3ByValue:
+            return reportIfFailed(in, loadMp3(s, stringArg(in, 0), intArg(in, 1), NameSource::value));
+        case Builtin::PlayMp3: return reportIfFailed(in, playMp3(s, slot));
+        case Builtin::StopMp3: return reportIfFailed(in, stopMp3(s, slot));
+        case Builtin::FreeMp3: return reportIfFailed(in, freeMp3(s, slot));
+        case Builtin::FreeMid: return reportIfFailed(in, freeMid(s, slot));
+        case Builtin::StopWav: return reportIfFailed(in, stopWav(s, slot));
+        case Builtin::GetMp3Position: return position(in, getMp3Position(s, slot));
+        case Builtin::GetMidPosition: return position(in, getMidPosition(s, slot));
         default: return ValueKind::None;
     }
 }

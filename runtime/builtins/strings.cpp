@@ -76,38 +76,38 @@ ValueKind floatValue(Interp& in) {
 
 }  // namespace
 
-ValueKind stringBuiltin(Interp& in, int32_t code) {
+ValueKind stringBuiltin(Interp& in, Builtin code) {
     switch (code) {
-        case 82: {
+        case Builtin::Str: {
             char text[16];
             std::snprintf(text, sizeof text, "%d", intArg(in, 0));
             return returnString(in, text);
         }
-        case 83: {
+        case Builtin::Left: {
             const std::string_view s = stringArg(in, 0);
             return returnString(in, s.substr(0, clampCount(intArg(in, 1), s.size())));
         }
-        case 84: {
+        case Builtin::Right: {
             const std::string_view s = stringArg(in, 0);
             const size_t n = clampCount(intArg(in, 1), s.size());
             return returnString(in, s.substr(s.size() - n));
         }
-        case 85: return mid(in);
-        case 86: return instr(in);
-        case 87: return convertCase(in, std::toupper);
-        case 88: return convertCase(in, std::tolower);
-        case 89: return returnString(in, std::string(1, static_cast<char>(intArg(in, 0) & 0xFF)));
-        case 90: {
+        case Builtin::Mid: return mid(in);
+        case Builtin::Instr: return instr(in);
+        case Builtin::ToUpper: return convertCase(in, std::toupper);
+        case Builtin::ToLower: return convertCase(in, std::tolower);
+        case Builtin::Chr: return returnString(in, std::string(1, static_cast<char>(intArg(in, 0) & 0xFF)));
+        case Builtin::Asc: {
             const std::string_view s = stringArg(in, 0);
             return returnInt(in, s.empty() ? 0 : static_cast<signed char>(s[0]));
         }
-        case 91: return returnInt(in, static_cast<int32_t>(stringArg(in, 0).size()));
-        case 92: return repeat(in);
-        case 93: return getChar(in);
-        case 94: return integerValue(in);
-        case 95: return floatValue(in);
-        case 101: return returnString(in, "");
-        case 102: return returnString(in, floatText(floatArg(in, 0)));
+        case Builtin::Len: return returnInt(in, static_cast<int32_t>(stringArg(in, 0).size()));
+        case Builtin::String: return repeat(in);
+        case Builtin::GetChar: return getChar(in);
+        case Builtin::Val: return integerValue(in);
+        case Builtin::ValFloat: return floatValue(in);
+        case Builtin::Reserved101: return returnString(in, "");
+        case Builtin::FloatStr: return returnString(in, floatText(floatArg(in, 0)));
         default: return ValueKind::None;
     }
 }

@@ -137,18 +137,18 @@ std::optional<int32_t> arraySlot(Interp& in, Scope scope, int32_t first, int32_t
 
 void saveLeftOperand(Interp& in, const Accumulators& acc, CompareOp op) {
     Comparison& c = in.comparison;
-    if (c.kind == 1) c.leftInt = acc.i;
-    else if (c.kind == 2) c.leftFloat = acc.f;
-    else if (c.kind == 3) c.leftString = textOf(acc);
+    if (c.kind == ValueKind::Integer) c.leftInt = acc.i;
+    else if (c.kind == ValueKind::Float) c.leftFloat = acc.f;
+    else if (c.kind == ValueKind::String) c.leftString = textOf(acc);
     c.op = op;
 }
 
 bool test(const Interp& in, const Accumulators& acc) {
     const Comparison& c = in.comparison;
     switch (c.kind) {
-        case 1: return compareIntegers(c.leftInt, c.op, acc.i);
-        case 2: return compareFloats(c.leftFloat, c.op, acc.f);
-        case 3: return compareStrings(c.leftString, c.op, textOf(acc));
+        case ValueKind::Integer: return compareIntegers(c.leftInt, c.op, acc.i);
+        case ValueKind::Float: return compareFloats(c.leftFloat, c.op, acc.f);
+        case ValueKind::String: return compareStrings(c.leftString, c.op, textOf(acc));
         default: return false;
     }
 }
@@ -184,7 +184,7 @@ void runAlone(Interp& in, const CodeAt& at) {
     switch (at.code.op) {
         case Op::LineMark: in.currentLine = at.code.value; break;
         case Op::CompareKind:
-            in.comparison.kind = at.code.value;
+            in.comparison.kind = static_cast<ValueKind>(at.code.value);
             in.comparison.op = CompareOp::None;
             break;
         case Op::Goto: in.position = static_cast<uint32_t>(at.code.value); return;
@@ -216,12 +216,12 @@ void runStatements(Interp& in, VariableTables* locals) {
             continue;
         }
         Accumulators acc;
-        const Mode mode = in.comparison.kind == 2 ? Mode::Float : Mode::Integer;
+        const Mode mode = in.comparison.kind == ValueKind::Float ? Mode::Float : Mode::Integer;
         if (!evaluate(in, mode, Scope{locals}, acc) || in.stop) return;
         const bool procedureEnded = in.endProcedure;
         in.endProcedure = false;  // `1x` means nothing in the main program
         if (procedureEnded && locals) return;
-        if (in.tableSizeRequest.kind != 0) applyTableSize(in, locals);
+        if (in.tableSizeRequest.kind != ValueKind::None) applyTableSize(in, locals);
         if (in.stop) return;
     }
 }
@@ -422,7 +422,7 @@ bool evaluate(Interp& in, Mode mode, Scope scope, Accumulators& acc) {
     }
     acc.i = 0;
     acc.f = 0.0f;
-    in.tableSizeRequest.kind = 0;
+    in.tableSizeRequest.kind = ValueKind::None;
     in.endProcedure = false;
     PendingStore pending;
     const bool ok = evaluateCodes(in, mode, scope, acc, pending);
@@ -500,7 +500,7 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 jumpToTarget(in, pos, c.value);
                 return true;
             case Op::CompareKind:
-                in.comparison.kind = c.value;
+                in.comparison.kind = static_cast<ValueKind>(c.value);
                 in.comparison.op = CompareOp::None;
                 pos = at.next;
                 return true;
@@ -510,7 +510,7 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 return true;
             case Op::TestLabel: case Op::TestFalse: case Op::TestTrue: {
                 const bool result = test(in, acc);
-                in.comparison.kind = 0;
+                in.comparison.kind = ValueKind::None;
                 pos = at.next;
                 if (result == (c.op == Op::TestTrue)) jumpToTarget(in, pos, c.value);
                 return true;
@@ -585,7 +585,8 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 pos = in.position;
                 return true;
             case Op::TableSize:
-                in.tableSizeRequest = {c.aux, c.value, readField(text, in.image.length, pos + 7)};
+                in.tableSizeRequest = {static_cast<ValueKind>(c.aux), c.value,
+                                       readField(text, in.image.length, pos + 7)};
                 pos = at.next;
                 return true;
             case Op::ReturnValue: {
@@ -597,10 +598,7 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 const bool ok = evaluate(in, type == '2' ? Mode::Float : Mode::Integer, scope, value);
                 pos = in.position;
                 if (!ok) return false;
-                in.result.kind = type == '1' ? ValueKind::Integer
-                                 : type == '2' ? ValueKind::Float
-                                 : type == '3' ? ValueKind::String
-                                               : ValueKind::None;
+                in.result.kind = kindOfDigit(type);
                 in.result.i = value.i;
                 in.result.f = value.f;
                 in.result.s = textOf(value);
@@ -674,11 +672,11 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
     }
 }
 
-void replaceTable(Interp& in, VariableTables& tables, int kind, int32_t count) {
+void replaceTable(Interp& in, VariableTables& tables, ValueKind kind, int32_t count) {
     const size_t entries = static_cast<size_t>(count < 0 ? 0 : count) + 1;
     try {
-        if (kind == 1) tables.ints.assign(entries, 0);
-        else if (kind == 2) tables.floats.assign(entries, 0.0f);
+        if (kind == ValueKind::Integer) tables.ints.assign(entries, 0);
+        else if (kind == ValueKind::Float) tables.floats.assign(entries, 0.0f);
         else tables.strings.assign(entries, std::string());
     } catch (const std::bad_alloc&) {
         report(in, RunError::OutOfMemory);
@@ -689,14 +687,14 @@ void replaceTable(Interp& in, VariableTables& tables, int kind, int32_t count) {
 // the global table, or in a procedure the local one.
 void applyTableSize(Interp& in, VariableTables* locals) {
     const TableSizeRequest r = in.tableSizeRequest;
-    in.tableSizeRequest.kind = 0;
-    if (r.kind == 0) return;
+    in.tableSizeRequest.kind = ValueKind::None;
+    if (r.kind == ValueKind::None) return;
     const bool local = locals && (r.lowestSlot >= firstLocalSlot || r.count < 1);
     if (local) {
         replaceTable(in, *locals, r.kind, r.count);
     } else if (r.count >= 1 && r.lowestSlot < firstLocalSlot) {
         replaceTable(in, in.globals, r.kind, r.count);
-        if (!in.stop) in.globalCounts[r.kind - 1] = r.count;
+        if (!in.stop) in.globalCounts[int(r.kind) - 1] = r.count;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "errors.h"
 #include "image.h"
+#include "value_kind.h"
 
 #include <array>
 #include <cstdint>
@@ -22,8 +23,6 @@ struct VariableTables {
     std::vector<float> floats;
     std::vector<std::string> strings;  // an empty string is a variable that holds nothing
 };
-
-enum class ValueKind : char { None = 0, Integer = '1', Float = '2', String = '3' };
 
 // A call fills at most eight of these nine slots; the ninth argument is an error.
 inline constexpr int argumentSlots = 9;
@@ -46,7 +45,7 @@ struct ResultRegister {
 enum class CompareOp : char { None, Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual };
 
 struct Comparison {
-    int kind = 0;  // 0 none, 1 integer, 2 float, 3 string
+    ValueKind kind = ValueKind::None;
     CompareOp op = CompareOp::None;
     int32_t leftInt = 0;
     float leftFloat = 0.0f;
@@ -62,7 +61,7 @@ struct ReturnEntry {
 };
 
 struct TableSizeRequest {
-    int kind = 0;  // 0 none, 1 integer, 2 float, 3 string
+    ValueKind kind = ValueKind::None;
     int32_t count = 0;
     int32_t lowestSlot = 0;
 };

@@ -34,13 +34,13 @@ TEST(Lexer, HexNumbersAndHexFractions) {
 }
 
 TEST(Lexer, FirstTokenKind) {
-    EXPECT_EQ(firstTokenKind("  -x#", 0), Kind::Float);
-    EXPECT_EQ(firstTokenKind("(a$ + b$)", 0), Kind::String);
-    EXPECT_EQ(firstTokenKind("2 * 1.5", 0), Kind::Integer);
-    EXPECT_EQ(firstTokenKind("$1.8", 0), Kind::Float);
-    EXPECT_EQ(firstTokenKind("\"x\"", 0), Kind::String);
-    EXPECT_EQ(firstTokenKind(" , 1", 0), Kind::None);
-    EXPECT_EQ(firstTokenKind("   ", 0), Kind::None);
+    EXPECT_EQ(firstTokenKind("  -x#", 0), ValueKind::Float);
+    EXPECT_EQ(firstTokenKind("(a$ + b$)", 0), ValueKind::String);
+    EXPECT_EQ(firstTokenKind("2 * 1.5", 0), ValueKind::Integer);
+    EXPECT_EQ(firstTokenKind("$1.8", 0), ValueKind::Float);
+    EXPECT_EQ(firstTokenKind("\"x\"", 0), ValueKind::String);
+    EXPECT_EQ(firstTokenKind(" , 1", 0), ValueKind::None);
+    EXPECT_EQ(firstTokenKind("   ", 0), ValueKind::None);
 }
 
 TEST(Lexer, MatchWordIsWholeWordAndIgnoresCase) {

@@ -9,27 +9,27 @@ namespace {
 TEST(Symbols, MainVariablesAreInvisibleInProceduresButGlobalsAreNot) {
     Symbols s;
     int slot = 0;
-    ASSERT_EQ(createVariable(s, "x", Kind::Integer, 1, mainScope, slot), 0);
+    ASSERT_EQ(createVariable(s, "x", ValueKind::Integer, 1, mainScope, slot), 0);
     EXPECT_EQ(slot, 0);
-    int p = createProcedure(s, "P", Kind::Integer);
-    EXPECT_EQ(findVariable(s, "X", Kind::Integer, p), -1);
-    ASSERT_EQ(createVariable(s, "x", Kind::Integer, 2, p, slot), 0);
+    int p = createProcedure(s, "P", ValueKind::Integer);
+    EXPECT_EQ(findVariable(s, "X", ValueKind::Integer, p), -1);
+    ASSERT_EQ(createVariable(s, "x", ValueKind::Integer, 2, p, slot), 0);
     EXPECT_EQ(slot, localSlotBase);
-    ASSERT_EQ(createVariable(s, "g", Kind::Integer, 3, globalScope, slot), 0);
+    ASSERT_EQ(createVariable(s, "g", ValueKind::Integer, 3, globalScope, slot), 0);
     EXPECT_EQ(slot, 1);
-    EXPECT_EQ(findVariable(s, "G", Kind::Integer, p), 1);
-    EXPECT_EQ(findVariable(s, "x", Kind::Integer, mainScope), 0);
-    EXPECT_EQ(findVariable(s, "x", Kind::Float, mainScope), -1);
+    EXPECT_EQ(findVariable(s, "G", ValueKind::Integer, p), 1);
+    EXPECT_EQ(findVariable(s, "x", ValueKind::Integer, mainScope), 0);
+    EXPECT_EQ(findVariable(s, "x", ValueKind::Float, mainScope), -1);
 }
 
 TEST(Symbols, EachKindHasItsOwn5000Slots) {
     Symbols s;
     int slot = 0;
     for (int i = 0; i < 5000; ++i)
-        ASSERT_EQ(createVariable(s, "v" + std::to_string(i), Kind::Integer, 1, mainScope, slot), 0);
+        ASSERT_EQ(createVariable(s, "v" + std::to_string(i), ValueKind::Integer, 1, mainScope, slot), 0);
     EXPECT_EQ(slot, 4999);
-    EXPECT_EQ(createVariable(s, "over", Kind::Integer, 1, mainScope, slot), TooManyVariables);
-    EXPECT_EQ(createVariable(s, "f", Kind::Float, 1, mainScope, slot), 0);
+    EXPECT_EQ(createVariable(s, "over", ValueKind::Integer, 1, mainScope, slot), TooManyVariables);
+    EXPECT_EQ(createVariable(s, "f", ValueKind::Float, 1, mainScope, slot), 0);
     EXPECT_EQ(slot, 0);
 }
 
@@ -37,11 +37,11 @@ TEST(Symbols, SetupSizesCountTheScopeAndForTheMainProgramTheGlobals) {
     Symbols s;
     int slot = 0;
     int index = 0;
-    createVariable(s, "a", Kind::Integer, 1, mainScope, slot);
-    createVariable(s, "g", Kind::Integer, 1, globalScope, slot);
+    createVariable(s, "a", ValueKind::Integer, 1, mainScope, slot);
+    createVariable(s, "g", ValueKind::Integer, 1, globalScope, slot);
     ArrayRecord array;
     array.name = "t";
-    array.kind = Kind::Integer;
+    array.kind = ValueKind::Integer;
     array.sizes = {10, 10};
     ASSERT_EQ(createArray(s, array, index), 0);
     EXPECT_EQ(s.arrays[index].firstSlot, 2);

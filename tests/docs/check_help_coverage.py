@@ -5,7 +5,7 @@ with an example, and one ErrorMessages page per message code whose title
 line the viewer reads as "CODE: message", with the message of the compiler's
 or the runtime's own table (read by message_tables.py in TABLES_DIR).
 
-    check_help_coverage.py HELP_FILE KEYWORD_TABLE_HEADER TABLES_DIR
+    check_help_coverage.py HELP_FILE KEYWORD_LIST_HEADER TABLES_DIR
 """
 import re
 import sys
@@ -14,7 +14,7 @@ import help_file
 
 
 def keyword_names(header):
-    names = re.findall(r'\{"([^"]*)", "[0-9+]*"\}', open(header).read())
+    names = re.findall(r'^ORB_(?:STATEMENT|BUILTIN)\(\d+, \w+, "([^"]*)", "[0-9+]*"', open(header).read(), re.M)
     assert len(names) == 224, f"read {len(names)} keyword table entries, expected 224"
     return {n for n in names if n}
 

@@ -1,4 +1,4 @@
-// Archive built-ins (codes 136 to 143), handed to the archive module.
+// Archive built-ins, handed to the archive module.
 #include "archives.h"
 #include "arguments.h"
 #include "groups.h"
@@ -14,25 +14,25 @@ ValueKind reportIfFailed(Interp& in, ArchiveResult result) {
 
 }  // namespace
 
-ValueKind archiveBuiltin(Interp& in, int32_t code) {
+ValueKind archiveBuiltin(Interp& in, Builtin code) {
     Archives& a = in.modules->archives;
     switch (code) {
-        case 136: return reportIfFailed(in, openArchive(a, stringArg(in, 0), intArg(in, 1)));
-        case 137: return reportIfFailed(in, addEntry(a, stringArg(in, 0)));
-        case 138: {
+        case Builtin::OpenArchive: return reportIfFailed(in, openArchive(a, stringArg(in, 0), intArg(in, 1)));
+        case Builtin::AddEntry: return reportIfFailed(in, addEntry(a, stringArg(in, 0)));
+        case Builtin::GetEntry: {
             std::string text;
             if (ArchiveResult failed = getEntry(a, intArg(in, 0), text)) return reportIfFailed(in, failed);
             return returnString(in, text);
         }
-        case 139: return reportIfFailed(in, closeArchive(a));
-        case 140: return reportIfFailed(in, deleteEntry(a, intArg(in, 0)));
-        case 141: return reportIfFailed(in, setEntry(a, intArg(in, 0), stringArg(in, 1)));
-        case 142: {
+        case Builtin::CloseArchive: return reportIfFailed(in, closeArchive(a));
+        case Builtin::DeleteEntry: return reportIfFailed(in, deleteEntry(a, intArg(in, 0)));
+        case Builtin::SetEntry: return reportIfFailed(in, setEntry(a, intArg(in, 0), stringArg(in, 1)));
+        case Builtin::EntryCount: {
             int32_t count = 0;
             if (ArchiveResult failed = entryCount(a, count)) return reportIfFailed(in, failed);
             return returnInt(in, count);
         }
-        case 143: return reportIfFailed(in, deleteArchive(a, stringArg(in, 0)));
+        case Builtin::DeleteArchive: return reportIfFailed(in, deleteArchive(a, stringArg(in, 0)));
         default: return ValueKind::None;
     }
 }

@@ -20,33 +20,33 @@ ValueKind returnOrReport(Interp& in, ImageResult result, int32_t value) {
 
 }  // namespace
 
-ValueKind imageBuiltin(Interp& in, int32_t code) {
+ValueKind imageBuiltin(Interp& in, Builtin code) {
     Images& images = in.modules->images;
     Sprites& sp = images.sprites;
     Screen& screen = in.modules->emulator.screen;
     const int32_t a = intArg(in, 0), b = intArg(in, 1);
     int32_t value = 0;
     switch (code) {
-        case 103: sp.priority = a > 0; return ValueKind::None;
-        case 110: return reportIfFailed(in, sprite(sp, images.slots, a, b, intArg(in, 2), intArg(in, 3)));
-        case 130: return reportIfFailed(in, drawImage(images.slots, screen, a, b, intArg(in, 2)));
-        case 176: {
+        case Builtin::Priority: sp.priority = a > 0; return ValueKind::None;
+        case Builtin::Sprite: return reportIfFailed(in, sprite(sp, images.slots, a, b, intArg(in, 2), intArg(in, 3)));
+        case Builtin::DrawImage: return reportIfFailed(in, drawImage(images.slots, screen, a, b, intArg(in, 2)));
+        case Builtin::SpriteCol: {
             const ImageResult result = spriteCol(sp, images.slots, a, b, value);
             return returnOrReport(in, result, value);
         }
-        case 177: sp.pixelCollision = a > 0; return ValueKind::None;
-        case 198: return reportIfFailed(in, spriteSwitch(sp, a, true));
-        case 199: return reportIfFailed(in, spriteSwitch(sp, a, false));
-        case 200: {
+        case Builtin::PixelCollision: sp.pixelCollision = a > 0; return ValueKind::None;
+        case Builtin::SpriteOn: return reportIfFailed(in, spriteSwitch(sp, a, true));
+        case Builtin::SpriteOff: return reportIfFailed(in, spriteSwitch(sp, a, false));
+        case Builtin::SpriteX: {
             const ImageResult result = spriteX(sp, a, value);
             return returnOrReport(in, result, value);
         }
-        case 201: {
+        case Builtin::SpriteY: {
             const ImageResult result = spriteY(sp, a, value);
             return returnOrReport(in, result, value);
         }
-        case 202: return reportIfFailed(in, spritePosition(sp, a, b, intArg(in, 2)));
-        case 205:
+        case Builtin::SpritePosition: return reportIfFailed(in, spritePosition(sp, a, b, intArg(in, 2)));
+        case Builtin::SpriteClip:
             spriteClip(sp, a, b, intArg(in, 2), intArg(in, 3), screen.width, screen.height);
             return ValueKind::None;
         default: return ValueKind::None;

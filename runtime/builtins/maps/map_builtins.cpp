@@ -14,31 +14,31 @@ ValueKind reportIfFailed(Interp& in, MapResult result) {
 
 }  // namespace
 
-ValueKind mapBuiltin(Interp& in, int32_t code) {
+ValueKind mapBuiltin(Interp& in, Builtin code) {
     TileMap& m = in.modules->map;
     const Screen& screen = in.modules->emulator.screen;
     const int32_t a = intArg(in, 0), b = intArg(in, 1);
     switch (code) {
-        case 104: return reportIfFailed(in, mapDrawing(m, a));
-        case 106: return reportIfFailed(in, mapTileSize(m, a, b));
-        case 107: return reportIfFailed(in, mapPosition(m, a, b));
-        case 131: return reportIfFailed(in, createMap(m, a, b));
-        case 132: return reportIfFailed(in, setTile(m, a, b, intArg(in, 2)));
-        case 133: {
+        case Builtin::Map: return reportIfFailed(in, mapDrawing(m, a));
+        case Builtin::MapTileSize: return reportIfFailed(in, mapTileSize(m, a, b));
+        case Builtin::MapPosition: return reportIfFailed(in, mapPosition(m, a, b));
+        case Builtin::CreateMap: return reportIfFailed(in, createMap(m, a, b));
+        case Builtin::SetTile: return reportIfFailed(in, setTile(m, a, b, intArg(in, 2)));
+        case Builtin::Tile: {
             int32_t value = 0;
             if (MapResult failed = tile(m, a, b, value)) return reportIfFailed(in, failed);
             return returnInt(in, value);
         }
-        case 134: return returnInt(in, mapSizeX(m));
-        case 135: return returnInt(in, mapSizeY(m));
-        case 203: return reportIfFailed(in, replaceTile(m, a, b));
-        case 204:
+        case Builtin::MapSizeX: return returnInt(in, mapSizeX(m));
+        case Builtin::MapSizeY: return returnInt(in, mapSizeY(m));
+        case Builtin::ReplaceTile: return reportIfFailed(in, replaceTile(m, a, b));
+        case Builtin::MapClip:
             mapClip(m, a, b, intArg(in, 2), intArg(in, 3), screen.width, screen.height);
             return ValueKind::None;
-        case 209: return returnString(in, m.tileFileName);
-        case 210: return returnInt(in, countTile(m, a));
-        case 217: return returnInt(in, m.tileWidth);
-        case 218: return returnInt(in, m.tileHeight);
+        case Builtin::MapTileFilename: return returnString(in, m.tileFileName);
+        case Builtin::CountTile: return returnInt(in, countTile(m, a));
+        case Builtin::MapTileX: return returnInt(in, m.tileWidth);
+        case Builtin::MapTileY: return returnInt(in, m.tileHeight);
         default: return ValueKind::None;
     }
 }

@@ -4,8 +4,9 @@
 #include <string_view>
 
 #include "interp.h"
+#include "keyword_table.h"
 
-ValueKind screenBuiltin(Interp& in, int32_t code);
+ValueKind screenBuiltin(Interp& in, Builtin code);
 
 // Print: the text at the cursor; the empty text starts a new line.
 void printOnScreen(Interp& in, std::string_view text);
