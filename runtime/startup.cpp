@@ -13,6 +13,7 @@
 #include "waits.h"
 #include "world_layers.h"
 #include "window_host.h"
+#include "work_protocol.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,8 +27,8 @@ constexpr int32_t minimumWidth = 96, minimumHeight = 54;
 // The exit status of a run whose end could not be written to the error file.
 constexpr int exitEndLost = 1;
 
-std::string pathInFolder(const RuntimeOptions& options, const char* file) {
-    return options.folder.empty() ? options.programFolder + file : options.folder + "/" + file;
+std::string pathInFolder(const RuntimeOptions& options, std::string_view file) {
+    return (options.folder.empty() ? options.programFolder : options.folder + "/") + std::string(file);
 }
 
 }  // namespace
@@ -59,15 +60,15 @@ namespace {
 // the phone window's host, or null when running headless.
 int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const RuntimeOptions& options) {
     Interp in(host);
-    in.errorFilePath = pathInFolder(options, "orberr.tmp");
-    in.screenshotPath = pathInFolder(options, "orbdump.bmp");
+    in.errorFilePath = pathInFolder(options, errorFileName);
+    in.screenshotPath = pathInFolder(options, screenshotFileName);
     in.maxSteps = options.maxSteps;
     // A file left by the compile or an earlier run must never pass for this run's end.
     std::remove(in.errorFilePath.c_str());
     // From here a stop signal ends the run through its shutdown instead of killing the process.
     installStopSignalHandlers();
 
-    if (auto fault = loadImage(pathInFolder(options, "orb16.tmp"), in.image)) {
+    if (auto fault = loadImage(pathInFolder(options, programImageFileName), in.image)) {
         reportStartupFailure(in, *fault);
         return -1;
     }
