@@ -70,7 +70,7 @@ BuildResult build(const BuildRequest& request) {
     CompileOutcome outcome = compileProgram(writer, request.lines, folder);
     // Through a temporary name: orbrt never finds half an image.
     std::string reason;
-    if (!replaceFile(request.workFolder / imageFileName, writer.text, reason)) {
+    if (!replaceFile(request.workFolder / programImageFileName, writer.text, reason)) {
         // The error file of an earlier build must not pass for this one's.
         fs::remove(request.workFolder / errorFileName, ec);
         failWithFile(result, "Cannot create temp file", reason, true);

@@ -5,6 +5,7 @@
 
 #include "runtime_launcher.h"
 #include "work_folder_lock.h"
+#include "work_protocol.h"
 
 #include <filesystem>
 #include <string>
@@ -56,6 +57,4 @@ WorkFolderLock takeWorkFolder(const BuildRequest& request, BuildResult& result);
 // Splits source text into lines; CR LF, LF and a lone CR read alike as line ends.
 std::vector<std::string> splitSourceLines(std::string_view text);
 
-inline constexpr const char* imageFileName = "orb16.tmp";
-inline constexpr const char* screenshotFileName = "orbdump.bmp";
 inline constexpr const char* runtimeFileName = "orbrt";

@@ -19,29 +19,29 @@ std::string format(std::string_view fmt, Args... args) {
 }  // namespace
 
 std::string compileErrorLine(const Fault& f) {
-    std::string line = format("%d.%d", f.line, f.code);
     std::string_view fmt = compileErrorFormats[std::size_t(f.code)];
     const char* text = f.text.c_str();
+    std::string message;
     switch (f.code) {
     case TypeMismatch:
-        if (f.parameter > 0) line += format(fmt, f.line, f.callName.c_str(), f.parameter, text);
-        else line += format(typeMismatchPlainFormat, f.line, text);
+        if (f.parameter > 0) message = format(fmt, f.line, f.callName.c_str(), f.parameter, text);
+        else message = format(typeMismatchPlainFormat, f.line, text);
         break;
     case MissingProcedureArguments:
-        line += format(fmt, 7, f.line, text);  // the format's %c holds the character with code 7
+        message = format(fmt, 7, f.line, text);  // the format's %c holds the character with code 7
         break;
     case IfWithoutEndIf:
-        line += format(fmt, f.line);
+        message = format(fmt, f.line);
         break;
     default:
-        line += format(fmt, f.line, text);
+        message = format(fmt, f.line, text);
     }
-    if (!f.includeName.empty()) line += "|Using include file: " + f.includeName;
-    return line;
+    if (!f.includeName.empty()) message += "|Using include file: " + f.includeName;
+    return errorLine(f.line, f.code, message);
 }
 
 std::string noErrorsLine(int compiledLines) {
-    return format("%d.0", compiledLines) + format(compileErrorFormats[0], compiledLines);
+    return errorLine(compiledLines, NoError, format(compileErrorFormats[0], compiledLines));
 }
 
 std::string compileErrorMessage(int code) {

@@ -2,11 +2,10 @@
 #pragma once
 
 #include "compiler.h"
+#include "work_protocol.h"
 
 #include <filesystem>
 #include <string>
-
-inline constexpr const char* errorFileName = "orberr.tmp";
 
 // "line.code" followed by the code's message, filled in.
 std::string compileErrorLine(const Fault& fault);

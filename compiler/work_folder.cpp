@@ -1,5 +1,7 @@
 #include "work_folder.h"
 
+#include "work_protocol.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,7 +23,7 @@ fs::path programFolderOfExecutable() {
 namespace {
 
 bool imageCanBeCreatedIn(const fs::path& folder) {
-    std::ofstream probe(folder / "orb16.tmp", std::ios::app);
+    std::ofstream probe(folder / programImageFileName, std::ios::app);
     return probe.is_open();
 }
 

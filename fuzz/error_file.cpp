@@ -17,7 +17,7 @@ void check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string path = fuzzWorkFolder() + "/orberr.tmp";
+    const std::string path = fuzzWorkFolder() + "/" + std::string(errorFileName);
     std::FILE* f = std::fopen(path.c_str(), "wb");
     check(f && std::fwrite(data, 1, size, f) == size && std::fclose(f) == 0);
     const std::optional<std::string> text = readErrorFile(path);

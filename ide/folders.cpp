@@ -1,10 +1,12 @@
 #include "folders.h"
 
+#include "work_protocol.h"
+
 namespace {
 
-std::string inFolder(const std::string& folder, const char* name) {
-    if (folder.empty() || folder.back() == '/') return folder + name;
-    return folder + "/" + name;
+std::string inFolder(const std::string& folder, std::string_view name) {
+    if (folder.empty() || folder.back() == '/') return folder + std::string(name);
+    return folder + "/" + std::string(name);
 }
 
 }  // namespace
@@ -21,9 +23,9 @@ Folders folderLayout(const std::string& programFolder, const std::string& workFo
     folders.settings = settingsFolder.empty() ? workFolder : settingsFolder;
     folders.patchedClass = inFolder(folders.work, "TheGameCanvas.class");
     folders.packageData = inFolder(folders.work, "orb16.dat");
-    folders.programImage = inFolder(folders.work, "orb16.tmp");
-    folders.errorFile = inFolder(folders.work, "orberr.tmp");
+    folders.programImage = inFolder(folders.work, programImageFileName);
+    folders.errorFile = inFolder(folders.work, errorFileName);
     folders.settingsFile = inFolder(folders.settings, "orbbasic.ini");
-    folders.screenshot = inFolder(folders.work, "orbdump.bmp");
+    folders.screenshot = inFolder(folders.work, screenshotFileName);
     return folders;
 }

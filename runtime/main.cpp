@@ -1,6 +1,7 @@
 // orbrt: runs the program image in the folder named on the command line.
 #include "orb_version.h"
 #include "startup.h"
+#include "work_protocol.h"
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -58,11 +59,14 @@ bool isOption(int argc, char** argv, std::string_view option) {
 }
 
 int help() {
-    std::cout << "usage: orbrt [FOLDER]     run the program image FOLDER/orb16.tmp in the phone emulator\n"
+    std::cout << "usage: orbrt [FOLDER]     run the program image FOLDER/" << programImageFileName
+              << " in the phone emulator\n"
                  "       orbrt --help | --version\n"
                  "\n"
                  "The whole command line is the folder (blanks need no quotes); without one the\n"
-                 "program folder is used. The run's end is written to FOLDER/orberr.tmp.\n"
+                 "program folder is used. The run's end is written to FOLDER/"
+              << errorFileName
+              << ".\n"
                  "\n"
                  "Environment: ORBRT_HEADLESS=1 runs without a window, ORBRT_MAX_STEPS=N stops\n"
                  "after N statements, ORBRT_INPUT=FILE plays scripted input, ORBRT_SNAPSHOT=FILE.png\n"

@@ -3,16 +3,13 @@
 #include "device.h"
 #include "eval.h"
 #include "headless_host.h"
-#include "engine_picture_files.h"
-#include "modules.h"
-#include "phone/emulator.h"
 #include "pump.h"
 #include "report.h"
+#include "run_modules.h"
 #include "sdl_sound_backend.h"
 #include "stop_signals.h"
-#include "waits.h"
-#include "world_layers.h"
 #include "window_host.h"
+#include "work_protocol.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,8 +23,8 @@ constexpr int32_t minimumWidth = 96, minimumHeight = 54;
 // The exit status of a run whose end could not be written to the error file.
 constexpr int exitEndLost = 1;
 
-std::string pathInFolder(const RuntimeOptions& options, const char* file) {
-    return options.folder.empty() ? options.programFolder + file : options.folder + "/" + file;
+std::string pathInFolder(const RuntimeOptions& options, std::string_view file) {
+    return (options.folder.empty() ? options.programFolder : options.folder + "/") + std::string(file);
 }
 
 }  // namespace
@@ -59,90 +56,71 @@ namespace {
 // the phone window's host, or null when running headless.
 int runWithHost(Host& host, HeadlessHost* headless, WindowHost* window, const RuntimeOptions& options) {
     Interp in(host);
-    in.errorFilePath = pathInFolder(options, "orberr.tmp");
-    in.screenshotPath = pathInFolder(options, "orbdump.bmp");
+    in.errorFilePath = pathInFolder(options, errorFileName);
+    in.screenshotPath = pathInFolder(options, screenshotFileName);
     in.maxSteps = options.maxSteps;
     // A file left by the compile or an earlier run must never pass for this run's end.
     std::remove(in.errorFilePath.c_str());
     // From here a stop signal ends the run through its shutdown instead of killing the process.
     installStopSignalHandlers();
 
-    if (auto fault = loadImage(pathInFolder(options, "orb16.tmp"), in.image)) {
+    if (auto fault = loadImage(pathInFolder(options, programImageFileName), in.image)) {
         reportStartupFailure(in, *fault);
         return -1;
     }
     settleScreen(in);
 
-    Emulator emulator;
-    const TrailerSettings& t = in.image.trailer;
-    emulator.screen.width = in.screenWidth;
-    emulator.screen.height = in.screenHeight;
-    emulator.phone.orientation = t.orientation;
-    irr::IrrlichtDevice* device = nullptr;
+    SystemClock clock;
+    SdlSoundBackend soundDevice;
+    RunModules modules(in, clock, soundDevice);
     if (window) {
-        if (auto fault = window->openPhone(emulator)) {
+        if (auto fault = window->openPhone(modules.emulator)) {
             reportStartupFailure(in, *fault);
             return -1;
         }
     } else {
-        device = createHeadlessDevice(in.screenWidth, in.screenHeight);
+        irr::IrrlichtDevice* device = createHeadlessDevice(in.screenWidth, in.screenHeight);
         if (!device) {
             reportStartupFailure(in, RunError::CannotCreateGfxWindow);
             return -1;
         }
+        modules.keepDevice(device);
         if (!loadSystemFont(*device, options.programFolder + "mobilefont.png")) {
             reportStartupFailure(in, RunError::FailedToLoadSystemFont);
-            releaseDevice(device);
             return -1;
         }
     }
 
-    EmulatorSettings settings{in.screenWidth, in.screenHeight, t.orientation, t.touchScreen != 0 && t.joypadUsed != 0,
-                              options.programFolder, options.inputScript};
-    if (auto fault = startEmulator(emulator, settings)) {
+    if (auto fault = modules.startPhone(options.programFolder, options.inputScript)) {
         reportStartupFailure(in, *fault);
-        releaseDevice(device);
         return -1;
     }
-    if (headless) headless->shownFrame = &emulator.frames.lastFrame();
+    if (headless) headless->shownFrame = &modules.emulator.frames.lastFrame();
     if (window) window->show();
 
-    SdlSoundBackend soundDevice;
-    Sound sound(soundDevice);
-    Archives archives;
-    TileMap map;
-    EnginePictureFiles pictureFiles;
-    Images images(pictureFiles);
-    Modules modules{sound, archives, map, images, emulator};
-    emulator.drawWorld = [&](Presenter& p, int margin) { drawMapAndSprites(map, images, emulator.screen, p, margin); };
-    in.modules = &modules;
-    resetMusicSlots(sound);
-    if (!startSound(sound)) host.messageBox(cannotActivateSoundMessage, "Error", false);
+    if (!modules.startModules()) host.messageBox(cannotActivateSoundMessage, "Error", false);
     installStopSignalHandlers();  // again: the sound library is told to leave them alone, but may not
     if (window) window->drawFirstFrame();
 
     // A long wait looks at the window (and the signals) between its slices.
-    waitShouldEnd = [&in] {
+    clock.shouldEnd = [&in] {
         pumpAfterWait(in);
         return in.stop;
     };
     runLoadedProgram(in, options.stackBudget);
-    waitShouldEnd = nullptr;
+    clock.shouldEnd = nullptr;
 
     if (!options.snapshot.empty()) {
         if (window)
             window->writeSnapshot(options.snapshot);
         else
-            writeSnapshot(emulator, options.snapshot);
+            writeSnapshot(modules.emulator, options.snapshot);
     }
     // However the run ended, the open archive is written back first, so that
     // a failure to save it can still be the run's report.
-    if (ArchiveResult failed = closeArchiveAtEnd(archives)) reportAtEnd(in, *failed);
+    if (ArchiveResult failed = closeArchiveAtEnd(modules.archives)) reportAtEnd(in, *failed);
     if (in.noError) setNormalEndLine(in);
-    const bool endWritten = writeRunEnd(in);
-    releaseSound(sound);
-    releaseDevice(device);
-    return endWritten ? 0 : exitEndLost;
+    return writeRunEnd(in) ? 0 : exitEndLost;  // the modules are released after the error file
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "headless_host.h"
 #include "interp.h"
 #include "startup.h"
+#include "work_protocol.h"
 
 #include <sys/resource.h>
 
@@ -133,7 +134,7 @@ std::string largestTestImage() {
         std::string(ORBBASIC_PATH) + " --work " + work + " --test " + SOURCE_DIR "/examples/game/game.orb > /dev/null";
     if (std::system(command.c_str()) != 0) return {};
     std::string text;
-    if (FILE* f = std::fopen((work + "/orb16.tmp").c_str(), "rb")) {
+    if (FILE* f = std::fopen((work + "/" + std::string(programImageFileName)).c_str(), "rb")) {
         for (int c; (c = std::fgetc(f)) != EOF;)
             if (c != '\r') text.push_back(static_cast<char>(c));
         std::fclose(f);

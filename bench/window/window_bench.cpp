@@ -2,6 +2,8 @@
 // in the window against the same loop headless (the event pump must stay
 // cheap), and Update of a 360 x 640 screen in the window in frames per
 // second. Run it on a display, e.g. tests/screen/with_xvfb.sh window_bench.
+#include "work_protocol.h"
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,7 +33,7 @@ fs::path compiled(const char* name) {
 // the End that closes every program writes the screenshot. The window then
 // waits for a key, which the bench gives it.
 double secondsOfRun(const fs::path& folder, bool windowed) {
-    const fs::path screenshot = folder / "orbdump.bmp";
+    const fs::path screenshot = folder / screenshotFileName;
     fs::remove(screenshot);
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();

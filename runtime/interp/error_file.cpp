@@ -2,6 +2,7 @@
 #include "report.h"
 
 #include "replace_file.h"
+#include "work_protocol.h"
 
 #include <cstdio>
 #include <vector>
@@ -46,7 +47,9 @@ void writeName(FILE* f, const std::string& name, const char* suffix, int32_t ele
 
 // The error line, then the dump; false when a write failed.
 bool writeErrorLines(FILE* f, const Interp& in) {
-    std::fprintf(f, "%s[%d-%d]\r\n", in.errorLine.c_str(), in.screenWidth, in.screenHeight);
+    const std::string line = withScreenSize(in.errorLine, in.screenWidth, in.screenHeight);
+    std::fwrite(line.data(), 1, line.size(), f);
+    std::fputs("\r\n", f);
 
     const VariableTables& g = in.globals;
     if (!g.ints.empty())

@@ -2,6 +2,7 @@
 
 #include "host.h"
 #include "modules.h"
+#include "work_protocol.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,12 +10,8 @@
 
 namespace {
 
-std::string errorLine(int32_t line, RunError error) {
-    char text[300];
-    const std::string_view m = message(error);
-    std::snprintf(text, sizeof text, "%d.%d%.*s|Line %d: ", line, messageCode(error), static_cast<int>(m.size()),
-                  m.data(), line);
-    return text;
+std::string runErrorLine(int32_t line, RunError error) {
+    return errorLine(line, messageCode(error), std::string(message(error)) + "|Line " + std::to_string(line) + ": ");
 }
 
 }  // namespace
@@ -23,7 +20,7 @@ void report(Interp& in, RunError error) {
     if (!in.noError) return;
     in.noError = false;
     in.reportedError = error;
-    in.errorLine = errorLine(in.currentLine, error);
+    in.errorLine = runErrorLine(in.currentLine, error);
     in.stop = true;
     std::remove(in.screenshotPath.c_str());
     // A first copy now, before the screenshot takes the room; the end of the
@@ -37,7 +34,7 @@ void report(Interp& in, RunError error) {
 void reportStartupFailure(Interp& in, RunError error) {
     in.noError = false;
     std::remove(in.screenshotPath.c_str());
-    in.errorLine = errorLine(in.currentLine, error);
+    in.errorLine = runErrorLine(in.currentLine, error);
     in.stop = true;
     in.host.messageBox(message(error), "Error", true);
     writeRunEnd(in);
@@ -54,15 +51,16 @@ void reportAtEnd(Interp& in, RunError error) {
     // a close's report, so that the environment does not call the run a success.
     if (in.reportedError == RunError::EndOfProgram || in.reportedError == RunError::ProgramClosed) {
         in.reportedError = error;
-        in.errorLine = errorLine(in.currentLine, error);
+        in.errorLine = runErrorLine(in.currentLine, error);
     }
     in.host.showErrorScreen(error, in.currentLine);
 }
 
 void setNormalEndLine(Interp& in) {
-    char text[300];
-    std::snprintf(text, sizeof text, "%d.0Program closed|Line %.3d: ", in.currentLine, in.currentLine);
-    in.errorLine = text;
+    // The line text has at least three digits here, unlike an error's.
+    char lineText[32];
+    std::snprintf(lineText, sizeof lineText, "Program closed|Line %.3d: ", in.currentLine);
+    in.errorLine = errorLine(in.currentLine, 0, lineText);
     std::remove(in.screenshotPath.c_str());
 }
 

@@ -1,4 +1,4 @@
-// Windows BMP files, as the screenshot `orbdump.bmp` is written.
+// Windows BMP files, as the screenshot of a run is written.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The command-line driver and the build pipeline's files in the work folder.
 #include "build_pipeline.h"
+#include "orbbasic_runs.h"
 #include "runtime_launcher.h"
 #include "source_files.h"
 
@@ -12,12 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class BuildCommand : public testing::Test {
 protected:
@@ -41,14 +36,7 @@ protected:
     }
 
     CommandRun run(const std::string& arguments) {
-        std::string command = std::string("cd '") + dir.string() + "' && ORBRT_HEADLESS=1 '" + ORB_PROGRAM_FOLDER +
-                              "/orbbasic' --work work " + arguments + " >out.txt 2>err.txt";
-        CommandRun r;
-        int status = std::system(command.c_str());
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = read(dir / "out.txt");
-        r.err = read(dir / "err.txt");
-        return r;
+        return runOrbbasic(dir, ORB_PROGRAM_FOLDER "/orbbasic", "--work work " + arguments);
     }
 };
 

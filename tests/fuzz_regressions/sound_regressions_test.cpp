@@ -13,7 +13,8 @@ namespace {
 // its table entry; the sanitizer build stopped there. It plays nothing.
 TEST(SoundRegression, BeepOfTheLowestIntPlaysNothing) {
     RecordingBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     startSound(sound);
     device.take();
     EXPECT_EQ(beep(sound, std::numeric_limits<int>::min(), 200), std::nullopt);

@@ -5,7 +5,6 @@
 #include <iostream>
 #include <iterator>
 #include <random>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -37,14 +36,7 @@ CommandRun HostileBuild::run(const std::string& arguments) {
     // dash counts the limit in blocks of 512 bytes; an ignored SIGXFSZ makes the write fail instead.
     if (fileSizeLimitKiB > 0) limit = "trap '' XFSZ; ulimit -f " + std::to_string(fileSizeLimitKiB * 2) + "; ";
     std::string work = arguments.starts_with("--work") ? "" : "--work work ";
-    std::string command = "cd '" + dir.string() + "' && " + limit + "ORBRT_HEADLESS=1 '" + ORB_PROGRAM_FOLDER +
-                          "/orbbasic' " + work + arguments + " >out.txt 2>err.txt";
-    CommandRun r;
-    int status = std::system(command.c_str());
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.out = read(dir / "out.txt");
-    r.err = read(dir / "err.txt");
-    return r;
+    return runOrbbasic(dir, ORB_PROGRAM_FOLDER "/orbbasic", work + arguments, limit);
 }
 
 void HostileBuild::mountSmallDisk(int kib) {

@@ -2,16 +2,12 @@
 // command line, and small disks made on demand.
 #pragma once
 
+#include "orbbasic_runs.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-
-struct CommandRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 class HostileBuild : public testing::Test {
 protected:

@@ -46,7 +46,8 @@ TEST(SquareWave, RateCorrectsTheRoundedPeriod) {
 class Beep : public testing::Test {
 protected:
     RecordingBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     void SetUp() override {
         startSound(sound);
         device.take();

@@ -13,7 +13,8 @@ using Log = std::vector<std::string>;
 class MusicCommands : public testing::Test {
 protected:
     RecordingBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     std::string song = testFile("song.mid");
     std::string other = testFile("other.mid");
     std::string tune = testFile("tune.mp3");
@@ -202,7 +203,8 @@ TEST_F(MusicCommands, PositionAsksTheDeviceOnlyWhenReady) {
 TEST(MusicWithoutDevice, LoadAndPlaySucceedSilently) {
     RecordingBackend device;
     device.deviceAvailable = false;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     startSound(sound);
     const std::string song = testFile("silent.mid");
     writeFile(song, Bytes{'x'});

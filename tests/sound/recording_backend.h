@@ -71,7 +71,7 @@ public:
         return position;
     }
 
-    void playTone(std::span<const std::int16_t> period, int rate, int ms) override {
+    void playTone(std::span<const std::int16_t> period, int rate, int ms, Clock&) override {
         log.push_back("tone " + std::to_string(period.size()) + " samples at " + std::to_string(rate) + " Hz for " +
                       std::to_string(ms) + " ms");
         lastTone.assign(period.begin(), period.end());

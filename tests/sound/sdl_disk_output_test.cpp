@@ -19,7 +19,8 @@ namespace {
 class DiskOutput : public testing::Test {
 protected:
     SdlSoundBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     std::string output;
 
     void SetUp() override {
@@ -177,7 +178,8 @@ TEST_F(DiskOutput, TheSoundExamplesAssetsLoadAndPlay) {
 TEST(NoSoundDevice, StartReportsFailureAndTheProgramRunsOnSilently) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     SdlSoundBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     EXPECT_FALSE(startSound(sound));
     EXPECT_EQ(beep(sound, 69, 10), std::nullopt);
     releaseSound(sound);

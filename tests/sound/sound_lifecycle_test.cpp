@@ -13,7 +13,8 @@ using Log = std::vector<std::string>;
 class SoundLifecycle : public testing::Test {
 protected:
     RecordingBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     std::string wave = testFile("lifecycle.wav");
     std::string song = testFile("lifecycle.mid");
 

@@ -13,7 +13,8 @@ using Log = std::vector<std::string>;
 class WavCommands : public testing::Test {
 protected:
     RecordingBackend device;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     std::string good = testFile("good.wav");
     std::string other = testFile("other.wav");
     std::string broken = testFile("broken.wav");
@@ -192,7 +193,8 @@ TEST_F(WavCommands, VolumeOutsideZeroToHundredIsOutOfRange) {
 TEST(WavWithoutDevice, CommandsSucceedSilentlyButFilesAreStillChecked) {
     RecordingBackend device;
     device.deviceAvailable = false;
-    Sound sound{device};
+    SystemClock clock;
+    Sound sound{device, clock};
     EXPECT_FALSE(startSound(sound));
     const std::string good = testFile("silent.wav");
     const std::string broken = testFile("silent-broken.wav");

@@ -14,13 +14,13 @@
 #include "screen/update.h"
 
 struct Emulator {
-    Emulator() = default;
+    explicit Emulator(Clock& clock) : clock(clock) {}
     Emulator(const Emulator&) = delete;  // the presenter may point into it
     Emulator& operator=(const Emulator&) = delete;
 
     Screen screen;
     Phone phone;
-    SystemClock clock;
+    Clock& clock;
     SoftwarePresenter frames{0, 0};  // the shown frame without a window
     Presenter* presenter = &frames;
     std::optional<InputScript> script;

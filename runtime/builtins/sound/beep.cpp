@@ -23,6 +23,6 @@ SoundResult beep(Sound& s, int note, int ms) {
     if (entry < 0 || entry >= int64_t(noteTable.size())) return std::nullopt;
     const int frequency = std::clamp(noteTable[entry], lowestBeepFrequency, highestBeepFrequency);
     const SquareWave wave = squareWave(frequency);
-    activeDevice(s).playTone(wave.period, wave.samplesPerSecond, ms);
+    activeDevice(s).playTone(wave.period, wave.samplesPerSecond, ms, s.clock);
     return std::nullopt;
 }

@@ -1,7 +1,5 @@
 #include "silent_backend.h"
 
-#include "waits.h"
-
 namespace {
 
 class SilentBackend final : public SoundBackend {
@@ -21,9 +19,7 @@ public:
     bool closeMusic(std::string_view) override { return true; }
     std::optional<int> musicPosition(std::string_view) override { return 0; }
     // A silent Beep still takes its time: programs use it to pace themselves.
-    void playTone(std::span<const std::int16_t>, int, int ms) override {
-        waitMs(ms);
-    }
+    void playTone(std::span<const std::int16_t>, int, int ms, Clock& clock) override { clock.sleepMs(ms); }
 };
 
 }  // namespace

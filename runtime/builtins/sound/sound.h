@@ -5,6 +5,8 @@
 
 #include "sound_backend.h"
 
+#include "screen/clock.h"
+
 #include "errors.h"
 
 #include <array>
@@ -22,9 +24,10 @@ struct WavSlot {
 };
 
 struct Sound {
-    explicit Sound(SoundBackend& device) : device(device) {}
+    Sound(SoundBackend& device, Clock& clock) : device(device), clock(clock) {}
 
     SoundBackend& device;
+    Clock& clock;  // a tone lasts while it lets the time pass
     bool started = false;  // without a device every command runs silently
     std::array<WavSlot, wavSlotCount> wav{};
     std::array<bool, musicSlotCount> midiLoaded{};

@@ -5,6 +5,8 @@
 
 #include "wave_file.h"
 
+#include "screen/clock.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -41,7 +43,7 @@ public:
     // The play position in milliseconds; empty when the alias cannot tell.
     virtual std::optional<int> musicPosition(std::string_view alias) = 0;
 
-    // Loops one period of 16-bit mono samples at `samplesPerSecond` for `ms`
-    // milliseconds and returns when it has stopped.
-    virtual void playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms) = 0;
+    // Loops one period of 16-bit mono samples at `samplesPerSecond` while the
+    // clock lets `ms` milliseconds pass, and returns when it has stopped.
+    virtual void playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms, Clock& clock) = 0;
 };

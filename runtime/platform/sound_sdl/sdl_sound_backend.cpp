@@ -2,7 +2,6 @@
 
 #include "sdl_wave_format.h"
 #include "sound_font.h"
-#include "waits.h"
 
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
@@ -246,9 +245,9 @@ std::optional<int> SdlSoundBackend::musicPosition(std::string_view alias) {
     return positionOf(*song, playingNow);
 }
 
-void SdlSoundBackend::playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms) {
+void SdlSoundBackend::playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms, Clock& clock) {
     if (!open || period.empty() || samplesPerSecond <= 0) {
-        waitMs(ms);
+        clock.sleepMs(ms);
         return;
     }
     // The wave is resampled to the device rate by picking the nearest earlier
@@ -265,7 +264,7 @@ void SdlSoundBackend::playTone(std::span<const std::int16_t> period, int samples
     auto samples = toDeviceFormat(AUDIO_S16SYS, 1, device.frequency, bytes);
     Mix_Chunk* chunk = samples ? Mix_QuickLoad_RAW(samples->data(), std::uint32_t(samples->size())) : nullptr;
     if (chunk) Mix_PlayChannel(toneChannel, chunk, -1);
-    waitMs(ms);
+    clock.sleepMs(ms);
     if (!chunk) return;
     Mix_HaltChannel(toneChannel);
     Mix_FreeChunk(chunk);

@@ -38,7 +38,7 @@ public:
     bool closeMusic(std::string_view alias) override;
     std::optional<int> musicPosition(std::string_view alias) override;
 
-    void playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms) override;
+    void playTone(std::span<const std::int16_t> period, int samplesPerSecond, int ms, Clock& clock) override;
 
 private:
     // Samples in the device's format; the chunk points into them.

@@ -1,4 +1,4 @@
-// The screenshot `orbdump.bmp`: the desktop area that a widget covers, as a
+// The screenshot of a run's end: the desktop area that a widget covers, as a
 // Windows BMP file.
 #pragma once
 

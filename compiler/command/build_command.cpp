@@ -5,7 +5,7 @@
 #include "build_pipeline.h"
 #include "error_file.h"
 #include "orb_version.h"
-#include "package/package_build.h"
+#include "package_build.h"
 #include "compile_messages.h"
 #include "source_files.h"
 #include "source_text.h"
