@@ -35,7 +35,7 @@ CEditorView::CEditorView(std::shared_ptr<CEditorDoc> document, const Settings& s
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    colourMap.resize(static_cast<size_t>(doc->lineCount()));
+    colourMap.resize(static_cast<size_t>(doc->shownLineCount()));
     doc->attachView(this);
     applySettings();
 }
@@ -77,7 +77,7 @@ void CEditorView::linesChanged(int first, int removed, int inserted) {
         colourMap.erase(at + common, at + std::min<ptrdiff_t>(removed, colourMap.end() - at));
     else if (inserted > common)
         colourMap.insert(at + common, static_cast<size_t>(inserted - common), CachedRuns{});
-    colourMap.resize(static_cast<size_t>(doc->lineCount()));
+    colourMap.resize(static_cast<size_t>(doc->shownLineCount()));
     // Another view of the document may have shortened the lines under this caret.
     cursor.pos = onLine(*doc, cursor.pos.line, cursor.pos.column);
     cursor.anchor = onLine(*doc, cursor.anchor.line, cursor.anchor.column);
@@ -105,7 +105,7 @@ void CEditorView::updateScrollRanges() {
     const QSize area = viewport()->size();
     verticalScrollBar()->setPageStep(area.height());
     verticalScrollBar()->setSingleStep(lineStep);
-    verticalScrollBar()->setRange(0, std::max(0, doc->lineCount() * lineStep - area.height()));
+    verticalScrollBar()->setRange(0, std::max(0, doc->shownLineCount() * lineStep - area.height()));
     horizontalScrollBar()->setPageStep(std::max(0, area.width() - margin));
     horizontalScrollBar()->setSingleStep(charWidth);
     horizontalScrollBar()->setRange(0, std::max(0, (doc->widestLine() + 1) * charWidth - (area.width() - margin)));
@@ -242,7 +242,7 @@ void CEditorView::paintEvent(QPaintEvent*) {
     const int first = scrollY / lineStep;
     int y = first * lineStep - scrollY;
     int line = first;
-    for (; line < doc->lineCount() && y < height; ++line, y += lineStep) paintLine(painter, line, y);
+    for (; line < doc->shownLineCount() && y < height; ++line, y += lineStep) paintLine(painter, line, y);
     if (y < height) {
         const QColor background = colourFromSetting(settings.syntaxCol ? settings.backCol : unsyntaxedBackground);
         painter.fillRect(margin, y, viewport()->width() - margin, height - y, background);
@@ -281,10 +281,7 @@ bool CEditorView::handleMovement(QKeyEvent* event) {
         to = onLine(*doc, pos.line + 1, pos.column);
         break;
     case Qt::Key_Home: to = ctrl ? TextPos{0, 0} : TextPos{pos.line, 0}; break;
-    case Qt::Key_End:
-        to = ctrl ? TextPos{doc->lineCount() - 1, static_cast<int>(doc->line(doc->lineCount() - 1).size())}
-                  : TextPos{pos.line, static_cast<int>(doc->line(pos.line).size())};
-        break;
+    case Qt::Key_End: to = ctrl ? endOf(*doc) : TextPos{pos.line, static_cast<int>(doc->line(pos.line).size())}; break;
     case Qt::Key_PageUp: to = onLine(*doc, pos.line - wholeLinesInWindow(), pos.column); break;
     case Qt::Key_PageDown: to = onLine(*doc, pos.line + wholeLinesInWindow(), pos.column); break;
     default: return false;
@@ -410,6 +407,8 @@ void CEditorView::paste() {
     caretChanged();
 }
 
+// The file's lines: the empty line after a final line end is left out, so that
+// deleting the selection keeps the final line end.
 void CEditorView::selectAll() {
     const int last = doc->lineCount() - 1;
     setCaret({last, static_cast<int>(doc->line(last).size())}, TextPos{0, 0});
