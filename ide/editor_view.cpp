@@ -173,8 +173,8 @@ const std::vector<ColourRun>& CEditorView::runsFor(int line) {
 void CEditorView::paintLine(QPainter& painter, int line, int y) {
     const int scrollX = horizontalScrollBar()->value();
     const int width = viewport()->width();
-    const bool syntax = settings.syntaxCol != 0;
-    const QColor background = colourFromSetting(syntax ? settings.backCol : unsyntaxedBackground);
+    const bool syntax = settings.syntaxColouring != 0;
+    const QColor background = colourFromSetting(syntax ? settings.backgroundColour : unsyntaxedBackground);
     if (line == cursor.pos.line)
         paintCaretLineMarks(painter, y, background);
     else
@@ -200,13 +200,13 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
         const std::vector<ColourRun>& runs = runsFor(line);
         for (size_t r = 0; r < runs.size(); ++r) {
             const int end = r + 1 < runs.size() ? runs[r + 1].start : length;
-            int setting = settings.norCol;
+            int setting = settings.textColour;
             switch (runs[r].colour) {
-            case ColourClass::Normal: setting = settings.norCol; break;
-            case ColourClass::Keyword: setting = settings.keyCol; break;
-            case ColourClass::Number: setting = settings.numCol; break;
-            case ColourClass::String: setting = settings.strCol; break;
-            case ColourClass::Remark: setting = settings.remCol; break;
+            case ColourClass::Normal: setting = settings.textColour; break;
+            case ColourClass::Keyword: setting = settings.keywordColour; break;
+            case ColourClass::Number: setting = settings.numberColour; break;
+            case ColourClass::String: setting = settings.stringColour; break;
+            case ColourClass::Remark: setting = settings.remarkColour; break;
             }
             drawRun(runs[r].start, end, colourFromSetting(setting));
         }
@@ -226,10 +226,10 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
         }
     }
     painter.restore();
-    painter.fillRect(0, y, margin - 2, lineStep, colourFromSetting(settings.marCol));
+    painter.fillRect(0, y, margin - 2, lineStep, colourFromSetting(settings.marginColour));
     const int numberX = lineNumberX(line, doc->lineCount());
     if (numberX >= 0) {
-        painter.setPen(colourFromSetting(settings.marEdCol));
+        painter.setPen(colourFromSetting(settings.lineNumberColour));
         painter.drawText(numberX, y + ascent, QString::number(line + 1));
     }
 }
@@ -244,15 +244,16 @@ void CEditorView::paintEvent(QPaintEvent*) {
     int line = first;
     for (; line < doc->shownLineCount() && y < height; ++line, y += lineStep) paintLine(painter, line, y);
     if (y < height) {
-        const QColor background = colourFromSetting(settings.syntaxCol ? settings.backCol : unsyntaxedBackground);
+        const QColor background =
+            colourFromSetting(settings.syntaxColouring ? settings.backgroundColour : unsyntaxedBackground);
         painter.fillRect(margin, y, viewport()->width() - margin, height - y, background);
-        painter.fillRect(0, y, margin - 2, height - y, colourFromSetting(settings.marCol));
+        painter.fillRect(0, y, margin - 2, height - y, colourFromSetting(settings.marginColour));
     }
-    painter.fillRect(margin - 2, 0, 2, height, colourFromSetting(settings.marEdCol));
+    painter.fillRect(margin - 2, 0, 2, height, colourFromSetting(settings.lineNumberColour));
     if (hasFocus()) {
         const int x = margin + cursor.pos.column * charWidth - horizontalScrollBar()->value();
         const int caretY = cursor.pos.line * lineStep - scrollY;
-        if (x >= margin) painter.fillRect(x, caretY, 2, lineStep, colourFromSetting(settings.norCol));
+        if (x >= margin) painter.fillRect(x, caretY, 2, lineStep, colourFromSetting(settings.textColour));
     }
 }
 

@@ -84,8 +84,9 @@ TEST_F(EditorFixture, CaretLineHasItsOwnBackground) {
     view->setCaret({1, 0});
     const QImage image = shot();
     const int right = view->marginWidth() + 30 * view->characterWidth();
-    EXPECT_EQ(image.pixelColor(right, view->lineHeight() + 2), colourFromSetting(currentLineBackground(settings.backCol)));
-    EXPECT_EQ(image.pixelColor(right, 2), colourFromSetting(settings.backCol));
+    EXPECT_EQ(image.pixelColor(right, view->lineHeight() + 2),
+              colourFromSetting(currentLineBackground(settings.backgroundColour)));
+    EXPECT_EQ(image.pixelColor(right, 2), colourFromSetting(settings.backgroundColour));
 }
 
 TEST_F(EditorFixture, BracketsBesideTheCaretAreMarked) {

@@ -163,7 +163,7 @@ TEST_F(ViewFixture, PaintsWithAndWithoutColours) {
     view->setCaret({0, 2}, TextPos{1, 3});
     QImage shot = view->grab().toImage();
     EXPECT_FALSE(shot.isNull());
-    settings.syntaxCol = 0;
+    settings.syntaxColouring = 0;
     view->applySettings();
     shot = view->grab().toImage();
     EXPECT_FALSE(shot.isNull());
