@@ -50,7 +50,7 @@ TextPos rightOf(const CEditorDoc& doc, TextPos pos) {
             while (next < static_cast<int>(line.size()) && tabOwning(line, next) == pos.column) ++next;
         return {pos.line, next};
     }
-    if (pos.line + 1 < doc.lineCount()) return {pos.line + 1, 0};
+    if (pos.line + 1 < doc.shownLineCount()) return {pos.line + 1, 0};
     return pos;
 }
 
@@ -74,8 +74,13 @@ TextPos wordRightOf(const CEditorDoc& doc, TextPos pos) {
 }
 
 TextPos onLine(const CEditorDoc& doc, int line, int column) {
-    line = std::clamp(line, 0, doc.lineCount() - 1);
+    line = std::clamp(line, 0, doc.shownLineCount() - 1);
     return {line, snapColumn(doc.line(line), column)};
+}
+
+TextPos endOf(const CEditorDoc& doc) {
+    const int last = doc.shownLineCount() - 1;
+    return {last, lineLength(doc, last)};
 }
 
 std::string selectedText(const CEditorDoc& doc, const Caret& caret) {

@@ -19,6 +19,8 @@ TextPos wordLeftOf(const CEditorDoc& doc, TextPos pos);
 TextPos wordRightOf(const CEditorDoc& doc, TextPos pos);
 // The same column on another line, limited to that line.
 TextPos onLine(const CEditorDoc& doc, int line, int column);
+// The end of the text: after a final line end, the start of the empty line that follows it.
+TextPos endOf(const CEditorDoc& doc);
 
 std::string selectedText(const CEditorDoc& doc, const Caret& caret);  // lines joined by "\n", tabs without padding
 void deleteSelection(CEditorDoc& doc, Caret& caret, bool groupStart);

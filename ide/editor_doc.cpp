@@ -42,18 +42,19 @@ CEditorDoc::CEditorDoc() { newDocument(); }
 CEditorDoc::~CEditorDoc() = default;
 
 void CEditorDoc::newDocument() {
-    setLinesFromText("");
-    filePath.clear();
     form = TextFileForm{};
+    // Every line of a new document is written with a line end after it.
+    setFileLines({""}, true);
+    filePath.clear();
     stamp = FileStamp{};
 }
 
 void CEditorDoc::setLinesFromText(std::string_view text) {
-    setFileLines(splitLines(text));
+    setFileLines(splitLines(text), text.ends_with('\n'));
 }
 
-void CEditorDoc::setFileLines(std::vector<std::string> fileLines) {
-    const int oldCount = lineCount();
+void CEditorDoc::setFileLines(std::vector<std::string> fileLines, bool finalLineEnd) {
+    const int oldCount = shownLineCount();
     lines.clear();
     widest = 0;
     for (const std::string& fileLine : fileLines) {
@@ -62,9 +63,23 @@ void CEditorDoc::setFileLines(std::vector<std::string> fileLines) {
     }
     // The editor always has a line to put its caret on.
     if (lines.empty()) lines.emplace_back();
+    if (finalLineEnd) lines.emplace_back();
+    form.finalLineEnd = finalLineEnd;
     undoHistory = std::make_unique<UndoEditorData>(*this);
     setModified(false);
-    changed(0, oldCount, lineCount());
+    changed(0, oldCount, shownLineCount());
+}
+
+std::vector<std::string> CEditorDoc::allLines() const {
+    std::vector<std::string> fileLines = lines.toVector();
+    if (endsWithLineEnd()) fileLines.pop_back();
+    return fileLines;
+}
+
+TextFileForm CEditorDoc::fileForm() const {
+    TextFileForm written = form;
+    written.finalLineEnd = endsWithLineEnd();
+    return written;
 }
 
 bool CEditorDoc::load(const std::string& path) {
@@ -75,7 +90,7 @@ bool CEditorDoc::load(const std::string& path) {
     buffer << in.rdbuf();
     if (in.bad()) return false;
     TextFileContents file = readTextFile(buffer.view());
-    setFileLines(std::move(file.lines));
+    setFileLines(std::move(file.lines), file.form.finalLineEnd);
     form = file.form;
     readOnly = file.binary ? ReadOnly::Binary : file.beyondLatin1 ? ReadOnly::BeyondLatin1 : ReadOnly::None;
     filePath = path;
@@ -87,8 +102,8 @@ bool CEditorDoc::save(const std::string& path) {
     if (isReadOnly()) return false;
     std::vector<std::string> fileLines;
     fileLines.reserve(lines.size());
-    for (size_t i = 0; i < lines.size(); ++i) fileLines.push_back(contractTabs(lines[i]));
-    if (!replaceFileContents(path, writeTextFile(fileLines, form))) return false;
+    for (int i = 0; i < lineCount(); ++i) fileLines.push_back(contractTabs(line(i)));
+    if (!replaceFileContents(path, writeTextFile(fileLines, fileForm()))) return false;
     filePath = path;
     stamp = stampOf(path);
     setModified(false);
@@ -97,17 +112,17 @@ bool CEditorDoc::save(const std::string& path) {
 
 CEditorDoc::ChangeBatch::ChangeBatch(CEditorDoc& doc) : doc(doc) {
     if (doc.batchDepth++ > 0) return;
-    doc.batchLinesBefore = doc.lineCount();
-    doc.batchFirst = doc.lineCount();
-    doc.batchTail = doc.lineCount();
+    doc.batchLinesBefore = doc.shownLineCount();
+    doc.batchFirst = doc.shownLineCount();
+    doc.batchTail = doc.shownLineCount();
 }
 
 CEditorDoc::ChangeBatch::~ChangeBatch() {
     if (--doc.batchDepth > 0) return;
     const int first = doc.batchFirst;
-    const int tail = std::min({doc.batchTail, doc.batchLinesBefore - first, doc.lineCount() - first});
+    const int tail = std::min({doc.batchTail, doc.batchLinesBefore - first, doc.shownLineCount() - first});
     const int removed = doc.batchLinesBefore - first - tail;
-    const int inserted = doc.lineCount() - first - tail;
+    const int inserted = doc.shownLineCount() - first - tail;
     if (removed > 0 || inserted > 0) {
         for (EditorDocView* view : doc.views) view->linesChanged(first, removed, inserted);
     }
@@ -143,7 +158,7 @@ void CEditorDoc::changed(int first, int removed, int inserted) {
     if (batchDepth > 0) {
         // Counted from the end, the untouched tail is not moved by changes above it.
         batchFirst = std::min(batchFirst, first);
-        batchTail = std::min(batchTail, lineCount() - first - inserted);
+        batchTail = std::min(batchTail, shownLineCount() - first - inserted);
         return;
     }
     for (EditorDocView* view : views) view->linesChanged(first, removed, inserted);
@@ -202,7 +217,7 @@ void CEditorDoc::insertChar(int i, int column, char c, bool groupStart) {
 void CEditorDoc::deleteChar(int i, int column, bool groupStart) {
     const std::string& text = line(i);
     if (column >= static_cast<int>(text.size())) {
-        if (i + 1 >= lineCount()) return;
+        if (i + 1 >= shownLineCount()) return;
         std::string joined = text + line(i + 1);
         replaceLine(i, std::move(joined), groupStart);
         deleteLine(i + 1, false);

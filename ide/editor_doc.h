@@ -39,7 +39,7 @@ public:
     CEditorDoc(const CEditorDoc&) = delete;
     CEditorDoc& operator=(const CEditorDoc&) = delete;
 
-    // A new document: one empty line and a fresh history.
+    // A new document: one empty line, ended by a line end, and a fresh history.
     void newDocument();
     // Reads the file in the form it has (line ends, UTF-8 or 8-bit); a file with NUL bytes
     // or with characters Latin-1 cannot hold is opened read-only.
@@ -47,14 +47,26 @@ public:
     // Writes a new file in the form the document was read in, and renames it over the old
     // one only once it is complete. A read-only document is never written.
     bool save(const std::string& path);
+    // The document holds exactly this text: LF or CR LF ends a line.
     void setLinesFromText(std::string_view text);
 
-    int lineCount() const { return static_cast<int>(lines.size()); }
+    // The text after the final line end of a file that has one is held as a line of
+    // its own, empty in an unedited file, so that the caret can go there and typing
+    // there appends. While it is empty it is not one of the file's lines: the line
+    // count, the margin's numbers and the lines given to the compiler are the file's.
+    // An empty last line made by editing a file without a final line end stays a line.
+    bool endsWithLineEnd() const { return form.finalLineEnd && lines.size() > 1 && lines.back().empty(); }
+    int lineCount() const { return shownLineCount() - (endsWithLineEnd() ? 1 : 0); }
+    // The lines the editor shows and the caret reaches: the file's, and the empty
+    // line after a final line end.
+    int shownLineCount() const { return static_cast<int>(lines.size()); }
     const std::string& line(int i) const { return lines[static_cast<size_t>(i)]; }
-    std::vector<std::string> allLines() const { return lines.toVector(); }
+    // The file's lines.
+    std::vector<std::string> allLines() const;
     int widestLine() const { return widest; }
 
-    const TextFileForm& fileForm() const { return form; }
+    // The form the file is written in; whether it ends with a line end follows the text.
+    TextFileForm fileForm() const;
     // Why the document cannot be saved or edited; None for an ordinary one.
     enum class ReadOnly { None, Binary, BeyondLatin1 };
     ReadOnly readOnlyReason() const { return readOnly; }
@@ -111,7 +123,7 @@ public:
     char rawDeleteChar(int i, int column);
 
 private:
-    void setFileLines(std::vector<std::string> fileLines);
+    void setFileLines(std::vector<std::string> fileLines, bool finalLineEnd);
     ViewContext currentViewContext() const;
     void changed(int first, int removed, int inserted);
     void track(const std::string& text);

@@ -33,12 +33,12 @@ QFont editorFont(int height, int weight, int width) {
 }
 
 QFont editorFont(const Settings& settings) {
-    return editorFont(settings.fontHeight, settings.tabWeight, settings.fontWidth);
+    return editorFont(settings.fontHeight, settings.fontWeight, settings.fontWidth);
 }
 
 QFont editorFont(const Settings& settings, int zoomSteps) {
     const FontSize size = zoomedFontSize(settings.fontHeight, settings.fontWidth, zoomSteps);
-    return editorFont(size.height, settings.tabWeight, size.width);
+    return editorFont(size.height, settings.fontWeight, size.width);
 }
 
 bool fixedFontAvailable(int height, int width) {

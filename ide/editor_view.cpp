@@ -35,7 +35,7 @@ CEditorView::CEditorView(std::shared_ptr<CEditorDoc> document, const Settings& s
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    colourMap.resize(static_cast<size_t>(doc->lineCount()));
+    colourMap.resize(static_cast<size_t>(doc->shownLineCount()));
     doc->attachView(this);
     applySettings();
 }
@@ -77,7 +77,7 @@ void CEditorView::linesChanged(int first, int removed, int inserted) {
         colourMap.erase(at + common, at + std::min<ptrdiff_t>(removed, colourMap.end() - at));
     else if (inserted > common)
         colourMap.insert(at + common, static_cast<size_t>(inserted - common), CachedRuns{});
-    colourMap.resize(static_cast<size_t>(doc->lineCount()));
+    colourMap.resize(static_cast<size_t>(doc->shownLineCount()));
     // Another view of the document may have shortened the lines under this caret.
     cursor.pos = onLine(*doc, cursor.pos.line, cursor.pos.column);
     cursor.anchor = onLine(*doc, cursor.anchor.line, cursor.anchor.column);
@@ -105,7 +105,7 @@ void CEditorView::updateScrollRanges() {
     const QSize area = viewport()->size();
     verticalScrollBar()->setPageStep(area.height());
     verticalScrollBar()->setSingleStep(lineStep);
-    verticalScrollBar()->setRange(0, std::max(0, doc->lineCount() * lineStep - area.height()));
+    verticalScrollBar()->setRange(0, std::max(0, doc->shownLineCount() * lineStep - area.height()));
     horizontalScrollBar()->setPageStep(std::max(0, area.width() - margin));
     horizontalScrollBar()->setSingleStep(charWidth);
     horizontalScrollBar()->setRange(0, std::max(0, (doc->widestLine() + 1) * charWidth - (area.width() - margin)));
@@ -173,8 +173,8 @@ const std::vector<ColourRun>& CEditorView::runsFor(int line) {
 void CEditorView::paintLine(QPainter& painter, int line, int y) {
     const int scrollX = horizontalScrollBar()->value();
     const int width = viewport()->width();
-    const bool syntax = settings.syntaxCol != 0;
-    const QColor background = colourFromSetting(syntax ? settings.backCol : unsyntaxedBackground);
+    const bool syntax = settings.syntaxColouring != 0;
+    const QColor background = colourFromSetting(syntax ? settings.backgroundColour : unsyntaxedBackground);
     if (line == cursor.pos.line)
         paintCaretLineMarks(painter, y, background);
     else
@@ -200,13 +200,13 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
         const std::vector<ColourRun>& runs = runsFor(line);
         for (size_t r = 0; r < runs.size(); ++r) {
             const int end = r + 1 < runs.size() ? runs[r + 1].start : length;
-            int setting = settings.norCol;
+            int setting = settings.textColour;
             switch (runs[r].colour) {
-            case ColourClass::Normal: setting = settings.norCol; break;
-            case ColourClass::Keyword: setting = settings.keyCol; break;
-            case ColourClass::Number: setting = settings.numCol; break;
-            case ColourClass::String: setting = settings.strCol; break;
-            case ColourClass::Remark: setting = settings.remCol; break;
+            case ColourClass::Normal: setting = settings.textColour; break;
+            case ColourClass::Keyword: setting = settings.keywordColour; break;
+            case ColourClass::Number: setting = settings.numberColour; break;
+            case ColourClass::String: setting = settings.stringColour; break;
+            case ColourClass::Remark: setting = settings.remarkColour; break;
             }
             drawRun(runs[r].start, end, colourFromSetting(setting));
         }
@@ -226,10 +226,10 @@ void CEditorView::paintLine(QPainter& painter, int line, int y) {
         }
     }
     painter.restore();
-    painter.fillRect(0, y, margin - 2, lineStep, colourFromSetting(settings.marCol));
+    painter.fillRect(0, y, margin - 2, lineStep, colourFromSetting(settings.marginColour));
     const int numberX = lineNumberX(line, doc->lineCount());
     if (numberX >= 0) {
-        painter.setPen(colourFromSetting(settings.marEdCol));
+        painter.setPen(colourFromSetting(settings.lineNumberColour));
         painter.drawText(numberX, y + ascent, QString::number(line + 1));
     }
 }
@@ -242,17 +242,18 @@ void CEditorView::paintEvent(QPaintEvent*) {
     const int first = scrollY / lineStep;
     int y = first * lineStep - scrollY;
     int line = first;
-    for (; line < doc->lineCount() && y < height; ++line, y += lineStep) paintLine(painter, line, y);
+    for (; line < doc->shownLineCount() && y < height; ++line, y += lineStep) paintLine(painter, line, y);
     if (y < height) {
-        const QColor background = colourFromSetting(settings.syntaxCol ? settings.backCol : unsyntaxedBackground);
+        const QColor background =
+            colourFromSetting(settings.syntaxColouring ? settings.backgroundColour : unsyntaxedBackground);
         painter.fillRect(margin, y, viewport()->width() - margin, height - y, background);
-        painter.fillRect(0, y, margin - 2, height - y, colourFromSetting(settings.marCol));
+        painter.fillRect(0, y, margin - 2, height - y, colourFromSetting(settings.marginColour));
     }
-    painter.fillRect(margin - 2, 0, 2, height, colourFromSetting(settings.marEdCol));
+    painter.fillRect(margin - 2, 0, 2, height, colourFromSetting(settings.lineNumberColour));
     if (hasFocus()) {
         const int x = margin + cursor.pos.column * charWidth - horizontalScrollBar()->value();
         const int caretY = cursor.pos.line * lineStep - scrollY;
-        if (x >= margin) painter.fillRect(x, caretY, 2, lineStep, colourFromSetting(settings.norCol));
+        if (x >= margin) painter.fillRect(x, caretY, 2, lineStep, colourFromSetting(settings.textColour));
     }
 }
 
@@ -281,10 +282,7 @@ bool CEditorView::handleMovement(QKeyEvent* event) {
         to = onLine(*doc, pos.line + 1, pos.column);
         break;
     case Qt::Key_Home: to = ctrl ? TextPos{0, 0} : TextPos{pos.line, 0}; break;
-    case Qt::Key_End:
-        to = ctrl ? TextPos{doc->lineCount() - 1, static_cast<int>(doc->line(doc->lineCount() - 1).size())}
-                  : TextPos{pos.line, static_cast<int>(doc->line(pos.line).size())};
-        break;
+    case Qt::Key_End: to = ctrl ? endOf(*doc) : TextPos{pos.line, static_cast<int>(doc->line(pos.line).size())}; break;
     case Qt::Key_PageUp: to = onLine(*doc, pos.line - wholeLinesInWindow(), pos.column); break;
     case Qt::Key_PageDown: to = onLine(*doc, pos.line + wholeLinesInWindow(), pos.column); break;
     default: return false;
@@ -410,6 +408,8 @@ void CEditorView::paste() {
     caretChanged();
 }
 
+// The file's lines: the empty line after a final line end is left out, so that
+// deleting the selection keeps the final line end.
 void CEditorView::selectAll() {
     const int last = doc->lineCount() - 1;
     setCaret({last, static_cast<int>(doc->line(last).size())}, TextPos{0, 0});

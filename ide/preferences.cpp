@@ -45,13 +45,13 @@ private:
 
 int colourOf(const Settings& settings, ColourClass colour) {
     switch (colour) {
-    case ColourClass::Keyword: return settings.keyCol;
-    case ColourClass::Number: return settings.numCol;
-    case ColourClass::String: return settings.strCol;
-    case ColourClass::Remark: return settings.remCol;
+    case ColourClass::Keyword: return settings.keywordColour;
+    case ColourClass::Number: return settings.numberColour;
+    case ColourClass::String: return settings.stringColour;
+    case ColourClass::Remark: return settings.remarkColour;
     case ColourClass::Normal: break;
     }
-    return settings.norCol;
+    return settings.textColour;
 }
 
 }  // namespace
@@ -66,8 +66,8 @@ QSize CSampleCode::sizeHint() const { return {300, 120}; }
 
 void CSampleCode::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const bool colours = working.syntaxCol != 0;
-    painter.fillRect(rect(), colourFromSetting(colours ? working.backCol : 15790320));
+    const bool colours = working.syntaxColouring != 0;
+    painter.fillRect(rect(), colourFromSetting(colours ? working.backgroundColour : 15790320));
     painter.setFont(editorFont(working));
     const QFontMetrics metrics = painter.fontMetrics();
     int y = 4 + metrics.ascent();
@@ -116,9 +116,10 @@ CEditorOptions::CEditorOptions(const Settings& current, QWidget* parent) : QWidg
     enableColours = new QCheckBox(tr("&Enable Colours:"));
     syntaxLayout->addWidget(enableColours, 0, 0, 1, 4);
     const std::pair<const char*, int Settings::*> swatches[] = {
-        {"Background", &Settings::backCol}, {"Text", &Settings::norCol},       {"Comments:", &Settings::remCol},
-        {"Keywords:", &Settings::keyCol},   {"Strings:", &Settings::strCol},   {"Numbers:", &Settings::numCol},
-        {"Margin:", &Settings::marCol},     {"Line Numbers:", &Settings::marEdCol},
+        {"Background", &Settings::backgroundColour}, {"Text", &Settings::textColour},
+        {"Comments:", &Settings::remarkColour},      {"Keywords:", &Settings::keywordColour},
+        {"Strings:", &Settings::stringColour},       {"Numbers:", &Settings::numberColour},
+        {"Margin:", &Settings::marginColour},        {"Line Numbers:", &Settings::lineNumberColour},
     };
     int index = 0;
     for (const auto& [label, field] : swatches) {
@@ -134,7 +135,7 @@ CEditorOptions::CEditorOptions(const Settings& current, QWidget* parent) : QWidg
     connect(bold, &QCheckBox::clicked, this, &CEditorOptions::setBold);
     connect(autoTab, &QCheckBox::toggled, this, [this](bool on) { working.autoIndent = on ? 1 : 0; });
     connect(enableColours, &QCheckBox::toggled, this, [this](bool on) {
-        working.syntaxCol = on ? 1 : 0;
+        working.syntaxColouring = on ? 1 : 0;
         preview->update();
     });
 
@@ -148,16 +149,16 @@ CEditorOptions::CEditorOptions(const Settings& current, QWidget* parent) : QWidg
 }
 
 void CEditorOptions::syncChecks() {
-    bold->setChecked(working.tabWeight != 400);
+    bold->setChecked(working.fontWeight != 400);
     autoTab->setChecked(working.autoIndent != 0);
-    enableColours->setChecked(working.syntaxCol != 0);
+    enableColours->setChecked(working.syntaxColouring != 0);
 }
 
 bool CEditorOptions::boldChecked() const { return bold->isChecked(); }
 
 void CEditorOptions::setBold(bool on) {
     bold->setChecked(on);
-    working.tabWeight = on ? 600 : 400;
+    working.fontWeight = on ? 600 : 400;
     preview->update();
 }
 
@@ -182,13 +183,14 @@ void CEditorOptions::pickColour(int Settings::*field) {
 
 void CEditorOptions::restoreDefaults() {
     const Settings defaults;
-    for (int Settings::*field : {&Settings::backCol, &Settings::norCol, &Settings::strCol, &Settings::keyCol,
-                                 &Settings::remCol, &Settings::numCol, &Settings::marCol, &Settings::marEdCol})
+    for (int Settings::*field :
+         {&Settings::backgroundColour, &Settings::textColour, &Settings::stringColour, &Settings::keywordColour,
+          &Settings::remarkColour, &Settings::numberColour, &Settings::marginColour, &Settings::lineNumberColour})
         working.*field = defaults.*field;
-    working.syntaxCol = 1;
+    working.syntaxColouring = 1;
     working.fontHeight = defaults.fontHeight;
     working.fontWidth = defaults.fontWidth;
-    working.tabWeight = defaults.tabWeight;
+    working.fontWeight = defaults.fontWeight;
     syncChecks();
     update();
     preview->update();

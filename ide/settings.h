@@ -7,19 +7,20 @@
 #include <string_view>
 
 struct Settings {
+    // Each field is one key of the file; the keys keep the spelling stored files have.
     int autoIndent = 1;
-    int syntaxCol = 1;
-    int backCol = 15790320;   // colours are 0x00BBGGRR
-    int norCol = 0;
-    int keyCol = 16711680;
-    int numCol = 180;
-    int remCol = 32768;
-    int marCol = 16638425;
-    int marEdCol = 8355711;
-    int strCol = 8388736;
+    int syntaxColouring = 1;            // 0 draws the text black on the plain background
+    int backgroundColour = 15790320;    // colours are 0x00BBGGRR
+    int textColour = 0;
+    int keywordColour = 16711680;
+    int numberColour = 180;
+    int remarkColour = 32768;
+    int marginColour = 16638425;
+    int lineNumberColour = 8355711;     // also the margin's edge
+    int stringColour = 8388736;
     int fontHeight = 13;
     int fontWidth = 8;
-    int tabWeight = 400;       // the editor font's weight; 400 is normal
+    int fontWeight = 400;               // 400 is normal
     bool operator==(const Settings&) const = default;
 };
 
@@ -31,18 +32,18 @@ struct SettingKey {
 // The order in which the file is written.
 inline constexpr std::array<SettingKey, 13> settingKeys = {{
     {"AutoIndent", &Settings::autoIndent},
-    {"SyntaxCol", &Settings::syntaxCol},
-    {"BackCol", &Settings::backCol},
-    {"NorCol", &Settings::norCol},
-    {"KeyCol", &Settings::keyCol},
-    {"NumCol", &Settings::numCol},
-    {"RemCol", &Settings::remCol},
-    {"MarCol", &Settings::marCol},
-    {"MarEdCol", &Settings::marEdCol},
-    {"StrCol", &Settings::strCol},
+    {"SyntaxCol", &Settings::syntaxColouring},
+    {"BackCol", &Settings::backgroundColour},
+    {"NorCol", &Settings::textColour},
+    {"KeyCol", &Settings::keywordColour},
+    {"NumCol", &Settings::numberColour},
+    {"RemCol", &Settings::remarkColour},
+    {"MarCol", &Settings::marginColour},
+    {"MarEdCol", &Settings::lineNumberColour},
+    {"StrCol", &Settings::stringColour},
     {"FontHeight", &Settings::fontHeight},
     {"FontWidth", &Settings::fontWidth},
-    {"TabWeight", &Settings::tabWeight},
+    {"TabWeight", &Settings::fontWeight},
 }};
 
 inline constexpr std::string_view settingsFileName = "orbbasic.ini";

@@ -3,6 +3,7 @@
 #include "current_line.h"
 #include "editor_font.h"
 #include "editor_view.h"
+#include "editor_view_fixture.h"
 #include "error_viewers.h"
 #include "help_page.h"
 #include "help_viewer.h"
@@ -28,20 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct EditorFixture : ::testing::Test {
-    Settings settings;
-    std::shared_ptr<CEditorDoc> doc = std::make_shared<CEditorDoc>();
-    std::unique_ptr<CEditorView> view;
-
-    void open(const char* text) {
-        doc->setLinesFromText(text);
-        view = std::make_unique<CEditorView>(doc, settings);
-        view->resize(500, 300);
-        view->show();
-        view->setFocus();
-    }
-    void type(const char* text) { QTest::keyClicks(view.get(), QString::fromLatin1(text)); }
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(view.get(), k, modifiers); }
+struct EditorFixture : EditorViewFixture {
     QImage shot() const { return view->viewport()->grab().toImage(); }
     // Pixels of a cell range on a line whose blue stands well above red and green: keyword ink.
     int keywordInk(const QImage& image, int line, int fromColumn, int toColumn) const {
@@ -96,8 +84,9 @@ TEST_F(EditorFixture, CaretLineHasItsOwnBackground) {
     view->setCaret({1, 0});
     const QImage image = shot();
     const int right = view->marginWidth() + 30 * view->characterWidth();
-    EXPECT_EQ(image.pixelColor(right, view->lineHeight() + 2), colourFromSetting(currentLineBackground(settings.backCol)));
-    EXPECT_EQ(image.pixelColor(right, 2), colourFromSetting(settings.backCol));
+    EXPECT_EQ(image.pixelColor(right, view->lineHeight() + 2),
+              colourFromSetting(currentLineBackground(settings.backgroundColour)));
+    EXPECT_EQ(image.pixelColor(right, 2), colourFromSetting(settings.backgroundColour));
 }
 
 TEST_F(EditorFixture, BracketsBesideTheCaretAreMarked) {

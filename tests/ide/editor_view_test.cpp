@@ -1,4 +1,5 @@
 #include "editor_view.h"
+#include "editor_view_fixture.h"
 #include "find_dialog.h"
 
 #include <QApplication>
@@ -13,20 +14,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct ViewFixture : ::testing::Test {
-    Settings settings;
-    std::shared_ptr<CEditorDoc> doc = std::make_shared<CEditorDoc>();
-    std::unique_ptr<CEditorView> view;
-
-    void open(const char* text) {
-        doc->setLinesFromText(text);
-        view = std::make_unique<CEditorView>(doc, settings);
-        view->resize(400, 300);
-        view->show();
-    }
-    void type(const char* text) { QTest::keyClicks(view.get(), QString::fromLatin1(text)); }
-    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(view.get(), k, modifiers); }
-};
+using ViewFixture = EditorViewFixture;
 
 }  // namespace
 
@@ -175,7 +163,7 @@ TEST_F(ViewFixture, PaintsWithAndWithoutColours) {
     view->setCaret({0, 2}, TextPos{1, 3});
     QImage shot = view->grab().toImage();
     EXPECT_FALSE(shot.isNull());
-    settings.syntaxCol = 0;
+    settings.syntaxColouring = 0;
     view->applySettings();
     shot = view->grab().toImage();
     EXPECT_FALSE(shot.isNull());

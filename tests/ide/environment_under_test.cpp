@@ -6,6 +6,7 @@
 #include "environment.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTimer>
@@ -50,8 +51,10 @@ public:
 };
 
 void scheduleScreenshot() {
-    const QString path = qEnvironmentVariable("ORB_SCREENSHOT");
-    if (path.isEmpty()) return;
+    const QString named = qEnvironmentVariable("ORB_SCREENSHOT");
+    if (named.isEmpty()) return;
+    // Taken from where the program was started: opening a file makes its folder the current one.
+    const QString path = QFileInfo(named).absoluteFilePath();
     QTimer::singleShot(1500, [path] {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (qobject_cast<QMainWindow*>(window) && window->isVisible()) window->grab().save(path);

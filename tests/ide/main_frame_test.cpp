@@ -383,7 +383,7 @@ TEST_F(FrameFixture, PreferencesApplyToEveryViewAndRewriteTheFile) {
     Settings changed;
     changed.fontHeight = 18;
     changed.fontWidth = 11;
-    changed.keyCol = 255;
+    changed.keywordColour = 255;
     frame->applyPreferences(changed);
     EXPECT_EQ(env.settings, changed);
     for (CChildFrame* child : frame->childFrames()) EXPECT_GT(child->view()->lineHeight(), 13);

@@ -23,22 +23,22 @@ TEST(PreferencesPage, DecAtTheBottomDoesNothing) {
 
 TEST(PreferencesPage, HeavyWeightShowsBoldAndIsKept) {
     Settings settings;
-    settings.tabWeight = 700;
+    settings.fontWeight = 700;
     CEditorOptions page(settings);
     EXPECT_TRUE(page.boldChecked());
-    EXPECT_EQ(page.workingCopy().tabWeight, 700);
+    EXPECT_EQ(page.workingCopy().fontWeight, 700);
     page.setBold(false);
-    EXPECT_EQ(page.workingCopy().tabWeight, 400);
+    EXPECT_EQ(page.workingCopy().fontWeight, 400);
     page.setBold(true);
-    EXPECT_EQ(page.workingCopy().tabWeight, 600);
+    EXPECT_EQ(page.workingCopy().fontWeight, 600);
 }
 
 TEST(PreferencesPage, RestoreDefaultsResetsColoursAndFontOnly) {
     Settings settings;
-    settings.keyCol = 1;
-    settings.syntaxCol = 0;
+    settings.keywordColour = 1;
+    settings.syntaxColouring = 0;
     settings.fontHeight = 17;
-    settings.tabWeight = 600;
+    settings.fontWeight = 600;
     settings.autoIndent = 0;
     CEditorOptions page(settings);
     page.restoreDefaults();
@@ -46,7 +46,7 @@ TEST(PreferencesPage, RestoreDefaultsResetsColoursAndFontOnly) {
     expected.autoIndent = 0;
     EXPECT_EQ(page.workingCopy(), expected);
     EXPECT_FALSE(page.boldChecked());
-    EXPECT_EQ(settings.keyCol, 1);  // the settings themselves wait for OK
+    EXPECT_EQ(settings.keywordColour, 1);  // the settings themselves wait for OK
 }
 
 TEST(PreferencesPage, SwatchStoresTheChosenColour) {
@@ -57,11 +57,11 @@ TEST(PreferencesPage, SwatchStoresTheChosenColour) {
         colour = QColor(1, 2, 3);
         return true;
     };
-    page.pickColour(&Settings::keyCol);
-    EXPECT_EQ(page.workingCopy().keyCol, 0x030201);
+    page.pickColour(&Settings::keywordColour);
+    EXPECT_EQ(page.workingCopy().keywordColour, 0x030201);
     page.chooseColour = [](QColor&) { return false; };
-    page.pickColour(&Settings::keyCol);
-    EXPECT_EQ(page.workingCopy().keyCol, 0x030201);
+    page.pickColour(&Settings::keywordColour);
+    EXPECT_EQ(page.workingCopy().keywordColour, 0x030201);
 }
 
 TEST(PreferencesPage, PreviewPaints) {

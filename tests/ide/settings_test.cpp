@@ -32,18 +32,18 @@ struct TempFolder {
 TEST(SettingsFile, DefaultsAreTheDocumentedValues) {
     const Settings s;
     EXPECT_EQ(s.autoIndent, 1);
-    EXPECT_EQ(s.syntaxCol, 1);
-    EXPECT_EQ(s.backCol, 0xF0F0F0);
-    EXPECT_EQ(s.norCol, 0);
-    EXPECT_EQ(s.keyCol, 0xFF0000);
-    EXPECT_EQ(s.numCol, 0x0000B4);
-    EXPECT_EQ(s.remCol, 0x008000);
-    EXPECT_EQ(s.marCol, 0xFDE1D9);
-    EXPECT_EQ(s.marEdCol, 0x7F7F7F);
-    EXPECT_EQ(s.strCol, 0x800080);
+    EXPECT_EQ(s.syntaxColouring, 1);
+    EXPECT_EQ(s.backgroundColour, 0xF0F0F0);
+    EXPECT_EQ(s.textColour, 0);
+    EXPECT_EQ(s.keywordColour, 0xFF0000);
+    EXPECT_EQ(s.numberColour, 0x0000B4);
+    EXPECT_EQ(s.remarkColour, 0x008000);
+    EXPECT_EQ(s.marginColour, 0xFDE1D9);
+    EXPECT_EQ(s.lineNumberColour, 0x7F7F7F);
+    EXPECT_EQ(s.stringColour, 0x800080);
     EXPECT_EQ(s.fontHeight, 13);
     EXPECT_EQ(s.fontWidth, 8);
-    EXPECT_EQ(s.tabWeight, 400);
+    EXPECT_EQ(s.fontWeight, 400);
 }
 
 TEST(SettingsFile, OneKnownKeyChangesOnlyItsSetting) {
@@ -64,7 +64,7 @@ TEST(SettingsFile, KeysIgnoreCase) {
     Settings s;
     parseSettings("fontheight 15\r\nKEYCOL 255\r\n", s);
     EXPECT_EQ(s.fontHeight, 15);
-    EXPECT_EQ(s.keyCol, 255);
+    EXPECT_EQ(s.keywordColour, 255);
 }
 
 TEST(SettingsFile, ValueIsLeadingUnsignedDigits) {
@@ -72,21 +72,21 @@ TEST(SettingsFile, ValueIsLeadingUnsignedDigits) {
     parseSettings("FontHeight 12abc\nFontWidth -5\nTabWeight\nNumCol     77\nMarCol x9\n", s);
     EXPECT_EQ(s.fontHeight, 12);
     EXPECT_EQ(s.fontWidth, 0);
-    EXPECT_EQ(s.tabWeight, 0);
-    EXPECT_EQ(s.numCol, 77);
-    EXPECT_EQ(s.marCol, 0);
+    EXPECT_EQ(s.fontWeight, 0);
+    EXPECT_EQ(s.numberColour, 77);
+    EXPECT_EQ(s.marginColour, 0);
 }
 
 TEST(SettingsFile, LastLineWithoutNewlineIsRead) {
     Settings s;
     parseSettings("SyntaxCol 0", s);
-    EXPECT_EQ(s.syntaxCol, 0);
+    EXPECT_EQ(s.syntaxColouring, 0);
 }
 
 TEST(SettingsFile, WrittenInFixedOrderWithCrLf) {
     Settings s;
     s.autoIndent = 0;
-    s.tabWeight = 700;
+    s.fontWeight = 700;
     EXPECT_EQ(formatSettings(s),
               "AutoIndent 0\r\nSyntaxCol 1\r\nBackCol 15790320\r\nNorCol 0\r\nKeyCol 16711680\r\nNumCol 180\r\n"
               "RemCol 32768\r\nMarCol 16638425\r\nMarEdCol 8355711\r\nStrCol 8388736\r\nFontHeight 13\r\n"
@@ -123,7 +123,7 @@ TEST(SettingsFile, NeitherFileLeavesDefaults) {
 TEST(SettingsFile, SaveThenLoadRoundTrips) {
     TempFolder folder;
     Settings s;
-    s.strCol = 123456;
+    s.stringColour = 123456;
     s.fontHeight = 18;
     const std::string path = (folder.path / "orbbasic.ini").string();
     ASSERT_TRUE(saveSettings(path, s));
