@@ -72,6 +72,8 @@ void parseGreedy(const MatchLists& lists, int size, std::vector<Match>& out) {
 
 // Parses bytes begin to end again and again, each time with the costs of the
 // last parse, and leaves the smallest in best (which starts as the parse given).
+// A pass that comes out larger still gives the next its costs: the parses
+// wander near the best one, and a later one often beats it.
 void refineParse(Deflater& d, StrongState& s, int begin, int end, int passes) {
     const uint8_t* bytes = s.buffer.data() + segmentStart;
     SymbolCounts counts;
@@ -81,9 +83,10 @@ void refineParse(Deflater& d, StrongState& s, int begin, int end, int passes) {
         parseOptimal(bytes, s.lists, begin, end, costsFromCounts(counts), s.work, s.trial);
         countSymbols(s.trial, bytes + begin, counts);
         const uint64_t bits = blockBits(d, counts);
-        if (bits >= bestBits) break;
-        bestBits = bits;
-        s.best.swap(s.trial);
+        if (bits < bestBits) {
+            bestBits = bits;
+            s.best = s.trial;
+        }
     }
 }
 
