@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 3) return 0;
     // One state for every input, as an archive reuses it for every entry.
     static const auto d = std::make_unique<Deflater>();
-    const int level = 1 + data[0] % 8;
+    const int level = 1 + data[0] % strongPackLevel;  // 1 to 8 and the strong level
     const size_t readSize = 1 + size_t(data[1]) * size_t(data[1]) * 4;
     const size_t repeats = 1 + data[2] % 64;
     std::vector<uint8_t> input;

@@ -37,6 +37,8 @@ PackageOutcome writePackage(const std::string& jarPath, const PackageSettings& s
     ZipWriter zip;
     if (zipCreate(zip, pair.jarTemporary.string()) != ZipResult::Ok)
         return pair.fail(PackageMessage::CannotCreateJar, pair.jar, "cannot be created");
+    // Phones download and store the JAR, and many refuse large ones: every byte counts.
+    zip.packLevel = strongPackLevel;
     const std::string name = midletName(jarPath);
     bool written = true;
     for (std::string_view folder : jarFolderEntries) written = written && zipAddFolder(zip, folder) == ZipResult::Ok;

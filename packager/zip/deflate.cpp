@@ -4,8 +4,8 @@
 // (deflate_blocks.cpp).
 #include "deflate.h"
 
-#include "crc32.h"
 #include "deflate_blocks.h"
+#include "deflate_entry.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,15 +14,6 @@
 static_assert(std::endian::native == std::endian::little, "the match compare reads words as little-endian");
 
 namespace {
-
-inline bool running(const Deflater& d) { return d.error == DeflateError::None && !d.outputFailed; }
-
-size_t readInput(Deflater& d, uint8_t* buffer, size_t size) {
-    const size_t n = d.io.read(buffer, size);
-    d.crc = crc32Update(d.crc, buffer, n);
-    d.bytesRead += n;
-    return n;
-}
 
 // The positions a search starts from: the newest with the same four-byte hash
 // (the head of its chain) and the newest with the same three-byte hash.
@@ -153,8 +144,14 @@ int longestMatch(Deflater& d, Candidates from) {
     return bestLength;
 }
 
+// The block's bytes are still in the window unless it slid past their start.
+void flushWindowBlock(Deflater& d, bool last) {
+    const uint8_t* data = d.blockStart >= 0 ? d.window.data() + d.blockStart : nullptr;
+    flushBlock(d, last, data, uint64_t(d.scanPosition - d.blockStart));
+}
+
 void endBlockHere(Deflater& d) {
-    flushBlock(d, false);
+    flushWindowBlock(d, false);
     d.blockStart = d.scanPosition;
 }
 
@@ -188,7 +185,7 @@ void compressGreedy(Deflater& d) {
         if (full) endBlockHere(d);
         keepLookahead(d);
     }
-    if (running(d)) flushBlock(d, true);
+    if (running(d)) flushWindowBlock(d, true);
 }
 
 // Levels 4 to 8: a match is held back one byte; if the match starting at the
@@ -229,7 +226,7 @@ void compressLazy(Deflater& d) {
     }
     if (!running(d)) return;
     if (literalHeld) tallyLiteral(d, window[d.scanPosition - 1]);
-    flushBlock(d, true);
+    flushWindowBlock(d, true);
 }
 
 }  // namespace
@@ -243,14 +240,24 @@ void startEntry(Deflater& d, int level, DeflateIo io) {
     d.crc = crc32Start;
     d.bytesWritten = 0;
     d.io = std::move(io);
-    if (level < lowestPackLevel || level > highestPackLevel) {
+    if (level < lowestPackLevel || level > strongPackLevel) {
         d.error = DeflateError::BadPackLevel;
         return;
     }
-    d.params = packLevels[level];
-    d.lazy = level >= firstLazyLevel;
+    d.strong = level == strongPackLevel;
+    d.lazy = !d.strong && level >= firstLazyLevel;
     // ZIP flag bits 1 and 2 tell the compression: bit 1 maximum, bit 2 fastest.
-    d.generalFlags = level == highestPackLevel ? 2 : level <= 2 ? 4 : 0;
+    d.generalFlags = level >= highestPackLevel ? 2 : level <= 2 ? 4 : 0;
+    d.firstBlockCoded = false;
+    d.bitBuffer = 0;
+    d.bitCount = 0;
+    d.outputUsed = 0;
+    startBlock(d);
+    if (d.strong) {
+        startStrongEntry(d);
+        return;
+    }
+    d.params = packLevels[level];
     d.head.fill(0);
     d.tripleHead.fill(0);
     d.scanPosition = 0;
@@ -258,11 +265,6 @@ void startEntry(Deflater& d, int level, DeflateIo io) {
     d.matchStart = 0;
     d.previousLength = minMatch - 1;
     d.endOfInput = false;
-    d.firstBlockCoded = false;
-    d.bitBuffer = 0;
-    d.bitCount = 0;
-    d.outputUsed = 0;
-    startBlock(d);
 
     const size_t n = readInput(d, d.window.data(), windowBufferSize);
     d.lookahead = int(n);
@@ -272,7 +274,8 @@ void startEntry(Deflater& d, int level, DeflateIo io) {
 
 uint64_t compress(Deflater& d) {
     if (!running(d)) return d.bytesWritten;
-    if (d.lazy) compressLazy(d);
+    if (d.strong) compressStrong(d);
+    else if (d.lazy) compressLazy(d);
     else compressGreedy(d);
     return d.bytesWritten;
 }

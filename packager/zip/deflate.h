@@ -5,6 +5,7 @@
 #pragma once
 
 #include "deflate_errors.h"
+#include "deflate_strong.h"
 #include "deflate_tables.h"
 
 #include <array>
@@ -49,7 +50,9 @@ struct Deflater {
 
     DeflateIo io;
     PackLevel params{};
-    bool lazy = false;
+    bool lazy = false;    // levels 4 to 8
+    bool strong = false;  // the strong level
+    StrongState strongState;  // allocated on its first entry
 
     // Match finder.
     std::array<uint8_t, windowBufferSize + windowPadding> window{};
@@ -88,8 +91,9 @@ struct Deflater {
     int outputUsed = 0;
 };
 
-// Prepares the state for a new entry at the given level (1 to 8) and reads the
-// first window of data. A bad level is stored as an error.
+// Prepares the state for a new entry at the given level (1 to 8, or
+// strongPackLevel) and, below the strong level, reads the first window of
+// data. A bad level is stored as an error.
 void startEntry(Deflater& d, int level, DeflateIo io);
 
 // Compresses the rest of the entry and returns the compressed size. Afterwards

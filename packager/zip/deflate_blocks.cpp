@@ -350,6 +350,21 @@ void sendStored(Deflater& d, bool last, const uint8_t* data, unsigned size) {
     sendBytes(d, data, size);
 }
 
+// Builds the codes of the block from its frequencies, which sets the sizes of
+// its dynamic and fixed forms; returns the index in bitLengthOrder of the last
+// bit-length code to send.
+int planBlock(Deflater& d) {
+    d.optimalBits = 0;
+    d.fixedBits = 0;
+    const TreeShape literalShape{d.literalTree.data(), literalLengthCodes, maxCodeBits,
+                                 lengthExtraBits.data(), literalCount + 1, &fixedLiteralCodes};
+    const TreeShape distanceShape{d.distanceTree.data(), distanceCodes, maxCodeBits,
+                                  distanceExtraBits.data(), 0, &fixedDistanceCodes};
+    d.literalMaxCode = buildTree(d, literalShape);
+    d.distanceMaxCode = buildTree(d, distanceShape);
+    return buildBitLengthTree(d);
+}
+
 }  // namespace
 
 void startBlock(Deflater& d) {
@@ -372,31 +387,28 @@ bool blockShouldEnd(const Deflater& d) {
     return d.matchCount < d.symbolCount / 2 && (outBits >> 3) < inBytes / 2;
 }
 
-void flushBlock(Deflater& d, bool last) {
+uint64_t codedBlockBits(Deflater& d) {
+    planBlock(d);
+    return 3 + std::min(d.optimalBits, d.fixedBits);
+}
+
+void flushBlock(Deflater& d, bool last, const uint8_t* data, uint64_t size) {
     if (d.error != DeflateError::None) return;
     if (!d.firstBlockCoded) {
         guessText(d);
         d.firstBlockCoded = true;
     }
-    const TreeShape literalShape{d.literalTree.data(), literalLengthCodes, maxCodeBits,
-                                 lengthExtraBits.data(), literalCount + 1, &fixedLiteralCodes};
-    const TreeShape distanceShape{d.distanceTree.data(), distanceCodes, maxCodeBits,
-                                  distanceExtraBits.data(), 0, &fixedDistanceCodes};
-    d.literalMaxCode = buildTree(d, literalShape);
-    d.distanceMaxCode = buildTree(d, distanceShape);
-    const int lastBitLengthIndex = buildBitLengthTree(d);
+    const int lastBitLengthIndex = planBlock(d);
     if (d.error != DeflateError::None) return;
 
     const uint64_t dynamicBytes = (d.optimalBits + 3 + 7) >> 3;
     const uint64_t fixedBytes = (d.fixedBits + 3 + 7) >> 3;
-    const uint64_t storedSize = uint64_t(d.scanPosition - d.blockStart);
     const uint64_t bestCoded = std::min(dynamicBytes, fixedBytes);
-    // The bytes are still in the window unless it slid past the block's start.
-    const bool canStore = d.blockStart >= 0 && storedSize <= 0xFFFF;
+    const bool canStore = data != nullptr && size <= 0xFFFF;
     const uint64_t before = bitsSent(d);
 
-    if (canStore && storedSize + 4 <= bestCoded) {
-        sendStored(d, last, d.window.data() + d.blockStart, unsigned(storedSize));
+    if (canStore && size + 4 <= bestCoded) {
+        sendStored(d, last, data, unsigned(size));
     } else if (fixedBytes <= dynamicBytes) {
         sendBits(d, (fixedBlock << 1) + (last ? 1 : 0), 3);
         sendSymbols(

@@ -8,9 +8,14 @@
 // Clears the symbol counts for a new block.
 void startBlock(Deflater& d);
 
-// Codes the bytes from blockStart to the scan position with the collected
-// symbols; the last block of an entry also flushes every pending bit.
-void flushBlock(Deflater& d, bool last);
+// Codes the block's collected symbols; data and size are the bytes they stand
+// for, data null when those bytes are no longer at hand (then it is never
+// stored). The last block of an entry also flushes every pending bit.
+void flushBlock(Deflater& d, bool last, const uint8_t* data, uint64_t size);
+
+// The bits a block with the frequencies now in the trees would take, coded
+// dynamic or fixed, whichever is smaller; the trees' codes are rebuilt.
+uint64_t codedBlockBits(Deflater& d);
 
 // True when the block encoder's estimate says the block has stopped paying off.
 bool blockShouldEnd(const Deflater& d);

@@ -41,6 +41,9 @@ struct PackLevel {
 inline constexpr int lowestPackLevel = 1;
 inline constexpr int highestPackLevel = 8;
 inline constexpr int firstLazyLevel = 4;
+// Beyond the table: an optimal parse instead of a match search per position,
+// several times slower than level 8 and smaller; the phone package uses it.
+inline constexpr int strongPackLevel = 9;
 
 inline constexpr std::array<PackLevel, 9> packLevels = {{
     {0, 0, 0, 0},  // level 0 does not exist
