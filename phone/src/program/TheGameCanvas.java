@@ -1341,6 +1341,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
     private boolean canvasLandscape;
 
     protected void sizeChanged(int w, int h) {
+        // Some phones learn the canvas's new size only from this method.
+        super.sizeChanged(w, h);
         if (design.orientationNotFixed == 0 || w == h || (w > h) == canvasLandscape) return;
         canvasLandscape = w > h;
         turnsReported++;
