@@ -453,7 +453,9 @@ public class TheGameCanvas extends Canvas implements Runnable {
      * scales on its own (the Nokia display-size attributes). Otherwise it is
      * scaled to the canvas keeping its aspect ratio, centred, each canvas
      * pixel taking the frame pixel under it, so pixels stay sharp; drawRGB
-     * never gets more than the canvas holds, which some phones refuse.
+     * never gets more than the canvas holds, which some phones refuse. A
+     * frame not at the left edge goes in whole rows from x = 0, its bars
+     * black, since some phones' drawRGB without alpha ignores x.
      */
     protected void paint(Graphics target) {
         int canvasWidth = getWidth(), canvasHeight = getHeight();
@@ -462,10 +464,10 @@ public class TheGameCanvas extends Canvas implements Runnable {
         synchronized (shownFrameLock) {
             if (shownFrame != null) {
                 fitFrame(canvasWidth, canvasHeight);
-                if (fittedWidth == screenWidth && fittedHeight == screenHeight)
-                    target.drawRGB(shownFrame, 0, screenWidth, fittedX, fittedY, screenWidth, screenHeight, false);
+                if (fittedX == 0 && fittedWidth == screenWidth && fittedHeight == screenHeight)
+                    target.drawRGB(shownFrame, 0, screenWidth, 0, fittedY, screenWidth, screenHeight, false);
                 else if (fittedWidth > 0 && fittedHeight > 0)
-                    target.drawRGB(scaledFrame(), 0, fittedWidth, fittedX, fittedY, fittedWidth, fittedHeight, false);
+                    target.drawRGB(scaledRows(canvasWidth), 0, canvasWidth, 0, fittedY, canvasWidth, fittedHeight, false);
             }
         }
         String message = endText;
@@ -504,13 +506,17 @@ public class TheGameCanvas extends Canvas implements Runnable {
         fittedY = (canvasHeight - fittedHeight) / 2;
     }
 
-    /** The frame at the fitted size, nearest pixel first. */
-    private int[] scaledFrame() {
-        if (scaled.length != fittedWidth * fittedHeight) scaled = new int[fittedWidth * fittedHeight];
+    /** The canvas rows the fitted frame covers: black, the frame at its fitted size (nearest pixel) between. */
+    private int[] scaledRows(int canvasWidth) {
+        if (scaled.length != canvasWidth * fittedHeight) scaled = new int[canvasWidth * fittedHeight];
         for (int y = 0; y < fittedHeight; y++) {
             int from = (int) ((long) y * screenHeight / fittedHeight) * screenWidth;
-            for (int x = 0; x < fittedWidth; x++)
-                scaled[y * fittedWidth + x] = shownFrame[from + (int) ((long) x * screenWidth / fittedWidth)];
+            int row = y * canvasWidth;
+            for (int x = 0; x < canvasWidth; x++) {
+                int frameX = x - fittedX;
+                scaled[row + x] = frameX < 0 || frameX >= fittedWidth ? 0
+                        : shownFrame[from + (int) ((long) frameX * screenWidth / fittedWidth)];
+            }
         }
         return scaled;
     }
@@ -3027,6 +3033,8 @@ public class TheGameCanvas extends Canvas implements Runnable {
     private boolean canvasLandscape;
 
     protected void sizeChanged(int w, int h) {
+        // Some phones learn the canvas's new size only from this method.
+        super.sizeChanged(w, h);
         if (design.orientationNotFixed == 0 || w == h || (w > h) == canvasLandscape) return;
         canvasLandscape = w > h;
         turnsReported++;

@@ -35,7 +35,8 @@ import javax.microedition.midlet.MIDlet;
  *       how long each JAR took from opening to its first frame. --screen
  *       gives the phone a canvas of W x H instead of the program's own size;
  *       --rms keeps the record stores in FOLDER from one run to the next.
- *       -Dorbhost.audio=broken makes a phone whose audio fails (see Manager).
+ *       -Dorbhost.audio=broken makes a phone whose audio fails (see Manager);
+ *       -Dorbhost.drawrgb=rowstart one whose drawRGB ignores x (see Graphics).
  *   verify JAR...
  *       loads every class of each JAR with verification on, as it is and
  *       with its stack maps converted for the type-checking verifier.

@@ -36,7 +36,24 @@ public abstract class Canvas extends Displayable {
 
     protected void hideNotify() {}
 
-    protected void sizeChanged(int w, int h) {}
+    /**
+     * Like some phones, the canvas learns a new size only from its own
+     * sizeChanged: a subclass that does not pass it on keeps the old size.
+     */
+    private int width = -1, height = -1;
+
+    protected void sizeChanged(int w, int h) {
+        width = w;
+        height = h;
+    }
+
+    public int getWidth() {
+        return width < 0 ? super.getWidth() : width;
+    }
+
+    public int getHeight() {
+        return height < 0 ? super.getHeight() : height;
+    }
 
     public void hostPaint(Graphics g) {
         paint(g);

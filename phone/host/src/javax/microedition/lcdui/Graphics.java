@@ -6,7 +6,9 @@ import java.awt.image.BufferedImage;
 
 /**
  * MIDP drawing on a Java 2D image. Like a phone, it refuses a drawRGB
- * rectangle that does not lie on the image. A frame-only Graphics draws
+ * rectangle that does not lie on the image. With -Dorbhost.drawrgb=rowstart
+ * it is a phone whose drawRGB without alpha ignores x and puts every row at
+ * the left edge of the screen, as some do. A frame-only Graphics draws
  * what drawRGB gives, the program's frame, and nothing else: the host's
  * final picture is made with one, so the end strip stays out of it.
  */
@@ -15,6 +17,7 @@ public class Graphics {
     private final Graphics2D g;
     private final BufferedImage target;
     private final boolean frameOnly;
+    private static final boolean ROWS_AT_LEFT_EDGE = "rowstart".equals(System.getProperty("orbhost.drawrgb"));
 
     Graphics(BufferedImage target, boolean frameOnly) {
         this.g = target.createGraphics();
@@ -77,7 +80,7 @@ public class Graphics {
                 pixels.setRGB(column, row, processAlpha ? argb : argb | 0xFF000000);
             }
         }
-        g.drawImage(pixels, x, y, null);
+        g.drawImage(pixels, ROWS_AT_LEFT_EDGE && !processAlpha ? 0 : x, y, null);
     }
 
     private static int anchorX(int x, int w, int anchor) {
