@@ -85,27 +85,6 @@ TEST_F(DeflateStrongTest, InputsBeyondTheWindowAndTheSegmentRoundTrip) {
         expectRoundTrip(makeText(size, 37), "text of " + std::to_string(size));
 }
 
-TEST_F(DeflateStrongTest, SmallReadsGiveTheSameStream) {
-    const Bytes input = makeSource(90000, 38);
-    const Bytes whole = strong(input);
-    size_t position = 0;
-    Bytes out;
-    DeflateIo io;
-    io.read = [&](uint8_t* buffer, size_t size) {
-        size = std::min({size, size_t(333), input.size() - position});
-        std::copy_n(input.begin() + long(position), size, buffer);
-        position += size;
-        return size;
-    };
-    io.write = [&](const uint8_t* data, size_t size) {
-        out.insert(out.end(), data, data + size);
-        return true;
-    };
-    startEntry(*d, strongPackLevel, std::move(io));
-    EXPECT_EQ(compress(*d), whole.size());
-    EXPECT_EQ(out, whole);
-}
-
 TEST_F(DeflateStrongTest, ReusedStateForgetsTheLastEntry) {
     const Bytes first = makeText(100000, 39);
     const Bytes second(first.begin() + 5000, first.begin() + 9000);

@@ -177,25 +177,27 @@ TEST_F(DeflateTest, ReusedStateForgetsTheLastEntry) {
 
 TEST_F(DeflateTest, SmallReadsGiveTheSameStream) {
     const Bytes input = makeSource(90000, 16);
-    std::vector<uint8_t> whole;
-    deflateBuffer(*d, input.data(), input.size(), 8, whole);
+    for (int level : {8, strongPackLevel}) {
+        std::vector<uint8_t> whole;
+        deflateBuffer(*d, input.data(), input.size(), level, whole);
 
-    size_t position = 0;
-    Bytes out;
-    DeflateIo io;
-    io.read = [&](uint8_t* buffer, size_t size) {
-        size = std::min({size, size_t(777), input.size() - position});
-        std::copy_n(input.begin() + long(position), size, buffer);
-        position += size;
-        return size;
-    };
-    io.write = [&](const uint8_t* data, size_t size) {
-        out.insert(out.end(), data, data + size);
-        return true;
-    };
-    startEntry(*d, 8, std::move(io));
-    EXPECT_EQ(compress(*d), whole.size());
-    EXPECT_EQ(out, whole);
+        size_t position = 0;
+        Bytes out;
+        DeflateIo io;
+        io.read = [&](uint8_t* buffer, size_t size) {
+            size = std::min({size, size_t(777), input.size() - position});
+            std::copy_n(input.begin() + long(position), size, buffer);
+            position += size;
+            return size;
+        };
+        io.write = [&](const uint8_t* data, size_t size) {
+            out.insert(out.end(), data, data + size);
+            return true;
+        };
+        startEntry(*d, level, std::move(io));
+        EXPECT_EQ(compress(*d), whole.size()) << "level " << level;
+        EXPECT_EQ(out, whole) << "level " << level;
+    }
 }
 
 TEST_F(DeflateTest, OutputComesInBuffersOf16384AndAFailedWriteStopsTheEntry) {
