@@ -9,6 +9,7 @@
 #include <regex>
 #include <thread>
 
+#include "test_files.h"
 #include "windowed_run.h"
 
 namespace {
@@ -50,7 +51,7 @@ TEST(PhoneWindow, KeysTouchAndTheCloseBoxReachTheProgram) {
     EXPECT_EQ(std::system((std::string(CLOSE_WINDOW_PATH) + " " + window).c_str()), 0);
     EXPECT_EQ(finishRun(pid, folder), 0);
 
-    const std::string errors = readFile(folder / "orberr.tmp");
+    const std::string errors = readWholeFile(folder / "orberr.tmp");
     EXPECT_TRUE(std::regex_search(errors, std::regex(R"(^(\d+)\.88Program closed\|Line \1: \[360-640\]\r\n)")))
         << errors;
     for (const char* line : {"lastKey$=\"Select\"\r\n", "sawA=1\r\n", "sawSelect=1\r\n", "touched=1\r\n",
@@ -58,7 +59,7 @@ TEST(PhoneWindow, KeysTouchAndTheCloseBoxReachTheProgram) {
         EXPECT_NE(errors.find(line), std::string::npos) << line << " in " << errors;
 
     // The screenshot is the screen control: a BMP of the phone screen's size.
-    const std::string shot = readFile(folder / "orbdump.bmp");
+    const std::string shot = readWholeFile(folder / "orbdump.bmp");
     ASSERT_GE(shot.size(), 54u);
     EXPECT_EQ(shot.substr(0, 2), "BM");
     EXPECT_EQ(littleEndian32(shot, 18), 360u);
@@ -102,7 +103,7 @@ TEST(PhoneWindow, RotTurnsThePhoneAndTiltOpensTheSliders) {
     EXPECT_EQ(std::system((std::string(CLOSE_WINDOW_PATH) + " " + window).c_str()), 0);
     EXPECT_EQ(finishRun(pid, folder), 0);
 
-    const std::string errors = readFile(folder / "orberr.tmp");
+    const std::string errors = readWholeFile(folder / "orberr.tmp");
     for (const char* line : {"turns=1\r\n", "o=1\r\n", "sx=640\r\n", "sy=360\r\n", "tx=50\r\n"})
         EXPECT_NE(errors.find(line), std::string::npos) << line << " in " << errors;
     fs::remove_all(folder);

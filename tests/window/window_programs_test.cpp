@@ -5,9 +5,8 @@
 // ScreenOffset, SetBufferSize and the joypad overlay in every layout.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "screen/image_file.h"
+#include "orbrt_runs.h"
+#include "test_files.h"
 #include "windowed_run.h"
 
 namespace {
@@ -32,21 +31,9 @@ TEST_P(WindowedProgram, LeavesTheHeadlessErrorFileAndFrame) {
     if (fs::exists(source.string() + ".input")) environment.push_back("ORBRT_INPUT=" + source.string() + ".input");
 
     EXPECT_EQ(finishRun(startWindowed(folder, environment), folder), 0);
-    EXPECT_EQ(readFile(folder / "orberr.tmp"), withCrLf(readFile(source.string() + ".expected")));
+    EXPECT_EQ(readWholeFile(folder / "orberr.tmp"), withCrLf(readWholeFile(source.string() + ".expected")));
 
-    if (fs::exists(source.string() + ".pixels")) {
-        const auto frame = readImageFile(snapshot.string());
-        ASSERT_TRUE(frame);
-        std::istringstream lines(readFile(source.string() + ".pixels"));
-        for (std::string line; std::getline(lines, line);) {
-            if (line.empty() || line[0] == '#') continue;
-            std::istringstream words(line);
-            int x = 0, y = 0;
-            std::string colour;
-            words >> x >> y >> colour;
-            EXPECT_EQ(frame->at(x, y) & 0xFFFFFFu, std::stoul(colour, nullptr, 16)) << "pixel " << x << ", " << y;
-        }
-    }
+    if (fs::exists(source.string() + ".pixels")) expectSnapshotPixels(snapshot, source.string() + ".pixels");
     fs::remove_all(folder);
 }
 

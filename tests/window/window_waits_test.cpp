@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <thread>
 
+#include "test_files.h"
 #include "windowed_run.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 
 std::string firstLine(const fs::path& errorFile) {
-    const std::string text = readFile(errorFile);
+    const std::string text = readWholeFile(errorFile);
     return text.substr(0, text.find("\r\n"));
 }
 
@@ -36,7 +37,7 @@ TEST(WindowWaits, TheCloseBoxEndsALongPauseAndTheArchiveIsSaved) {
     // The Pause had ten minutes to go; the error screen then waits for a key.
     EXPECT_LT(std::chrono::steady_clock::now() - closed, 25s);
     EXPECT_EQ(firstLine(folder / "orberr.tmp"), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(folder / "w.rs"), "1:x\n");
+    EXPECT_EQ(readWholeFile(folder / "w.rs"), "1:x\n");
     fs::remove_all(folder);
 }
 
@@ -55,7 +56,7 @@ TEST(WindowWaits, SigtermEndsAWindowedRunWithoutWaitingForAKey) {
     if (!WIFEXITED(status)) endRun(pid);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(firstLine(folder / "orberr.tmp"), "3.88Program closed|Line 3: [360-640]");
-    EXPECT_EQ(readFile(folder / "w.rs"), "1:x\n");
+    EXPECT_EQ(readWholeFile(folder / "w.rs"), "1:x\n");
     fs::remove_all(folder);
 }
 
@@ -69,7 +70,7 @@ TEST(WindowWaits, AScriptedRunWithoutSoundSaysSoOnStandardErrorAndGoesOn) {
         folder, {"SDL_AUDIODRIVER=no-such-driver", "ORBRT_INPUT=" + (folder / "input.txt").string()}, folder);
     EXPECT_EQ(finishRun(pid, folder), 0);
     EXPECT_EQ(firstLine(folder / "orberr.tmp"), "1.110End of program|Line 1: [360-640]");
-    EXPECT_NE(readFile(folder / "stderr.txt").find("Cannot activate sound"), std::string::npos);
+    EXPECT_NE(readWholeFile(folder / "stderr.txt").find("Cannot activate sound"), std::string::npos);
     fs::remove_all(folder);
 }
 

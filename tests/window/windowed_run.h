@@ -34,5 +34,3 @@ int finishRun(pid_t pid, const fs::path& folder);
 // Ends a run that a failed test leaves behind.
 void endRun(pid_t pid);
 
-std::string readFile(const fs::path& path);
-std::string withCrLf(const std::string& text);
