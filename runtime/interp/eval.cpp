@@ -35,6 +35,14 @@ std::string& stringRegister(Interp& in, Accumulators& acc) {
     return *acc.s;
 }
 
+// The pooled entry of the current depth; the caller empties it.
+template <typename T>
+T& pooled(Interp& in, std::vector<std::unique_ptr<T>>& pool) {
+    const size_t d = static_cast<size_t>(in.depth);
+    while (d >= pool.size()) pool.push_back(std::make_unique<T>());
+    return *pool[d];
+}
+
 std::string_view textOf(const Accumulators& acc) { return acc.s ? std::string_view(*acc.s) : std::string_view(); }
 
 // Scope of an evaluation: the running procedure's locals, or none in the main program.
@@ -199,8 +207,11 @@ void runAlone(Interp& in, const CodeAt& at) {
 void runStatements(Interp& in, VariableTables* locals) {
     const CodeTable table(in.image);
     const uint32_t length = in.image.length;
+    const bool fast = in.runsFastSteps && roomForFastSteps(in);
     for (;;) {
         if (++in.steps >= in.nextCheckpoint && !checkpoint(in)) return;
+        // Compiled statements run from here on; the evaluator takes the first one they cannot.
+        if (fast && !runFastSteps(in, locals)) return;
         if (in.position > length) return;
         const CodeAt first = table.at(in.position);
         if (isEndMark(first.code, '\n')) {  // an empty step: nothing to evaluate
@@ -238,7 +249,11 @@ void runProcedure(Interp& in, int32_t n) {
     in.comparison = Comparison{};
 
     in.position = in.image.procedures.positions[static_cast<size_t>(n)];
-    VariableTables locals;
+    // Fresh tables that keep the storage of the last call at this depth.
+    VariableTables& locals = pooled(in, in.localsPool);
+    locals.ints.clear();
+    locals.floats.clear();
+    locals.strings.clear();
     runStatements(in, &locals);
 
     in.currentLine = savedLine;
@@ -250,7 +265,12 @@ void runProcedure(Interp& in, int32_t n) {
 // the result into the expression.
 __attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin,
                                     int32_t n) {
-    CallArguments args;
+    CallArguments& args = pooled(in, in.argumentPool);
+    args.ints.fill(0);
+    args.floats.fill(0.0f);
+    args.hasString.fill(false);
+    for (std::string& text : args.strings) text.clear();
+    args.count = 0;
     for (;;) {
         const CodeTable table(in.image);
         CodeAt at = table.at(in.position);

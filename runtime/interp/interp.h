@@ -2,6 +2,7 @@
 #pragma once
 
 #include "errors.h"
+#include "fast_steps.h"
 #include "image.h"
 #include "value_kind.h"
 
@@ -72,6 +73,8 @@ struct Interp {
     Host& host;
     Modules* modules = nullptr;  // the built-in modules; set by start-up
     Image image;
+    FastSteps fastSteps;  // compiled from the image as the program reaches its statements
+    bool runsFastSteps = true;  // false: the evaluator runs every statement (the fast steps' reference)
 
     uint32_t position = 0;
     int32_t currentLine = 0;
@@ -93,6 +96,10 @@ struct Interp {
     // statement does not allocate; held by pointer, so that outer registers
     // stay put when the pool grows.
     std::vector<std::unique_ptr<std::string>> stringRegisters;
+    // A call's argument slots and a procedure's locals, likewise one per
+    // depth, so that a call does not allocate once its depth has been reached.
+    std::vector<std::unique_ptr<CallArguments>> argumentPool;
+    std::vector<std::unique_ptr<VariableTables>> localsPool;
     int depth = 0;
     const char* stackBase = nullptr;
     size_t stackBudget = 0;

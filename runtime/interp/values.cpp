@@ -13,27 +13,6 @@ void applyString(std::string& accumulator, Operator op, std::string_view operand
     accumulator.append(operand.substr(0, room));
 }
 
-namespace {
-
-template <typename T>
-bool compareNumbers(T l, CompareOp op, T r) {
-    switch (op) {
-        case CompareOp::Equal: return l == r;
-        case CompareOp::NotEqual: return l != r;
-        case CompareOp::Less: return l < r;
-        case CompareOp::LessEqual: return l <= r;
-        case CompareOp::Greater: return l > r;
-        case CompareOp::GreaterEqual: return l >= r;
-        case CompareOp::None: return false;
-    }
-    return false;
-}
-
-}  // namespace
-
-bool compareIntegers(int32_t l, CompareOp op, int32_t r) { return compareNumbers(l, op, r); }
-bool compareFloats(float l, CompareOp op, float r) { return compareNumbers(l, op, r); }
-
 // Texts are only ever equal or not; the ordering operators are never true.
 bool compareStrings(std::string_view l, CompareOp op, std::string_view r) {
     if (op == CompareOp::Equal) return l == r;

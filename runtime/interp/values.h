@@ -70,8 +70,27 @@ inline std::optional<float> applyFloat(float a, Operator op, float b) {
 // registerLength characters.
 void applyString(std::string& accumulator, Operator op, std::string_view operand);
 
-bool compareIntegers(int32_t left, CompareOp op, int32_t right);
-bool compareFloats(float left, CompareOp op, float right);
+namespace valueRules {
+
+template <typename T>
+inline bool compareNumbers(T l, CompareOp op, T r) {
+    switch (op) {
+        case CompareOp::Equal: return l == r;
+        case CompareOp::NotEqual: return l != r;
+        case CompareOp::Less: return l < r;
+        case CompareOp::LessEqual: return l <= r;
+        case CompareOp::Greater: return l > r;
+        case CompareOp::GreaterEqual: return l >= r;
+        case CompareOp::None: return false;
+    }
+    return false;
+}
+
+}  // namespace valueRules
+
+// Every test runs one of these, so they live here to be inlined.
+inline bool compareIntegers(int32_t l, CompareOp op, int32_t r) { return valueRules::compareNumbers(l, op, r); }
+inline bool compareFloats(float l, CompareOp op, float r) { return valueRules::compareNumbers(l, op, r); }
 bool compareStrings(std::string_view left, CompareOp op, std::string_view right);
 
 // "%f" with trailing zeros removed, one digit kept after the point: 2.5, 3.0.

@@ -1,0 +1,286 @@
+// Runs fast steps. Every check that could end in a message (a divide by zero,
+// an index or slot out of range, a table never sized) hands the statement to
+// the evaluator before anything is stored, so that the evaluator reports it
+// exactly as it always has.
+#include "fast_steps.h"
+
+#include "interp.h"
+#include "pump.h"
+#include "values.h"
+
+namespace {
+
+// Room the evaluator may need for the deepest evaluation a compiled
+// statement stands for: its frames for every group level, and some.
+constexpr size_t fastStackMargin = 256 * 1024;
+
+struct Tables {
+    std::vector<int32_t>& globalInts;
+    std::vector<float>& globalFloats;
+    std::vector<int32_t>* localInts;
+    std::vector<float>* localFloats;
+};
+
+template <typename T>
+inline T* entry(std::vector<T>* table, int32_t index) {
+    if (!table || static_cast<uint32_t>(index) >= table->size()) return nullptr;
+    return table->data() + index;
+}
+
+// A slot of a scalar or an element, as the evaluator splits slots between the
+// globals and the running procedure's locals.
+template <typename T>
+inline T* slotEntry(std::vector<T>& globals, std::vector<T>* locals, int32_t slot) {
+    constexpr int32_t firstLocalSlot = 5000;
+    return slot >= firstLocalSlot ? entry(locals, slot - firstLocalSlot) : entry(&globals, slot);
+}
+
+inline bool join(int32_t& acc, Operator op, int32_t value) {
+    const std::optional<int32_t> r = applyInteger(acc, op, value);
+    if (!r) return false;
+    acc = *r;
+    return true;
+}
+
+inline bool join(float& acc, Operator op, float value) {
+    const std::optional<float> r = applyFloat(acc, op, value);
+    if (!r) return false;
+    acc = *r;
+    return true;
+}
+
+struct Accumulator {
+    int32_t i = 0;
+    float f = 0.0f;
+};
+
+struct Saved {
+    int32_t i;
+    float f;
+};
+
+// A variable or constant operand, joined with the operator its code carries:
+// the operator is a constant here, so each case is only its own arithmetic.
+#define ORB_OPERAND_CASE(source, operation, accumulator, fetch)                                  \
+    case microCode(MicroSource::source, static_cast<char>(Operator::operation)): {               \
+        fetch;                                                                                   \
+        if (!join(accumulator, Operator::operation, v)) return false;                            \
+        break;                                                                                   \
+    }
+#define ORB_OPERAND_CASES(source, accumulator, fetch)                                            \
+    ORB_OPERAND_CASE(source, None, accumulator, fetch)                                           \
+    ORB_OPERAND_CASE(source, Add, accumulator, fetch)                                            \
+    ORB_OPERAND_CASE(source, Subtract, accumulator, fetch)                                       \
+    ORB_OPERAND_CASE(source, Multiply, accumulator, fetch)                                       \
+    ORB_OPERAND_CASE(source, Divide, accumulator, fetch)                                         \
+    ORB_OPERAND_CASE(source, Remainder, accumulator, fetch)
+#define ORB_FETCH(table, convert)                                                                \
+    const auto* p = entry(table, m->index);                                                      \
+    if (!p) return false;                                                                        \
+    const auto v = convert(*p)
+
+// Evaluates a compiled expression; false where the evaluator has to.
+__attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const Micro* m, const Micro* end, Accumulator& acc) {
+    Saved saved[maxMicroNesting];
+    int depth = 0;
+    for (; m != end; ++m) {
+        switch (m->code) {
+            ORB_OPERAND_CASES(IntGlobalToInt, acc.i, ORB_FETCH(&t.globalInts, ))
+            ORB_OPERAND_CASES(IntGlobalToFloat, acc.f, ORB_FETCH(&t.globalInts, static_cast<float>))
+            ORB_OPERAND_CASES(IntLocalToInt, acc.i, ORB_FETCH(t.localInts, ))
+            ORB_OPERAND_CASES(IntLocalToFloat, acc.f, ORB_FETCH(t.localInts, static_cast<float>))
+            ORB_OPERAND_CASES(FloatGlobalToInt, acc.i, ORB_FETCH(&t.globalFloats, truncateToInt))
+            ORB_OPERAND_CASES(FloatGlobalToFloat, acc.f, ORB_FETCH(&t.globalFloats, ))
+            ORB_OPERAND_CASES(FloatLocalToInt, acc.i, ORB_FETCH(t.localFloats, truncateToInt))
+            ORB_OPERAND_CASES(FloatLocalToFloat, acc.f, ORB_FETCH(t.localFloats, ))
+            ORB_OPERAND_CASES(ConstantToInt, acc.i, const int32_t v = m->integer)
+            ORB_OPERAND_CASES(ConstantToFloat, acc.f, const float v = m->real)
+            default: {
+                const auto source = static_cast<MicroSource>(m->code / 8);
+                const auto operation = static_cast<Operator>(m->code % 8);
+                if (source == MicroSource::Open) {
+                    saved[depth++] = {acc.i, acc.f};
+                    acc = Accumulator{};
+                    break;
+                }
+                const Accumulator inner = acc;
+                acc = {saved[depth - 1].i, saved[depth - 1].f};
+                --depth;
+                if (source == MicroSource::CloseToInt) {
+                    if (!join(acc.i, operation, inner.i)) return false;
+                    break;
+                }
+                if (source == MicroSource::CloseToFloat) {
+                    if (!join(acc.f, operation, inner.f)) return false;
+                    break;
+                }
+                // An element: the inner accumulator holds its index.
+                const int32_t index = inner.i;
+                if (index < 0 || index > m->highest) return false;
+                const int32_t slot = m->index + index;
+                const bool intoFloat = source == MicroSource::ElementToFloat;
+                if (m->elementType == '1') {
+                    const int32_t* v = slotEntry(t.globalInts, t.localInts, slot);
+                    if (!v) return false;
+                    if (intoFloat ? !join(acc.f, operation, static_cast<float>(*v)) : !join(acc.i, operation, *v))
+                        return false;
+                } else {
+                    const float* v = slotEntry(t.globalFloats, t.localFloats, slot);
+                    if (!v) return false;
+                    if (intoFloat ? !join(acc.f, operation, *v) : !join(acc.i, operation, truncateToInt(*v)))
+                        return false;
+                }
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+#undef ORB_FETCH
+#undef ORB_OPERAND_CASES
+#undef ORB_OPERAND_CASE
+
+// Stores a compiled assignment's value; false where the evaluator has to.
+__attribute__((always_inline)) inline bool store(const Tables& t, char type, int32_t slot, const Accumulator& value) {
+    if (type == '1') {
+        int32_t* v = slotEntry(t.globalInts, t.localInts, slot);
+        if (!v) return false;
+        *v = value.i;
+    } else {
+        float* v = slotEntry(t.globalFloats, t.localFloats, slot);
+        if (!v) return false;
+        *v = value.f;
+    }
+    return true;
+}
+
+enum class GroupEnd { Stopped, FellThrough, Jumped, Closed };
+
+void move(Interp& in, const MoveEffect& effect) {
+    if (effect.setsLine) in.currentLine = effect.line;
+    if (effect.opensComparison) {
+        in.comparison.kind = effect.kind;
+        in.comparison.op = CompareOp::None;
+    }
+}
+
+#define ORB_EVALUATE(first, count, into) evaluateMicros(t, micros + (first), micros + (first) + (count), into)
+
+// Runs a group's steps from its first, which the statement loop has already
+// counted; every later step is counted before it runs, with the checkpoint
+// the loop would run. Stopped: the step at the position is counted and left
+// to the evaluator; Closed: a checkpoint ended the statement loop.
+GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
+    const FastSteps& fast = in.fastSteps;
+    const Micro* micros = fast.micros.data();
+    const FastStep* s = fast.steps.data() + group.firstStep;
+    uint64_t steps = in.steps;
+    uint64_t checkpointAt = in.nextCheckpoint;
+    for (;;) {
+        uint32_t following = s->after;
+        switch (s->kind) {
+            case FastKind::Move:
+                // A whole run of moves at once when no checkpoint falls inside it.
+                if (steps + s->run < checkpointAt) {
+                    move(in, s->runEffect);
+                    steps += s->run;
+                    s += s->run;
+                    continue;
+                }
+                move(in, s->effect);
+                break;
+            case FastKind::Assign: {
+                Accumulator value;
+                if (!ORB_EVALUATE(s->micros, s->microCount, value) || !store(t, s->type, s->value, value))
+                    goto stopped;
+                break;
+            }
+            case FastKind::StoreElement: {
+                Accumulator index, value;
+                if (!ORB_EVALUATE(s->indexMicros, s->indexCount, index) || index.i < 0 || index.i > s->highest ||
+                    !ORB_EVALUATE(s->micros, s->microCount, value) || !store(t, s->type, s->value + index.i, value))
+                    goto stopped;
+                break;
+            }
+            case FastKind::CompareLeft: {
+                Accumulator left;
+                if (in.comparison.kind != s->compared || !ORB_EVALUATE(s->micros, s->microCount, left)) goto stopped;
+                if (s->compared == ValueKind::Integer) in.comparison.leftInt = left.i;
+                else in.comparison.leftFloat = left.f;
+                in.comparison.op = static_cast<CompareOp>(s->aux);
+                break;
+            }
+            case FastKind::Test: {
+                Accumulator right;
+                if (in.comparison.kind != s->compared || !ORB_EVALUATE(s->micros, s->microCount, right)) goto stopped;
+                const Comparison& c = in.comparison;
+                const bool result = s->compared == ValueKind::Integer ? compareIntegers(c.leftInt, c.op, right.i)
+                                                                      : compareFloats(c.leftFloat, c.op, right.f);
+                in.comparison.kind = ValueKind::None;
+                const bool jump = result == (s->aux != 0);
+                if (jump) following = static_cast<uint32_t>(s->value);
+                if (++steps >= checkpointAt) {
+                    in.steps = steps;
+                    in.position = following;
+                    if (!checkpoint(in)) return GroupEnd::Closed;
+                }
+                in.steps = steps;
+                in.position = following;
+                return jump ? GroupEnd::Jumped : GroupEnd::FellThrough;
+            }
+            case FastKind::End:
+                in.steps = steps;
+                in.position = s->position;
+                return GroupEnd::FellThrough;
+        }
+        if (++steps >= checkpointAt) {
+            in.steps = steps;
+            in.position = following;
+            if (!checkpoint(in)) return GroupEnd::Closed;
+            checkpointAt = in.nextCheckpoint;
+        }
+        ++s;
+    }
+stopped:
+    in.steps = steps;
+    in.position = s->position;
+    return GroupEnd::Stopped;
+}
+
+#undef ORB_EVALUATE
+
+int32_t groupAt(Interp& in, uint32_t pos) {
+    FastSteps::Recent& recent = in.fastSteps.recent[pos % FastSteps::recentSize];
+    if (recent.position != pos) recent = {pos, fastGroupAt(in, pos)};
+    return recent.group;
+}
+
+}  // namespace
+
+bool roomForFastSteps(const Interp& in) {
+    if (!in.stackBase) return true;
+    const char* here = static_cast<const char*>(__builtin_frame_address(0));
+    const size_t used = static_cast<size_t>(in.stackBase - here);
+    return in.stackBudget > fastStackMargin && used < in.stackBudget - fastStackMargin;
+}
+
+bool runFastSteps(Interp& in, VariableTables* locals) {
+    const Tables t{in.globals.ints, in.globals.floats, locals ? &locals->ints : nullptr,
+                   locals ? &locals->floats : nullptr};
+    int32_t g = groupAt(in, in.position);
+    for (;;) {
+        const FastGroup& group = in.fastSteps.groups[static_cast<size_t>(g)];
+        if (group.stepCount == 0) return true;
+        const GroupEnd end = runGroup(in, t, group);
+        if (end == GroupEnd::Closed) return false;
+        if (end == GroupEnd::Stopped) return true;
+        int32_t following = end == GroupEnd::Jumped ? group.jump : group.next;
+        if (following == unresolvedGroup) {
+            following = fastGroupAt(in, in.position);
+            FastGroup& resolved = in.fastSteps.groups[static_cast<size_t>(g)];  // the table may have grown
+            (end == GroupEnd::Jumped ? resolved.jump : resolved.next) = following;
+        }
+        g = following;
+    }
+}

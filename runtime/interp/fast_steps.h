@@ -1,0 +1,139 @@
+// Fast steps: runs of statements that the evaluator would spend most of its
+// time re-dispatching (line marks, jumps, integer and float assignments,
+// comparisons and their tests), compiled on first visit into a compact form
+// that runs many statements per dispatch. Each compiled statement still
+// counts as one step, and any statement it cannot finish without a message
+// (a divide by zero, an index out of range, a table never sized) is left to
+// the evaluator, untouched: the fast form only ever does what the evaluator
+// would have done, and hands over before anything else.
+#pragma once
+
+#include "value_kind.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+struct Interp;
+struct Image;
+struct VariableTables;
+
+// One operation of a compiled expression, on an accumulator machine with a
+// small stack for groups and array indexes. A variable or constant operand
+// carries its operator in the code itself (`microCode`), so that joining it
+// is one dispatch. Names say the operand's source and the accumulator's
+// mode: `IntGlobalToFloat` joins an integer global into a float accumulator.
+enum class MicroSource : uint8_t {
+    IntGlobalToInt, IntGlobalToFloat, IntLocalToInt, IntLocalToFloat,
+    FloatGlobalToInt, FloatGlobalToFloat, FloatLocalToInt, FloatLocalToFloat,
+    ConstantToInt, ConstantToFloat,
+    Open,           // a group or an index starts: the accumulator is saved and cleared
+    CloseToInt,     // a group ends and joins the saved integer accumulator
+    CloseToFloat,   // a group ends and joins the saved float accumulator
+    ElementToInt,   // an index ends: the element it names joins the saved integer accumulator
+    ElementToFloat,
+};
+
+// Room for the six operators (None, Add, Subtract, Multiply, Divide, Remainder).
+inline constexpr uint8_t microCode(MicroSource source, char operation) {
+    return static_cast<uint8_t>(static_cast<uint8_t>(source) * 8 + operation);
+}
+
+struct Micro {
+    uint8_t code;         // microCode(source, operator)
+    char elementType;     // elements: '1' integer, '2' float
+    int32_t index = 0;    // variables: the table index; elements: the first slot
+    int32_t highest = 0;  // elements: the highest index
+    int32_t integer = 0;  // constants, as an integer accumulator sees them
+    float real = 0.0f;    // constants, as a float accumulator sees them
+};
+
+// The deepest group nesting a compiled expression may have.
+inline constexpr int maxMicroNesting = 16;
+
+enum class FastKind : uint8_t {
+    Move,          // a step that only moves on (a mark, a comment, an empty step, a jump), maybe
+                   // setting the line or opening a comparison
+    Assign,        // scalar assignment: type '1' or '2', value the slot, the expression after it
+    StoreElement,  // array element assignment: the index expression, then the value's
+    CompareLeft,   // the left side of a comparison: compared is its kind, aux the CompareOp
+    Test,          // the right side and the test: aux 1 jumps when true, 0 when false; value the target
+    End,           // not a step: the group ends, and the evaluator's next step starts at position
+};
+
+// What moves set: the line, and the kind of a comparison they open.
+struct MoveEffect {
+    bool setsLine = false, opensComparison = false;
+    int32_t line = 0;
+    ValueKind kind = ValueKind::None;
+
+    void then(const MoveEffect& later) {
+        if (later.setsLine) {
+            setsLine = true;
+            line = later.line;
+        }
+        if (later.opensComparison) {
+            opensComparison = true;
+            kind = later.kind;
+        }
+    }
+};
+
+struct FastStep {
+    explicit FastStep(FastKind kind) : kind(kind) {}
+
+    FastKind kind;
+    char type = 0;    // Assign, StoreElement: the stored type digit
+    char aux = 0;
+    ValueKind compared = ValueKind::None;  // CompareLeft, Test: the comparison kind the step was compiled for
+    uint16_t run = 1;       // Move: the moves in a row from this one on, this one included
+    uint32_t position = 0;  // where the step starts
+    uint32_t after = 0;     // where the evaluator would continue after it (a Test's when it does not jump)
+    int32_t value = 0;
+    int32_t highest = 0;    // StoreElement: the highest index
+    uint32_t indexMicros = 0, indexCount = 0;  // StoreElement: the index expression
+    uint32_t micros = 0, microCount = 0;       // the value expression
+    MoveEffect effect;      // Move: what this step sets
+    MoveEffect runEffect;   // Move: what the whole run from this one on sets
+};
+
+inline constexpr int32_t unresolvedGroup = -1;
+
+// Statements compiled from one position on, up to the first one that is not
+// compilable, a test (which branches) or a length limit, then an End.
+struct FastGroup {
+    uint32_t firstStep = 0, stepCount = 0;  // stepCount: the statements, without the End
+    int32_t next = unresolvedGroup, jump = unresolvedGroup;  // the groups that follow, once looked up
+};
+
+struct FastSteps {
+    std::vector<FastGroup> groups;
+    std::vector<FastStep> steps;
+    std::vector<Micro> micros;
+    std::unordered_map<uint32_t, int32_t> groupOf;  // text position → group
+
+    // The groups of recently looked-up positions, so that a program that
+    // leaves the fast steps at almost every statement does not hash each time.
+    struct Recent {
+        uint32_t position = UINT32_MAX;
+        int32_t group = 0;
+    };
+    static constexpr size_t recentSize = 256;
+    std::array<Recent, recentSize> recent;
+};
+
+// Runs compiled statements from the interpreter's position for as long as it
+// can, counting each one as a step and running the checkpoints on the way as
+// the statement loop does, and stops before the first statement the
+// evaluator has to run. False: a checkpoint ended the statement loop.
+bool runFastSteps(Interp& in, VariableTables* locals);
+
+// Whether the native stack leaves room for any evaluation a compiled
+// statement stands for; otherwise the evaluator runs it and reports.
+bool roomForFastSteps(const Interp& in);
+
+// The group compiled from pos (compiled now if it is the first visit); a
+// group without steps means the evaluator runs the statement at pos.
+int32_t fastGroupAt(Interp& in, uint32_t pos);
