@@ -13,6 +13,13 @@ uint32_t skipPast(const Image& image, uint32_t pos, char c) {
     return pos < image.length ? pos + 1 : image.length;
 }
 
+std::string_view literalText(const Image& image, uint32_t pos, uint32_t next) {
+    const char* text = image.text();
+    const uint32_t first = pos + 2;
+    const uint32_t end = text[next - 1] == '"' && next > first ? next - 1 : next;
+    return std::string_view(text + first, end - first);
+}
+
 std::optional<uint32_t> skipCode(const Image& image, uint32_t pos) {
     const char* text = image.text();
     const char variant = text[pos + 1];

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 struct Image;
@@ -97,6 +98,10 @@ CodeAt keepDecoded(Image& image, uint32_t pos);
 // rules, which differ from the evaluator's only in damaged images); nullopt
 // for a character that starts no code.
 std::optional<uint32_t> skipCode(const Image& image, uint32_t pos);
+
+// The text of the string literal at pos, whose code ends at next: between
+// the quotes, or up to the end when the closing quote is missing.
+std::string_view literalText(const Image& image, uint32_t pos, uint32_t next);
 
 // Position after the character `c` at or after pos (or the end of the text).
 uint32_t skipPast(const Image& image, uint32_t pos, char c);

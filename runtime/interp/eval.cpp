@@ -286,14 +286,16 @@ __attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumula
         }
         const char kind = at.code.aux;
         in.position = at.next;
-        Accumulators value;
-        if (!evaluate(in, kind == '2' ? Mode::Float : Mode::Integer, scope, value)) return false;
         const int k = args.count++;
-        if (kind == '1') args.ints[k] = value.i;
-        else if (kind == '2') args.floats[k] = value.f;
-        else {
-            args.strings[k] = textOf(value);
-            args.hasString[k] = true;
+        if (!in.runsFastSteps || !fastArgument(in, scope.locals, kind, args, k)) {
+            Accumulators value;
+            if (!evaluate(in, kind == '2' ? Mode::Float : Mode::Integer, scope, value)) return false;
+            if (kind == '1') args.ints[k] = value.i;
+            else if (kind == '2') args.floats[k] = value.f;
+            else {
+                args.strings[k] = textOf(value);
+                args.hasString[k] = true;
+            }
         }
         if (args.count == argumentSlots) {
             report(in, RunError::ProcedureError);
@@ -549,13 +551,10 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
                 negate = false;
                 continue;
             }
-            case Op::StringLiteral: {
-                const uint32_t first = pos + 2, end = at.next;
-                const uint32_t textEnd = text[end - 1] == '"' && end > first ? end - 1 : end;
-                combineString(in, acc, op, std::string_view(text + first, textEnd - first));
-                pos = end;
+            case Op::StringLiteral:
+                combineString(in, acc, op, literalText(in.image, pos, at.next));
+                pos = at.next;
                 continue;
-            }
             case Op::Arithmetic: op = static_cast<Operator>(c.aux); pos = at.next; continue;
             case Op::ArithmeticInteger:
                 op = static_cast<Operator>(c.aux);

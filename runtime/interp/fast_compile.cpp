@@ -8,6 +8,7 @@
 #include "numbers.h"
 #include "values.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -266,5 +267,41 @@ int32_t fastGroupAt(Interp& in, uint32_t pos) {
         }
     }
     fast.groups.push_back(group);
+    return known->second;
+}
+
+int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind) {
+    FastSteps& fast = in.fastSteps;
+    const auto [known, added] = fast.argumentOf.try_emplace(pos, static_cast<int32_t>(fast.arguments.size()));
+    if (!added) return known->second;
+
+    Compiler compiler{in.image, CodeTable(in.image), fast.micros};
+    FastArgument argument;
+    uint32_t end = pos;
+    if (kind == '1' || kind == '2') {
+        const size_t microsBefore = fast.micros.size();
+        if (compiler.expression(end, kind == '2', argument.micros, argument.count)) argument.kind = kind;
+        else fast.micros.resize(microsBefore);
+    } else if (kind == '3') {
+        // One variable or one literal, then the end of the argument.
+        const std::optional<CodeAt> text = compiler.codeAt(pos);
+        if (text && ((text->code.op == Op::Read && text->code.aux == '3') || text->code.op == Op::StringLiteral)) {
+            const std::optional<CodeAt> after = compiler.codeAt(text->next);
+            if (after && (after->code.op == Op::EndMark || after->code.op == Op::GroupClose)) {
+                argument.kind = kind;
+                end = after->next;
+                if (text->code.op == Op::Read) {
+                    argument.value = text->code.value;
+                } else {
+                    const std::string_view literal = literalText(in.image, pos, text->next);
+                    argument.literal = true;
+                    argument.value = static_cast<int32_t>(literal.data() - in.image.text());
+                    argument.count = static_cast<uint32_t>(std::min(literal.size(), registerLength));
+                }
+            }
+        }
+    }
+    argument.end = end;
+    fast.arguments.push_back(argument);
     return known->second;
 }

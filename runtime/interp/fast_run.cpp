@@ -250,6 +250,12 @@ stopped:
 
 #undef ORB_EVALUATE
 
+int32_t argumentAt(Interp& in, uint32_t pos, char kind) {
+    FastSteps::Recent& recent = in.fastSteps.recentArguments[pos % FastSteps::recentSize];
+    if (recent.position != pos) recent = {pos, fastArgumentAt(in, pos, kind)};
+    return recent.group;
+}
+
 int32_t groupAt(Interp& in, uint32_t pos) {
     FastSteps::Recent& recent = in.fastSteps.recent[pos % FastSteps::recentSize];
     if (recent.position != pos) recent = {pos, fastGroupAt(in, pos)};
@@ -283,4 +289,32 @@ bool runFastSteps(Interp& in, VariableTables* locals) {
         }
         g = following;
     }
+}
+
+bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& args, int k) {
+    if (!roomForFastSteps(in)) return false;
+    const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(argumentAt(in, in.position, kind))];
+    if (argument.kind != kind) return false;
+    if (kind == '3') {
+        std::string_view text;
+        if (argument.literal) {
+            text = std::string_view(in.image.text() + argument.value, argument.count);
+        } else {
+            const std::string* v = slotEntry(in.globals.strings, locals ? &locals->strings : nullptr, argument.value);
+            if (!v) return false;
+            text = std::string_view(*v).substr(0, registerLength);
+        }
+        args.strings[static_cast<size_t>(k)] = text;
+        args.hasString[static_cast<size_t>(k)] = true;
+    } else {
+        const Tables t{in.globals.ints, in.globals.floats, locals ? &locals->ints : nullptr,
+                       locals ? &locals->floats : nullptr};
+        const Micro* micros = in.fastSteps.micros.data() + argument.micros;
+        Accumulator value;
+        if (!evaluateMicros(t, micros, micros + argument.count, value)) return false;
+        if (kind == '1') args.ints[static_cast<size_t>(k)] = value.i;
+        else args.floats[static_cast<size_t>(k)] = value.f;
+    }
+    in.position = argument.end;
+    return true;
 }

@@ -19,6 +19,7 @@
 struct Interp;
 struct Image;
 struct VariableTables;
+struct CallArguments;
 
 // One operation of a compiled expression, on an accumulator machine with a
 // small stack for groups and array indexes. A variable or constant operand
@@ -108,11 +109,23 @@ struct FastGroup {
     int32_t next = unresolvedGroup, jump = unresolvedGroup;  // the groups that follow, once looked up
 };
 
+// A call's argument, compiled: a number's expression, or a text that is one
+// variable or one literal.
+struct FastArgument {
+    char kind = 0;  // the Argument's type digit; 0: the evaluator's
+    bool literal = false;        // '3': a literal, at text position value with length count
+    int32_t value = 0;           // '3': the variable's slot, or the literal's position
+    uint32_t micros = 0, count = 0;  // '1', '2': the expression; '3': the literal's length
+    uint32_t end = 0;            // where the evaluator continues after the argument
+};
+
 struct FastSteps {
     std::vector<FastGroup> groups;
     std::vector<FastStep> steps;
     std::vector<Micro> micros;
-    std::unordered_map<uint32_t, int32_t> groupOf;  // text position → group
+    std::vector<FastArgument> arguments;
+    std::unordered_map<uint32_t, int32_t> groupOf;     // text position → group
+    std::unordered_map<uint32_t, int32_t> argumentOf;  // text position → argument
 
     // The groups of recently looked-up positions, so that a program that
     // leaves the fast steps at almost every statement does not hash each time.
@@ -121,7 +134,7 @@ struct FastSteps {
         int32_t group = 0;
     };
     static constexpr size_t recentSize = 256;
-    std::array<Recent, recentSize> recent;
+    std::array<Recent, recentSize> recent, recentArguments;
 };
 
 // Runs compiled statements from the interpreter's position for as long as it
@@ -133,6 +146,14 @@ bool runFastSteps(Interp& in, VariableTables* locals);
 // Whether the native stack leaves room for any evaluation a compiled
 // statement stands for; otherwise the evaluator runs it and reports.
 bool roomForFastSteps(const Interp& in);
+
+// Fills argument slot k from the argument whose value starts at pos (the
+// interpreter's position), and moves the position past it; false leaves both
+// to the evaluator.
+bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& args, int k);
+
+// The argument compiled from pos (compiled now if it is the first visit).
+int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind);
 
 // The group compiled from pos (compiled now if it is the first visit); a
 // group without steps means the evaluator runs the statement at pos.
