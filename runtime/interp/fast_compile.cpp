@@ -145,6 +145,27 @@ struct Compiler {
         return levelEnded(ending);
     }
 
+    // A text variable or literal at pos, ended by the code after it, which is
+    // returned with next after it.
+    std::optional<DecodedCode> textOperand(uint32_t pos, TextOperand& operand, uint32_t& next) {
+        const std::optional<CodeAt> text = codeAt(pos);
+        if (!text) return std::nullopt;
+        if (text->code.op == Op::Read && text->code.aux == '3') {
+            operand.value = text->code.value;
+        } else if (text->code.op == Op::StringLiteral) {
+            const std::string_view literal = literalText(image, pos, text->next);
+            operand.literal = true;
+            operand.value = static_cast<int32_t>(literal.data() - image.text());
+            operand.length = static_cast<uint32_t>(std::min(literal.size(), registerLength));
+        } else {
+            return std::nullopt;
+        }
+        const std::optional<CodeAt> after = codeAt(text->next);
+        if (!after) return std::nullopt;
+        next = after->next;
+        return after->code;
+    }
+
     // A step that only moves on, and what it sets on the way: codes that make
     // a step by themselves, or filler before such a code.
     std::optional<FastStep> plainStep(uint32_t pos, uint32_t& next) {
@@ -186,6 +207,11 @@ struct Compiler {
         if (!at) return std::nullopt;
         const DecodedCode c = at->code;
         FastStep s{FastKind::Assign};
+        if (c.op == Op::Assign && c.aux == '3') {
+            s.kind = FastKind::AssignText;
+            s.value = c.value;
+            return levelEnded(textOperand(at->next, s.text, next)) ? std::optional(s) : std::nullopt;
+        }
         if (c.op == Op::Assign || c.op == Op::ElementStore) {
             if (c.aux != '1' && c.aux != '2') return std::nullopt;
             s.type = c.aux;
@@ -200,10 +226,12 @@ struct Compiler {
             return s;
         }
         if (std::optional<FastStep> plain = plainStep(pos, next)) return plain;
-        if (compared != ValueKind::Integer && compared != ValueKind::Float) return std::nullopt;
         std::optional<DecodedCode> end;
         next = pos;
-        if (!expression(next, compared == ValueKind::Float, s.micros, s.microCount, &end)) return std::nullopt;
+        if (compared == ValueKind::String) end = textOperand(pos, s.text, next);
+        else if (compared == ValueKind::Integer || compared == ValueKind::Float)
+            expression(next, compared == ValueKind::Float, s.micros, s.microCount, &end);
+        if (!end) return std::nullopt;
         s.compared = compared;
         if (end->op == Op::CompareWith) {
             s.kind = FastKind::CompareLeft;
@@ -283,23 +311,7 @@ int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind) {
         if (compiler.expression(end, kind == '2', argument.micros, argument.count)) argument.kind = kind;
         else fast.micros.resize(microsBefore);
     } else if (kind == '3') {
-        // One variable or one literal, then the end of the argument.
-        const std::optional<CodeAt> text = compiler.codeAt(pos);
-        if (text && ((text->code.op == Op::Read && text->code.aux == '3') || text->code.op == Op::StringLiteral)) {
-            const std::optional<CodeAt> after = compiler.codeAt(text->next);
-            if (after && (after->code.op == Op::EndMark || after->code.op == Op::GroupClose)) {
-                argument.kind = kind;
-                end = after->next;
-                if (text->code.op == Op::Read) {
-                    argument.value = text->code.value;
-                } else {
-                    const std::string_view literal = literalText(in.image, pos, text->next);
-                    argument.literal = true;
-                    argument.value = static_cast<int32_t>(literal.data() - in.image.text());
-                    argument.count = static_cast<uint32_t>(std::min(literal.size(), registerLength));
-                }
-            }
-        }
+        if (Compiler::levelEnded(compiler.textOperand(pos, argument.text, end))) argument.kind = kind;
     }
     argument.end = end;
     fast.arguments.push_back(argument);

@@ -15,10 +15,18 @@ namespace {
 constexpr size_t fastStackMargin = 256 * 1024;
 
 struct Tables {
+    Tables(Interp& in, VariableTables* locals)
+        : text(in.image.text()), globalInts(in.globals.ints), globalFloats(in.globals.floats),
+          globalStrings(in.globals.strings), localInts(locals ? &locals->ints : nullptr),
+          localFloats(locals ? &locals->floats : nullptr), localStrings(locals ? &locals->strings : nullptr) {}
+
+    const char* text;
     std::vector<int32_t>& globalInts;
     std::vector<float>& globalFloats;
+    std::vector<std::string>& globalStrings;
     std::vector<int32_t>* localInts;
     std::vector<float>* localFloats;
+    std::vector<std::string>* localStrings;
 };
 
 template <typename T>
@@ -141,6 +149,18 @@ __attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const
 #undef ORB_OPERAND_CASES
 #undef ORB_OPERAND_CASE
 
+// A text operand's text, as a register would hold it; false where the evaluator has to.
+inline bool textOf(const Tables& t, const TextOperand& operand, std::string_view& text) {
+    if (operand.literal) {
+        text = std::string_view(t.text + operand.value, operand.length);
+        return true;
+    }
+    const std::string* v = slotEntry(t.globalStrings, t.localStrings, operand.value);
+    if (!v) return false;
+    text = std::string_view(*v).substr(0, registerLength);
+    return true;
+}
+
 // Stores a compiled assignment's value; false where the evaluator has to.
 __attribute__((always_inline)) inline bool store(const Tables& t, char type, int32_t slot, const Accumulator& value) {
     if (type == '1') {
@@ -196,6 +216,13 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
                     goto stopped;
                 break;
             }
+            case FastKind::AssignText: {
+                std::string_view text;
+                std::string* v = nullptr;
+                if (!textOf(t, s->text, text) || !(v = slotEntry(t.globalStrings, t.localStrings, s->value))) goto stopped;
+                v->assign(text);
+                break;
+            }
             case FastKind::StoreElement: {
                 Accumulator index, value;
                 if (!ORB_EVALUATE(s->indexMicros, s->indexCount, index) || index.i < 0 || index.i > s->highest ||
@@ -204,19 +231,34 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
                 break;
             }
             case FastKind::CompareLeft: {
-                Accumulator left;
-                if (in.comparison.kind != s->compared || !ORB_EVALUATE(s->micros, s->microCount, left)) goto stopped;
-                if (s->compared == ValueKind::Integer) in.comparison.leftInt = left.i;
-                else in.comparison.leftFloat = left.f;
+                if (in.comparison.kind != s->compared) goto stopped;
+                if (s->compared == ValueKind::String) {
+                    std::string_view text;
+                    if (!textOf(t, s->text, text)) goto stopped;
+                    in.comparison.leftString.assign(text);
+                } else {
+                    Accumulator left;
+                    if (!ORB_EVALUATE(s->micros, s->microCount, left)) goto stopped;
+                    if (s->compared == ValueKind::Integer) in.comparison.leftInt = left.i;
+                    else in.comparison.leftFloat = left.f;
+                }
                 in.comparison.op = static_cast<CompareOp>(s->aux);
                 break;
             }
             case FastKind::Test: {
-                Accumulator right;
-                if (in.comparison.kind != s->compared || !ORB_EVALUATE(s->micros, s->microCount, right)) goto stopped;
+                if (in.comparison.kind != s->compared) goto stopped;
                 const Comparison& c = in.comparison;
-                const bool result = s->compared == ValueKind::Integer ? compareIntegers(c.leftInt, c.op, right.i)
-                                                                      : compareFloats(c.leftFloat, c.op, right.f);
+                bool result;
+                if (s->compared == ValueKind::String) {
+                    std::string_view text;
+                    if (!textOf(t, s->text, text)) goto stopped;
+                    result = compareStrings(c.leftString, c.op, text);
+                } else {
+                    Accumulator right;
+                    if (!ORB_EVALUATE(s->micros, s->microCount, right)) goto stopped;
+                    result = s->compared == ValueKind::Integer ? compareIntegers(c.leftInt, c.op, right.i)
+                                                               : compareFloats(c.leftFloat, c.op, right.f);
+                }
                 in.comparison.kind = ValueKind::None;
                 const bool jump = result == (s->aux != 0);
                 if (jump) following = static_cast<uint32_t>(s->value);
@@ -272,8 +314,7 @@ bool roomForFastSteps(const Interp& in) {
 }
 
 bool runFastSteps(Interp& in, VariableTables* locals) {
-    const Tables t{in.globals.ints, in.globals.floats, locals ? &locals->ints : nullptr,
-                   locals ? &locals->floats : nullptr};
+    const Tables t(in, locals);
     int32_t g = groupAt(in, in.position);
     for (;;) {
         const FastGroup& group = in.fastSteps.groups[static_cast<size_t>(g)];
@@ -295,25 +336,19 @@ bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& 
     if (!roomForFastSteps(in)) return false;
     const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(argumentAt(in, in.position, kind))];
     if (argument.kind != kind) return false;
+    const Tables t(in, locals);
+    const size_t slot = static_cast<size_t>(k);
     if (kind == '3') {
         std::string_view text;
-        if (argument.literal) {
-            text = std::string_view(in.image.text() + argument.value, argument.count);
-        } else {
-            const std::string* v = slotEntry(in.globals.strings, locals ? &locals->strings : nullptr, argument.value);
-            if (!v) return false;
-            text = std::string_view(*v).substr(0, registerLength);
-        }
-        args.strings[static_cast<size_t>(k)] = text;
-        args.hasString[static_cast<size_t>(k)] = true;
+        if (!textOf(t, argument.text, text)) return false;
+        args.strings[slot] = text;
+        args.hasString[slot] = true;
     } else {
-        const Tables t{in.globals.ints, in.globals.floats, locals ? &locals->ints : nullptr,
-                       locals ? &locals->floats : nullptr};
         const Micro* micros = in.fastSteps.micros.data() + argument.micros;
         Accumulator value;
         if (!evaluateMicros(t, micros, micros + argument.count, value)) return false;
-        if (kind == '1') args.ints[static_cast<size_t>(k)] = value.i;
-        else args.floats[static_cast<size_t>(k)] = value.f;
+        if (kind == '1') args.ints[slot] = value.i;
+        else args.floats[slot] = value.f;
     }
     in.position = argument.end;
     return true;

@@ -54,12 +54,22 @@ struct Micro {
 // The deepest group nesting a compiled expression may have.
 inline constexpr int maxMicroNesting = 16;
 
+// A text that is one variable or one literal: the texts the fast steps
+// compare, assign and pass without building them in a register.
+struct TextOperand {
+    bool literal = false;
+    int32_t value = 0;    // a variable's slot, or a literal's text position
+    uint32_t length = 0;  // a literal's length, at most a register's
+};
+
 enum class FastKind : uint8_t {
     Move,          // a step that only moves on (a mark, a comment, an empty step, a jump), maybe
                    // setting the line or opening a comparison
     Assign,        // scalar assignment: type '1' or '2', value the slot, the expression after it
+    AssignText,    // text assignment of a text operand: value the slot
     StoreElement,  // array element assignment: the index expression, then the value's
-    CompareLeft,   // the left side of a comparison: compared is its kind, aux the CompareOp
+    CompareLeft,   // the left side of a comparison: compared is its kind, aux the CompareOp; a text
+                   // comparison's side is a text operand
     Test,          // the right side and the test: aux 1 jumps when true, 0 when false; value the target
     End,           // not a step: the group ends, and the evaluator's next step starts at position
 };
@@ -96,6 +106,7 @@ struct FastStep {
     int32_t highest = 0;    // StoreElement: the highest index
     uint32_t indexMicros = 0, indexCount = 0;  // StoreElement: the index expression
     uint32_t micros = 0, microCount = 0;       // the value expression
+    TextOperand text;       // AssignText, and the text comparisons
     MoveEffect effect;      // Move: what this step sets
     MoveEffect runEffect;   // Move: what the whole run from this one on sets
 };
@@ -109,14 +120,12 @@ struct FastGroup {
     int32_t next = unresolvedGroup, jump = unresolvedGroup;  // the groups that follow, once looked up
 };
 
-// A call's argument, compiled: a number's expression, or a text that is one
-// variable or one literal.
+// A call's argument, compiled: a number's expression, or a text operand.
 struct FastArgument {
     char kind = 0;  // the Argument's type digit; 0: the evaluator's
-    bool literal = false;        // '3': a literal, at text position value with length count
-    int32_t value = 0;           // '3': the variable's slot, or the literal's position
-    uint32_t micros = 0, count = 0;  // '1', '2': the expression; '3': the literal's length
-    uint32_t end = 0;            // where the evaluator continues after the argument
+    TextOperand text;                // '3'
+    uint32_t micros = 0, count = 0;  // '1', '2': the expression
+    uint32_t end = 0;                // where the evaluator continues after the argument
 };
 
 struct FastSteps {

@@ -121,6 +121,24 @@ TEST(FastSteps, ProceduresWithLocalsAndRecursionAgree) {
     }));
 }
 
+TEST(FastSteps, TextsAgreeUpToTheLengthOfARegister) {
+    expectSameRuns(imageOf({
+        "Procedure Twice$[w$]",
+        "v$ = w$",
+        "If v$ = \"\" Then ExitProc \"none\"",
+        "EndProc v$ + v$",
+        "s$ = \"abc\"", "t$ = s$", "n = 0",
+        "If t$ = \"abc\" Then n = 1",
+        "If t$ <> s$ Then n = n + 10",
+        "u$ = Mid$(s$, 2, 1)",
+        "If u$ = \"b\" Then n = n + 1000",
+        "For i = 1 To 12", "s$ = s$ + s$", "Next",
+        "t$ = s$", "k = Len(t$) + Len(Twice$[u$]) + Len(Twice$[\"\"])",
+        "If t$ = s$ Then n = n + 5",
+        "e$ = \"\"", "If e$ = \"\" Then n = n + 7",
+    }));
+}
+
 TEST(FastSteps, GeneratedProgramsAgree) {
     // The fuzzer's program generator, on a fixed series of inputs.
     uint32_t seed = 12345;
