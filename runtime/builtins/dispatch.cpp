@@ -51,4 +51,12 @@ ValueKind dispatch(Interp& in, int32_t code) {
     return kind;
 }
 
+bool computesOnly(int32_t code) {
+    if (code < 0 || code >= keywordCount) return false;
+    const auto carryOut = handlers[code].carryOut;
+    // Rnd and Randomize move the random seed.
+    return carryOut == stringBuiltin ||
+           (carryOut == mathsBuiltin && code != int(Builtin::Rnd) && code != int(Builtin::Randomize));
+}
+
 void printText(Interp& in, std::string_view text) { printOnScreen(in, text); }

@@ -2,6 +2,7 @@
 // place, one statement per step.
 #include "eval.h"
 
+#include "call_slots.h"
 #include "dispatch.h"
 #include "numbers.h"
 #include "pump.h"
@@ -33,14 +34,6 @@ std::string& stringRegister(Interp& in, Accumulators& acc) {
         acc.s->clear();
     }
     return *acc.s;
-}
-
-// The pooled entry of the current depth; the caller empties it.
-template <typename T>
-T& pooled(Interp& in, std::vector<std::unique_ptr<T>>& pool) {
-    const size_t d = static_cast<size_t>(in.depth);
-    while (d >= pool.size()) pool.push_back(std::make_unique<T>());
-    return *pool[d];
 }
 
 std::string_view textOf(const Accumulators& acc) { return acc.s ? std::string_view(*acc.s) : std::string_view(); }
@@ -250,7 +243,9 @@ void runProcedure(Interp& in, int32_t n) {
 
     in.position = in.image.procedures.positions[static_cast<size_t>(n)];
     // Fresh tables that keep the storage of the last call at this depth.
-    VariableTables& locals = pooled(in, in.localsPool);
+    const size_t d = static_cast<size_t>(in.depth);
+    while (d >= in.localsPool.size()) in.localsPool.push_back(std::make_unique<VariableTables>());
+    VariableTables& locals = *in.localsPool[d];
     locals.ints.clear();
     locals.floats.clear();
     locals.strings.clear();
@@ -265,12 +260,7 @@ void runProcedure(Interp& in, int32_t n) {
 // the result into the expression.
 __attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumulators& acc, Operator& op, bool builtin,
                                     int32_t n) {
-    CallArguments& args = pooled(in, in.argumentPool);
-    args.ints.fill(0);
-    args.floats.fill(0.0f);
-    args.hasString.fill(false);
-    for (std::string& text : args.strings) text.clear();
-    args.count = 0;
+    CallArguments& args = freshArguments(in, in.depth);
     for (;;) {
         const CodeTable table(in.image);
         CodeAt at = table.at(in.position);
@@ -315,10 +305,7 @@ __attribute__((noinline)) bool call(Interp& in, Mode mode, Scope scope, Accumula
         kind = in.result.kind;
         in.result.kind = ValueKind::None;  // a procedure without `vp` gives nothing
     }
-    // The slots stay visible to `p` codes until the next call, without their strings.
-    in.lastArguments.ints = args.ints;
-    in.lastArguments.floats = args.floats;
-    in.arguments = &in.lastArguments;
+    keepArguments(in, args);
 
     switch (kind) {
         case ValueKind::Integer: combineInteger(in, mode, acc, op, in.result.i); break;

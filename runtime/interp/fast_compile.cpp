@@ -1,9 +1,10 @@
 // Compiles statements into fast steps, from the decoded codes. Anything the
-// fast form does not cover (strings, calls, prints, procedures, a negation
-// that is not followed by its number, a code a damaged image holds) leaves the
-// statement to the evaluator.
+// fast form does not cover (prints, procedures, calls of built-ins that do
+// more than compute, a negation that is not followed by its number, a code a
+// damaged image holds) leaves the statement to the evaluator.
 #include "fast_steps.h"
 
+#include "dispatch.h"
 #include "interp.h"
 #include "numbers.h"
 #include "values.h"
@@ -18,14 +19,34 @@ namespace {
 // so that a whole group can run between two checkpoints.
 constexpr uint32_t maxGroupSteps = 32;
 constexpr size_t maxExpressionMicros = 64;
+constexpr size_t maxTextTerms = 16;
 
 // Slots of 5000 and above address the running procedure's locals.
 constexpr int32_t firstLocalSlot = 5000;
 
+// The sizes of the compiled tables, to take back what a failed compile added.
+struct Extent {
+    explicit Extent(const FastSteps& f)
+        : micros(f.micros.size()), argumentMicros(f.argumentMicros.size()), arguments(f.arguments.size()),
+          calls(f.calls.size()), terms(f.terms.size()) {}
+
+    void restore(FastSteps& f) const {
+        f.micros.resize(micros);
+        f.argumentMicros.resize(argumentMicros);
+        f.arguments.resize(arguments);
+        f.calls.resize(calls);
+        f.terms.resize(terms);
+    }
+
+    size_t micros, argumentMicros, arguments, calls, terms;
+};
+
 struct Compiler {
     Image& image;
     const CodeTable table;
-    std::vector<Micro>& micros;
+    FastSteps& fast;
+    std::vector<Micro>& micros;  // where this compiler's expressions go
+    bool callsAllowed;           // false inside a call's arguments: a call's slots are one set per depth
     size_t expressionStart = 0;
 
     // The code at pos, or nullopt where the text cannot go on (the end of a
@@ -119,11 +140,98 @@ struct Compiler {
                     op = Operator::None;
                     continue;
                 }
+                case Op::BuiltinCall: {
+                    if (negate) return std::nullopt;
+                    const std::optional<int32_t> called = call(c.value, pos);
+                    const MicroSource into = floatMode ? MicroSource::CallToFloat : MicroSource::CallToInt;
+                    if (!called || !emit({microCode(into, static_cast<char>(op)), 0, *called})) return std::nullopt;
+                    op = Operator::None;
+                    continue;
+                }
                 case Op::EndMark: case Op::GroupClose: case Op::CompareWith:
                 case Op::TestLabel: case Op::TestFalse: case Op::TestTrue:
                     return c;
                 default: return std::nullopt;
             }
+        }
+    }
+
+    // A call of built-in `code` whose arguments start at pos, compiled, with
+    // pos after its end; nullopt unless the built-in computes only and every
+    // argument compiles.
+    std::optional<int32_t> call(int32_t code, uint32_t& pos) {
+        if (!callsAllowed || !computesOnly(code)) return std::nullopt;
+        Compiler arguments{image, table, fast, fast.argumentMicros, false};
+        std::vector<FastArgument> compiled;
+        for (;;) {
+            std::optional<CodeAt> at = codeAt(pos);
+            // One "e" before an argument or the end of the list is tolerated.
+            if (at && at->code.op == Op::EndMark && at->code.aux == 'e') at = codeAt(at->next);
+            if (!at) return std::nullopt;
+            if (at->code.op == Op::ArgumentsEnd) {
+                pos = at->next;
+                break;
+            }
+            // The ninth argument is an error, which is the evaluator's to report.
+            if (at->code.op != Op::Argument || compiled.size() + 1 >= argumentSlots) return std::nullopt;
+            FastArgument argument;
+            if (!arguments.argument(at->next, at->code.aux, argument)) return std::nullopt;
+            compiled.push_back(argument);
+            pos = argument.end;
+        }
+        fast.calls.push_back({code, static_cast<uint32_t>(fast.arguments.size()), static_cast<uint32_t>(compiled.size())});
+        fast.arguments.insert(fast.arguments.end(), compiled.begin(), compiled.end());
+        return static_cast<int32_t>(fast.calls.size() - 1);
+    }
+
+    // An argument whose value starts at pos: a number's expression, or a text
+    // operand, then the end of the argument.
+    bool argument(uint32_t pos, char kind, FastArgument& a) {
+        uint32_t end = pos;
+        if (kind == '1' || kind == '2') {
+            if (!expression(end, kind == '2', a.micros, a.count)) return false;
+        } else if (kind != '3' || !levelEnded(textOperand(pos, a.text, end))) {
+            return false;
+        }
+        a.kind = kind;
+        a.end = end;
+        return true;
+    }
+
+    // A text expression from pos: text operands and calls joined by operators,
+    // up to the code that ends it, which is returned with pos after it.
+    std::optional<DecodedCode> textExpression(uint32_t& pos, uint32_t& first, uint32_t& count) {
+        first = static_cast<uint32_t>(fast.terms.size());
+        Operator op = Operator::None;
+        for (;;) {
+            if (fast.terms.size() - first >= maxTextTerms) return std::nullopt;
+            const std::optional<CodeAt> at = codeAt(pos);
+            if (!at) return std::nullopt;
+            const DecodedCode c = at->code;
+            const uint32_t codePos = pos;
+            pos = at->next;
+            TextTerm term;
+            term.operation = static_cast<char>(op);
+            switch (c.op) {
+                case Op::Space: case Op::Record: case Op::TargetMark: continue;
+                case Op::Arithmetic: op = static_cast<Operator>(c.aux); continue;
+                case Op::Read: case Op::StringLiteral:
+                    if (!operandOf(codePos, *at, term.operand)) return std::nullopt;
+                    break;
+                case Op::BuiltinCall: {
+                    const std::optional<int32_t> called = call(c.value, pos);
+                    if (!called) return std::nullopt;
+                    term.call = *called;
+                    break;
+                }
+                case Op::EndMark: case Op::GroupClose: case Op::CompareWith:
+                case Op::TestLabel: case Op::TestFalse: case Op::TestTrue:
+                    count = static_cast<uint32_t>(fast.terms.size() - first);
+                    return c;
+                default: return std::nullopt;
+            }
+            fast.terms.push_back(term);
+            op = Operator::None;
         }
     }
 
@@ -145,21 +253,25 @@ struct Compiler {
         return levelEnded(ending);
     }
 
+    // The text variable or literal of the code at pos.
+    bool operandOf(uint32_t pos, const CodeAt& text, TextOperand& operand) const {
+        if (text.code.op == Op::Read && text.code.aux == '3') {
+            operand.value = text.code.value;
+            return true;
+        }
+        if (text.code.op != Op::StringLiteral) return false;
+        const std::string_view literal = literalText(image, pos, text.next);
+        operand.literal = true;
+        operand.value = static_cast<int32_t>(literal.data() - image.text());
+        operand.length = static_cast<uint32_t>(std::min(literal.size(), registerLength));
+        return true;
+    }
+
     // A text variable or literal at pos, ended by the code after it, which is
     // returned with next after it.
     std::optional<DecodedCode> textOperand(uint32_t pos, TextOperand& operand, uint32_t& next) {
         const std::optional<CodeAt> text = codeAt(pos);
-        if (!text) return std::nullopt;
-        if (text->code.op == Op::Read && text->code.aux == '3') {
-            operand.value = text->code.value;
-        } else if (text->code.op == Op::StringLiteral) {
-            const std::string_view literal = literalText(image, pos, text->next);
-            operand.literal = true;
-            operand.value = static_cast<int32_t>(literal.data() - image.text());
-            operand.length = static_cast<uint32_t>(std::min(literal.size(), registerLength));
-        } else {
-            return std::nullopt;
-        }
+        if (!text || !operandOf(pos, *text, operand)) return std::nullopt;
         const std::optional<CodeAt> after = codeAt(text->next);
         if (!after) return std::nullopt;
         next = after->next;
@@ -210,7 +322,8 @@ struct Compiler {
         if (c.op == Op::Assign && c.aux == '3') {
             s.kind = FastKind::AssignText;
             s.value = c.value;
-            return levelEnded(textOperand(at->next, s.text, next)) ? std::optional(s) : std::nullopt;
+            next = at->next;
+            return levelEnded(textExpression(next, s.terms, s.termCount)) ? std::optional(s) : std::nullopt;
         }
         if (c.op == Op::Assign || c.op == Op::ElementStore) {
             if (c.aux != '1' && c.aux != '2') return std::nullopt;
@@ -228,7 +341,7 @@ struct Compiler {
         if (std::optional<FastStep> plain = plainStep(pos, next)) return plain;
         std::optional<DecodedCode> end;
         next = pos;
-        if (compared == ValueKind::String) end = textOperand(pos, s.text, next);
+        if (compared == ValueKind::String) end = textExpression(next, s.terms, s.termCount);
         else if (compared == ValueKind::Integer || compared == ValueKind::Float)
             expression(next, compared == ValueKind::Float, s.micros, s.microCount, &end);
         if (!end) return std::nullopt;
@@ -256,7 +369,7 @@ int32_t fastGroupAt(Interp& in, uint32_t pos) {
     const auto [known, added] = fast.groupOf.try_emplace(pos, static_cast<int32_t>(fast.groups.size()));
     if (!added) return known->second;
 
-    Compiler compiler{in.image, CodeTable(in.image), fast.micros};
+    Compiler compiler{in.image, CodeTable(in.image), fast, fast.micros, true};
     FastGroup group;
     group.firstStep = static_cast<uint32_t>(fast.steps.size());
     // The comparison kind the statements will meet: what is open now, as
@@ -264,11 +377,11 @@ int32_t fastGroupAt(Interp& in, uint32_t pos) {
     ValueKind compared = in.comparison.kind;
     uint32_t p = pos;
     while (group.stepCount < maxGroupSteps && p <= in.image.length) {
-        const size_t microsBefore = fast.micros.size();
+        const Extent before(fast);
         uint32_t next = p;
         std::optional<FastStep> s = compiler.step(p, compared, next);
         if (!s) {
-            fast.micros.resize(microsBefore);
+            before.restore(fast);
             break;
         }
         s->position = p;
@@ -303,17 +416,13 @@ int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind) {
     const auto [known, added] = fast.argumentOf.try_emplace(pos, static_cast<int32_t>(fast.arguments.size()));
     if (!added) return known->second;
 
-    Compiler compiler{in.image, CodeTable(in.image), fast.micros};
+    Compiler compiler{in.image, CodeTable(in.image), fast, fast.argumentMicros, false};
+    const Extent before(fast);
     FastArgument argument;
-    uint32_t end = pos;
-    if (kind == '1' || kind == '2') {
-        const size_t microsBefore = fast.micros.size();
-        if (compiler.expression(end, kind == '2', argument.micros, argument.count)) argument.kind = kind;
-        else fast.micros.resize(microsBefore);
-    } else if (kind == '3') {
-        if (Compiler::levelEnded(compiler.textOperand(pos, argument.text, end))) argument.kind = kind;
+    if (!compiler.argument(pos, kind, argument)) {
+        before.restore(fast);
+        argument = FastArgument{};
     }
-    argument.end = end;
     fast.arguments.push_back(argument);
     return known->second;
 }

@@ -4,6 +4,8 @@
 // exactly as it always has.
 #include "fast_steps.h"
 
+#include "call_slots.h"
+#include "dispatch.h"
 #include "interp.h"
 #include "pump.h"
 #include "values.h"
@@ -16,10 +18,11 @@ constexpr size_t fastStackMargin = 256 * 1024;
 
 struct Tables {
     Tables(Interp& in, VariableTables* locals)
-        : text(in.image.text()), globalInts(in.globals.ints), globalFloats(in.globals.floats),
+        : in(in), text(in.image.text()), globalInts(in.globals.ints), globalFloats(in.globals.floats),
           globalStrings(in.globals.strings), localInts(locals ? &locals->ints : nullptr),
           localFloats(locals ? &locals->floats : nullptr), localStrings(locals ? &locals->strings : nullptr) {}
 
+    Interp& in;
     const char* text;
     std::vector<int32_t>& globalInts;
     std::vector<float>& globalFloats;
@@ -61,6 +64,8 @@ struct Accumulator {
     int32_t i = 0;
     float f = 0.0f;
 };
+
+bool runCall(const Tables& t, int32_t index, ValueKind& kind);
 
 struct Saved {
     int32_t i;
@@ -106,6 +111,22 @@ __attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const
             default: {
                 const auto source = static_cast<MicroSource>(m->code / 8);
                 const auto operation = static_cast<Operator>(m->code % 8);
+                if (source == MicroSource::CallToInt || source == MicroSource::CallToFloat) {
+                    ValueKind kind;
+                    if (!runCall(t, m->index, kind)) return false;
+                    const ResultRegister& r = t.in.result;
+                    const bool intoFloat = source == MicroSource::CallToFloat;
+                    if (kind == ValueKind::Integer) {
+                        if (intoFloat ? !join(acc.f, operation, static_cast<float>(r.i)) : !join(acc.i, operation, r.i))
+                            return false;
+                    } else if (kind == ValueKind::Float) {
+                        if (intoFloat ? !join(acc.f, operation, r.f) : !join(acc.i, operation, truncateToInt(r.f)))
+                            return false;
+                    } else if (kind == ValueKind::String) {
+                        return false;  // a text in a number's expression goes to the evaluator's register
+                    }
+                    break;
+                }
                 if (source == MicroSource::Open) {
                     saved[depth++] = {acc.i, acc.f};
                     acc = Accumulator{};
@@ -161,6 +182,62 @@ inline bool textOf(const Tables& t, const TextOperand& operand, std::string_view
     return true;
 }
 
+// Fills argument slot k; false where the evaluator has to.
+bool fillArgument(const Tables& t, const FastArgument& argument, CallArguments& args, size_t k) {
+    if (argument.kind == '3') {
+        std::string_view text;
+        if (!textOf(t, argument.text, text)) return false;
+        args.strings[k] = text;
+        args.hasString[k] = true;
+        return true;
+    }
+    const Micro* micros = t.in.fastSteps.argumentMicros.data() + argument.micros;
+    Accumulator value;
+    if (!evaluateMicros(t, micros, micros + argument.count, value)) return false;
+    if (argument.kind == '1') args.ints[k] = value.i;
+    else args.floats[k] = value.f;
+    return true;
+}
+
+// Calls a built-in that computes only, as the evaluator's call does, with
+// the slots of the depth the evaluator's call would use; false, before the
+// call, where an argument is the evaluator's.
+__attribute__((noinline)) bool runCall(const Tables& t, int32_t index, ValueKind& kind) {
+    Interp& in = t.in;
+    const FastCall& call = in.fastSteps.calls[static_cast<size_t>(index)];
+    CallArguments& args = freshArguments(in, in.depth + 1);
+    for (uint32_t k = 0; k < call.argumentCount; ++k)
+        if (!fillArgument(t, in.fastSteps.arguments[call.firstArgument + k], args, k)) return false;
+    args.count = static_cast<int>(call.argumentCount);
+    in.arguments = &args;
+    kind = dispatch(in, call.code);
+    keepArguments(in, args);
+    return true;
+}
+
+// Evaluates a compiled text expression into the fast register; false where
+// the evaluator has to (the built-ins it called change nothing, so it may).
+bool evaluateText(const Tables& t, uint32_t first, uint32_t count) {
+    std::string& out = t.in.fastSteps.text;
+    out.clear();
+    const TextTerm* term = t.in.fastSteps.terms.data() + first;
+    for (const TextTerm* const end = term + count; term != end; ++term) {
+        const auto op = static_cast<Operator>(term->operation);
+        if (term->call >= 0) {
+            ValueKind kind;
+            if (!runCall(t, term->call, kind)) return false;
+            // A number in a text expression goes to the evaluator's accumulator.
+            if (kind == ValueKind::Integer || kind == ValueKind::Float) return false;
+            if (kind == ValueKind::String && !t.in.result.s.empty()) applyString(out, op, t.in.result.s);
+        } else {
+            std::string_view text;
+            if (!textOf(t, term->operand, text)) return false;
+            applyString(out, op, text);
+        }
+    }
+    return true;
+}
+
 // Stores a compiled assignment's value; false where the evaluator has to.
 __attribute__((always_inline)) inline bool store(const Tables& t, char type, int32_t slot, const Accumulator& value) {
     if (type == '1') {
@@ -187,14 +264,18 @@ void move(Interp& in, const MoveEffect& effect) {
 
 #define ORB_EVALUATE(first, count, into) evaluateMicros(t, micros + (first), micros + (first) + (count), into)
 
-// Runs a group's steps from its first, which the statement loop has already
-// counted; every later step is counted before it runs, with the checkpoint
-// the loop would run. Stopped: the step at the position is counted and left
-// to the evaluator; Closed: a checkpoint ended the statement loop.
-GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
-    const FastSteps& fast = in.fastSteps;
+// Runs groups from group g's first step, which the statement loop has
+// already counted; every later step is counted before it runs, with the
+// checkpoint the loop would run. A group's end goes straight on into the
+// group after it when that one is known. Stopped: the step at the position
+// is counted and left to the evaluator; Closed: a checkpoint ended the
+// statement loop; otherwise group g ended and its follower is not known yet.
+GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
+    FastSteps& fast = in.fastSteps;
     const Micro* micros = fast.micros.data();
-    const FastStep* s = fast.steps.data() + group.firstStep;
+    const FastStep* const allSteps = fast.steps.data();
+    const FastGroup* const groups = fast.groups.data();
+    const FastStep* s = allSteps + groups[g].firstStep;
     uint64_t steps = in.steps;
     uint64_t checkpointAt = in.nextCheckpoint;
     for (;;) {
@@ -217,10 +298,11 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
                 break;
             }
             case FastKind::AssignText: {
-                std::string_view text;
                 std::string* v = nullptr;
-                if (!textOf(t, s->text, text) || !(v = slotEntry(t.globalStrings, t.localStrings, s->value))) goto stopped;
-                v->assign(text);
+                if (!evaluateText(t, s->terms, s->termCount) ||
+                    !(v = slotEntry(t.globalStrings, t.localStrings, s->value)))
+                    goto stopped;
+                *v = fast.text;
                 break;
             }
             case FastKind::StoreElement: {
@@ -233,9 +315,8 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
             case FastKind::CompareLeft: {
                 if (in.comparison.kind != s->compared) goto stopped;
                 if (s->compared == ValueKind::String) {
-                    std::string_view text;
-                    if (!textOf(t, s->text, text)) goto stopped;
-                    in.comparison.leftString.assign(text);
+                    if (!evaluateText(t, s->terms, s->termCount)) goto stopped;
+                    in.comparison.leftString = fast.text;
                 } else {
                     Accumulator left;
                     if (!ORB_EVALUATE(s->micros, s->microCount, left)) goto stopped;
@@ -250,9 +331,8 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
                 const Comparison& c = in.comparison;
                 bool result;
                 if (s->compared == ValueKind::String) {
-                    std::string_view text;
-                    if (!textOf(t, s->text, text)) goto stopped;
-                    result = compareStrings(c.leftString, c.op, text);
+                    if (!evaluateText(t, s->terms, s->termCount)) goto stopped;
+                    result = compareStrings(c.leftString, c.op, fast.text);
                 } else {
                     Accumulator right;
                     if (!ORB_EVALUATE(s->micros, s->microCount, right)) goto stopped;
@@ -266,15 +346,29 @@ GroupEnd runGroup(Interp& in, const Tables& t, const FastGroup& group) {
                     in.steps = steps;
                     in.position = following;
                     if (!checkpoint(in)) return GroupEnd::Closed;
+                    checkpointAt = in.nextCheckpoint;
+                }
+                const int32_t after = jump ? groups[g].jump : groups[g].next;
+                if (after != unresolvedGroup && groups[after].stepCount != 0) {
+                    g = after;
+                    s = allSteps + groups[g].firstStep;
+                    continue;
                 }
                 in.steps = steps;
                 in.position = following;
                 return jump ? GroupEnd::Jumped : GroupEnd::FellThrough;
             }
-            case FastKind::End:
+            case FastKind::End: {
+                const int32_t after = groups[g].next;
+                if (after != unresolvedGroup && groups[after].stepCount != 0) {
+                    g = after;
+                    s = allSteps + groups[g].firstStep;
+                    continue;
+                }
                 in.steps = steps;
                 in.position = s->position;
                 return GroupEnd::FellThrough;
+            }
         }
         if (++steps >= checkpointAt) {
             in.steps = steps;
@@ -316,40 +410,23 @@ bool roomForFastSteps(const Interp& in) {
 bool runFastSteps(Interp& in, VariableTables* locals) {
     const Tables t(in, locals);
     int32_t g = groupAt(in, in.position);
-    for (;;) {
-        const FastGroup& group = in.fastSteps.groups[static_cast<size_t>(g)];
-        if (group.stepCount == 0) return true;
-        const GroupEnd end = runGroup(in, t, group);
+    while (in.fastSteps.groups[static_cast<size_t>(g)].stepCount != 0) {
+        const GroupEnd end = runGroups(in, t, g);
         if (end == GroupEnd::Closed) return false;
         if (end == GroupEnd::Stopped) return true;
-        int32_t following = end == GroupEnd::Jumped ? group.jump : group.next;
-        if (following == unresolvedGroup) {
-            following = fastGroupAt(in, in.position);
-            FastGroup& resolved = in.fastSteps.groups[static_cast<size_t>(g)];  // the table may have grown
-            (end == GroupEnd::Jumped ? resolved.jump : resolved.next) = following;
-        }
+        // The follower of group g, looked up once (the table may grow meanwhile).
+        const int32_t following = groupAt(in, in.position);
+        FastGroup& ended = in.fastSteps.groups[static_cast<size_t>(g)];
+        (end == GroupEnd::Jumped ? ended.jump : ended.next) = following;
         g = following;
     }
+    return true;
 }
 
 bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& args, int k) {
     if (!roomForFastSteps(in)) return false;
     const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(argumentAt(in, in.position, kind))];
-    if (argument.kind != kind) return false;
-    const Tables t(in, locals);
-    const size_t slot = static_cast<size_t>(k);
-    if (kind == '3') {
-        std::string_view text;
-        if (!textOf(t, argument.text, text)) return false;
-        args.strings[slot] = text;
-        args.hasString[slot] = true;
-    } else {
-        const Micro* micros = in.fastSteps.micros.data() + argument.micros;
-        Accumulator value;
-        if (!evaluateMicros(t, micros, micros + argument.count, value)) return false;
-        if (kind == '1') args.ints[slot] = value.i;
-        else args.floats[slot] = value.f;
-    }
+    if (argument.kind != kind || !fillArgument(Tables(in, locals), argument, args, static_cast<size_t>(k))) return false;
     in.position = argument.end;
     return true;
 }

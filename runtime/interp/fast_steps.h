@@ -13,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -35,6 +36,8 @@ enum class MicroSource : uint8_t {
     CloseToFloat,   // a group ends and joins the saved float accumulator
     ElementToInt,   // an index ends: the element it names joins the saved integer accumulator
     ElementToFloat,
+    CallToInt,      // a call of a built-in that computes only (index: the FastCall), its number joined
+    CallToFloat,
 };
 
 // Room for the six operators (None, Add, Subtract, Multiply, Divide, Remainder).
@@ -45,7 +48,7 @@ inline constexpr uint8_t microCode(MicroSource source, char operation) {
 struct Micro {
     uint8_t code;         // microCode(source, operator)
     char elementType;     // elements: '1' integer, '2' float
-    int32_t index = 0;    // variables: the table index; elements: the first slot
+    int32_t index = 0;    // variables: the table index; elements: the first slot; calls: the call
     int32_t highest = 0;  // elements: the highest index
     int32_t integer = 0;  // constants, as an integer accumulator sees them
     float real = 0.0f;    // constants, as a float accumulator sees them
@@ -54,22 +57,29 @@ struct Micro {
 // The deepest group nesting a compiled expression may have.
 inline constexpr int maxMicroNesting = 16;
 
-// A text that is one variable or one literal: the texts the fast steps
-// compare, assign and pass without building them in a register.
+// A text that is one variable or one literal: what a fast call's text
+// argument may be.
 struct TextOperand {
     bool literal = false;
     int32_t value = 0;    // a variable's slot, or a literal's text position
     uint32_t length = 0;  // a literal's length, at most a register's
 };
 
+// One term of a text expression: an operator and a text operand, or a call.
+struct TextTerm {
+    char operation = 0;  // the Operator that joins it
+    int32_t call = -1;   // the FastCall, or -1 for the operand
+    TextOperand operand;
+};
+
 enum class FastKind : uint8_t {
     Move,          // a step that only moves on (a mark, a comment, an empty step, a jump), maybe
                    // setting the line or opening a comparison
     Assign,        // scalar assignment: type '1' or '2', value the slot, the expression after it
-    AssignText,    // text assignment of a text operand: value the slot
+    AssignText,    // text assignment: value the slot, the text expression after it
     StoreElement,  // array element assignment: the index expression, then the value's
     CompareLeft,   // the left side of a comparison: compared is its kind, aux the CompareOp; a text
-                   // comparison's side is a text operand
+                   // comparison's sides are text expressions
     Test,          // the right side and the test: aux 1 jumps when true, 0 when false; value the target
     End,           // not a step: the group ends, and the evaluator's next step starts at position
 };
@@ -106,7 +116,7 @@ struct FastStep {
     int32_t highest = 0;    // StoreElement: the highest index
     uint32_t indexMicros = 0, indexCount = 0;  // StoreElement: the index expression
     uint32_t micros = 0, microCount = 0;       // the value expression
-    TextOperand text;       // AssignText, and the text comparisons
+    uint32_t terms = 0, termCount = 0;         // AssignText and the text comparisons: the text expression
     MoveEffect effect;      // Move: what this step sets
     MoveEffect runEffect;   // Move: what the whole run from this one on sets
 };
@@ -124,15 +134,25 @@ struct FastGroup {
 struct FastArgument {
     char kind = 0;  // the Argument's type digit; 0: the evaluator's
     TextOperand text;                // '3'
-    uint32_t micros = 0, count = 0;  // '1', '2': the expression
+    uint32_t micros = 0, count = 0;  // '1', '2': the expression, in argumentMicros
     uint32_t end = 0;                // where the evaluator continues after the argument
+};
+
+// A call of a built-in that computes only, with its arguments compiled.
+struct FastCall {
+    int32_t code = 0;
+    uint32_t firstArgument = 0, argumentCount = 0;
 };
 
 struct FastSteps {
     std::vector<FastGroup> groups;
     std::vector<FastStep> steps;
     std::vector<Micro> micros;
-    std::vector<FastArgument> arguments;
+    std::vector<Micro> argumentMicros;   // the expressions of arguments, which hold no calls
+    std::vector<FastArgument> arguments;  // the evaluator's and the fast calls'
+    std::vector<FastCall> calls;
+    std::vector<TextTerm> terms;
+    std::string text;  // the register of a fast text expression
     std::unordered_map<uint32_t, int32_t> groupOf;     // text position → group
     std::unordered_map<uint32_t, int32_t> argumentOf;  // text position → argument
 

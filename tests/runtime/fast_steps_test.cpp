@@ -139,6 +139,27 @@ TEST(FastSteps, TextsAgreeUpToTheLengthOfARegister) {
     }));
 }
 
+TEST(FastSteps, CallsOfBuiltinsThatOnlyComputeAgree) {
+    expectSameRuns(imageOf({
+        "Procedure Scaled[k]",
+        "m = Abs(k) * 3",
+        "EndProc m + Max(k, 2)",
+        "a = -7", "f# = 2.25", "s$ = \"Hello, world\"", "res = 0",
+        "For i = 1 To 40",
+        "res = res + Abs(a) + Max(i, 20) - Min(i, a) + Sgn(a - i)",
+        "g# = Sqrt#(f# * i) + Sin#(f#) * Cos#(0.5)",
+        "res = res + Len(Mid$(s$, i, 3)) + Asc(Left$(s$, 1)) + Instr(1, s$, \"o\")",
+        "t$ = Str$(i) + \",\" + Right$(s$, 3) + ToUpper$(\"ab\") + Chr$(65 + i)",
+        "If Mid$(s$, 1, 5) = \"Hello\" Then res = res + 1",
+        "If Left$(t$, 1) <> \"1\" Then res = res + Val(Str$(i))",
+        "res = res + Scaled[i - 20] + Rnd(10) * 0",
+        "Next",
+        "z = 0",
+        "res = res / Abs(z)",
+        "res = 1",
+    }));
+}
+
 TEST(FastSteps, GeneratedProgramsAgree) {
     // The fuzzer's program generator, on a fixed series of inputs.
     uint32_t seed = 12345;
