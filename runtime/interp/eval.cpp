@@ -8,6 +8,7 @@
 #include "pump.h"
 #include "report.h"
 #include "resources.h"
+#include "table_size.h"
 #include "values.h"
 
 #include <cstdio>
@@ -42,9 +43,6 @@ std::string_view textOf(const Accumulators& acc) { return acc.s ? std::string_vi
 struct Scope {
     VariableTables* locals;
 };
-
-// Slots of 5000 and above address the running procedure's locals.
-constexpr int32_t firstLocalSlot = 5000;
 
 template <typename T>
 T* variable(Interp& in, std::vector<T>& globals, std::vector<T>* locals, int32_t slot, bool& missing) {
@@ -153,8 +151,6 @@ bool test(const Interp& in, const Accumulators& acc) {
         default: return false;
     }
 }
-
-void applyTableSize(Interp& in, VariableTables* locals);
 
 // Codes that make a whole step by themselves and touch no accumulator: the
 // statement loop runs them without starting an evaluation, with the same
@@ -675,32 +671,6 @@ inline bool evaluateCodes(Interp& in, Mode mode, Scope scope, Accumulators& acc,
         }
         report(in, RunError::ProgramError);
         return false;
-    }
-}
-
-void replaceTable(Interp& in, VariableTables& tables, ValueKind kind, int32_t count) {
-    const size_t entries = static_cast<size_t>(count < 0 ? 0 : count) + 1;
-    try {
-        if (kind == ValueKind::Integer) tables.ints.assign(entries, 0);
-        else if (kind == ValueKind::Float) tables.floats.assign(entries, 0.0f);
-        else tables.strings.assign(entries, std::string());
-    } catch (const std::bad_alloc&) {
-        report(in, RunError::OutOfMemory);
-    }
-}
-
-// A table-size record takes effect after the step that read it: it replaces
-// the global table, or in a procedure the local one.
-void applyTableSize(Interp& in, VariableTables* locals) {
-    const TableSizeRequest r = in.tableSizeRequest;
-    in.tableSizeRequest.kind = ValueKind::None;
-    if (r.kind == ValueKind::None) return;
-    const bool local = locals && (r.lowestSlot >= firstLocalSlot || r.count < 1);
-    if (local) {
-        replaceTable(in, *locals, r.kind, r.count);
-    } else if (r.count >= 1 && r.lowestSlot < firstLocalSlot) {
-        replaceTable(in, in.globals, r.kind, r.count);
-        if (!in.stop) in.globalCounts[int(r.kind) - 1] = r.count;
     }
 }
 

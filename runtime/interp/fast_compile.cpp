@@ -21,9 +21,6 @@ constexpr uint32_t maxGroupSteps = 32;
 constexpr size_t maxExpressionMicros = 64;
 constexpr size_t maxTextTerms = 16;
 
-// Slots of 5000 and above address the running procedure's locals.
-constexpr int32_t firstLocalSlot = 5000;
-
 // The sizes of the compiled tables, to take back what a failed compile added.
 struct Extent {
     explicit Extent(const FastSteps& f)
@@ -140,6 +137,11 @@ struct Compiler {
                     op = Operator::None;
                     continue;
                 }
+                case Op::Parameter:
+                    // A parameter sets the accumulator and ends the evaluation.
+                    if (c.value < 0 || c.value >= argumentSlots || (c.aux != '1' && c.aux != '2')) return std::nullopt;
+                    if (!emit({microCode(MicroSource::Parameter, 0), c.aux, c.value})) return std::nullopt;
+                    return c;
                 case Op::BuiltinCall: {
                     if (negate) return std::nullopt;
                     const std::optional<int32_t> called = call(c.value, pos);
@@ -235,9 +237,9 @@ struct Compiler {
         }
     }
 
-    // An end mark or a group's close ends an evaluation and nothing else.
+    // An end mark, a group's close or a parameter ends an evaluation and nothing else.
     static bool levelEnded(const std::optional<DecodedCode>& end) {
-        return end && (end->op == Op::EndMark || end->op == Op::GroupClose);
+        return end && (end->op == Op::EndMark || end->op == Op::GroupClose || end->op == Op::Parameter);
     }
 
     bool expression(uint32_t& pos, bool floatMode, uint32_t& first, uint32_t& count,
@@ -319,6 +321,31 @@ struct Compiler {
         if (!at) return std::nullopt;
         const DecodedCode c = at->code;
         FastStep s{FastKind::Assign};
+        next = at->next;
+        switch (c.op) {
+            case Op::Gosub:
+                if (c.value == badTarget) return std::nullopt;
+                s.kind = FastKind::Gosub;
+                s.returnPosition = at->next;
+                next = static_cast<uint32_t>(c.value);
+                return s;
+            case Op::Return: s.kind = FastKind::Return; return s;
+            case Op::Drop: s.kind = FastKind::Drop; return s;
+            case Op::ProcedureEnd: s.kind = FastKind::ProcedureEnd; return s;
+            case Op::TableSize:
+                s.kind = FastKind::TableSize;
+                s.type = c.aux;
+                s.value = c.value;
+                s.lowestSlot = readField(image.text(), image.length, pos + 7);
+                return s;
+            case Op::ReturnValue:
+                s.kind = FastKind::ReturnValue;
+                s.type = c.aux;
+                if (c.aux == '3') return levelEnded(textExpression(next, s.terms, s.termCount)) ? std::optional(s) : std::nullopt;
+                if (c.aux != '1' && c.aux != '2') return std::nullopt;
+                return expression(next, c.aux == '2', s.micros, s.microCount) ? std::optional(s) : std::nullopt;
+            default: break;
+        }
         if (c.op == Op::Assign && c.aux == '3') {
             s.kind = FastKind::AssignText;
             s.value = c.value;
@@ -390,7 +417,7 @@ int32_t fastGroupAt(Interp& in, uint32_t pos) {
         ++group.stepCount;
         p = next;
         if (s->effect.opensComparison) compared = s->effect.kind;
-        if (s->kind == FastKind::Test) break;
+        if (s->kind == FastKind::Test || s->kind == FastKind::Return) break;
     }
     FastStep end{FastKind::End};
     end.position = p;

@@ -8,6 +8,7 @@
 #include "dispatch.h"
 #include "interp.h"
 #include "pump.h"
+#include "table_size.h"
 #include "values.h"
 
 namespace {
@@ -18,11 +19,12 @@ constexpr size_t fastStackMargin = 256 * 1024;
 
 struct Tables {
     Tables(Interp& in, VariableTables* locals)
-        : in(in), text(in.image.text()), globalInts(in.globals.ints), globalFloats(in.globals.floats),
+        : in(in), locals(locals), text(in.image.text()), globalInts(in.globals.ints), globalFloats(in.globals.floats),
           globalStrings(in.globals.strings), localInts(locals ? &locals->ints : nullptr),
           localFloats(locals ? &locals->floats : nullptr), localStrings(locals ? &locals->strings : nullptr) {}
 
     Interp& in;
+    VariableTables* locals;
     const char* text;
     std::vector<int32_t>& globalInts;
     std::vector<float>& globalFloats;
@@ -42,7 +44,6 @@ inline T* entry(std::vector<T>* table, int32_t index) {
 // globals and the running procedure's locals.
 template <typename T>
 inline T* slotEntry(std::vector<T>& globals, std::vector<T>* locals, int32_t slot) {
-    constexpr int32_t firstLocalSlot = 5000;
     return slot >= firstLocalSlot ? entry(locals, slot - firstLocalSlot) : entry(&globals, slot);
 }
 
@@ -124,6 +125,13 @@ __attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const
                             return false;
                     } else if (kind == ValueKind::String) {
                         return false;  // a text in a number's expression goes to the evaluator's register
+                    }
+                    break;
+                }
+                if (source == MicroSource::Parameter) {
+                    if (const CallArguments* args = t.in.arguments) {
+                        if (m->elementType == '1') acc.i = args->ints[static_cast<size_t>(m->index)];
+                        else acc.f = args->floats[static_cast<size_t>(m->index)];
                     }
                     break;
                 }
@@ -252,7 +260,7 @@ __attribute__((always_inline)) inline bool store(const Tables& t, char type, int
     return true;
 }
 
-enum class GroupEnd { Stopped, FellThrough, Jumped, Closed };
+enum class GroupEnd { Stopped, FellThrough, Jumped, Returned, Ended };
 
 void move(Interp& in, const MoveEffect& effect) {
     if (effect.setsLine) in.currentLine = effect.line;
@@ -268,8 +276,10 @@ void move(Interp& in, const MoveEffect& effect) {
 // already counted; every later step is counted before it runs, with the
 // checkpoint the loop would run. A group's end goes straight on into the
 // group after it when that one is known. Stopped: the step at the position
-// is counted and left to the evaluator; Closed: a checkpoint ended the
-// statement loop; otherwise group g ended and its follower is not known yet.
+// is counted and left to the evaluator; Ended: the statement loop ends (a
+// checkpoint said so, the procedure ended, an error); Returned: a return
+// went back to where its gosub was; otherwise group g ended and its
+// follower is not known yet.
 GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
     FastSteps& fast = in.fastSteps;
     const Micro* micros = fast.micros.data();
@@ -345,7 +355,7 @@ GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
                 if (++steps >= checkpointAt) {
                     in.steps = steps;
                     in.position = following;
-                    if (!checkpoint(in)) return GroupEnd::Closed;
+                    if (!checkpoint(in)) return GroupEnd::Ended;
                     checkpointAt = in.nextCheckpoint;
                 }
                 const int32_t after = jump ? groups[g].jump : groups[g].next;
@@ -358,6 +368,61 @@ GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
                 in.position = following;
                 return jump ? GroupEnd::Jumped : GroupEnd::FellThrough;
             }
+            case FastKind::Gosub:
+                if (in.returnStack.size() >= maxReturnDepth) goto stopped;
+                in.returnStack.push_back({in.currentLine, s->returnPosition});
+                break;
+            case FastKind::Drop:
+                if (in.returnStack.empty()) goto stopped;
+                in.returnStack.pop_back();
+                break;
+            case FastKind::Return: {
+                if (in.returnStack.empty()) goto stopped;
+                const ReturnEntry top = in.returnStack.back();
+                in.returnStack.pop_back();
+                in.currentLine = top.line;
+                if (++steps >= checkpointAt) {
+                    in.steps = steps;
+                    in.position = top.position;
+                    if (!checkpoint(in)) return GroupEnd::Ended;
+                }
+                in.steps = steps;
+                in.position = top.position;
+                return GroupEnd::Returned;
+            }
+            case FastKind::TableSize:
+                in.tableSizeRequest = {static_cast<ValueKind>(s->type), s->value, s->lowestSlot};
+                applyTableSize(in, t.locals);
+                if (in.stop) {
+                    in.steps = steps;
+                    in.position = following;
+                    return GroupEnd::Ended;
+                }
+                break;
+            case FastKind::ReturnValue: {
+                ResultRegister& r = in.result;
+                if (s->type == '3') {
+                    if (!evaluateText(t, s->terms, s->termCount)) goto stopped;
+                    r.i = 0;
+                    r.f = 0.0f;
+                    r.s = fast.text;
+                } else {
+                    Accumulator value;
+                    if (!ORB_EVALUATE(s->micros, s->microCount, value)) goto stopped;
+                    r.i = value.i;
+                    r.f = value.f;
+                    r.s.clear();
+                }
+                r.kind = kindOfDigit(s->type);
+                break;
+            }
+            case FastKind::ProcedureEnd:
+                if (t.locals) {
+                    in.steps = steps;
+                    in.position = following;
+                    return GroupEnd::Ended;
+                }
+                break;
             case FastKind::End: {
                 const int32_t after = groups[g].next;
                 if (after != unresolvedGroup && groups[after].stepCount != 0) {
@@ -373,7 +438,7 @@ GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
         if (++steps >= checkpointAt) {
             in.steps = steps;
             in.position = following;
-            if (!checkpoint(in)) return GroupEnd::Closed;
+            if (!checkpoint(in)) return GroupEnd::Ended;
             checkpointAt = in.nextCheckpoint;
         }
         ++s;
@@ -412,8 +477,12 @@ bool runFastSteps(Interp& in, VariableTables* locals) {
     int32_t g = groupAt(in, in.position);
     while (in.fastSteps.groups[static_cast<size_t>(g)].stepCount != 0) {
         const GroupEnd end = runGroups(in, t, g);
-        if (end == GroupEnd::Closed) return false;
+        if (end == GroupEnd::Ended) return false;
         if (end == GroupEnd::Stopped) return true;
+        if (end == GroupEnd::Returned) {
+            g = groupAt(in, in.position);
+            continue;
+        }
         // The follower of group g, looked up once (the table may grow meanwhile).
         const int32_t following = groupAt(in, in.position);
         FastGroup& ended = in.fastSteps.groups[static_cast<size_t>(g)];

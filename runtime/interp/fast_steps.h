@@ -38,6 +38,7 @@ enum class MicroSource : uint8_t {
     ElementToFloat,
     CallToInt,      // a call of a built-in that computes only (index: the FastCall), its number joined
     CallToFloat,
+    Parameter,      // `p`: argument slot index of type elementType sets the accumulator, and the level ends
 };
 
 // Room for the six operators (None, Add, Subtract, Multiply, Divide, Remainder).
@@ -81,6 +82,12 @@ enum class FastKind : uint8_t {
     CompareLeft,   // the left side of a comparison: compared is its kind, aux the CompareOp; a text
                    // comparison's sides are text expressions
     Test,          // the right side and the test: aux 1 jumps when true, 0 when false; value the target
+    Gosub,         // pushes the return (returnPosition) and jumps to value
+    Return,        // pops the return stack and goes on there; the group ends, as where is known only then
+    Drop,          // pops the return stack and goes on after it
+    TableSize,     // a table-size record: type the kind (1 to 3), value the count, lowestSlot
+    ReturnValue,   // a procedure's value: type '1' or '2' with the expression, or '3' with the text expression
+    ProcedureEnd,  // ends the running procedure (nothing in the main program)
     End,           // not a step: the group ends, and the evaluator's next step starts at position
 };
 
@@ -114,6 +121,8 @@ struct FastStep {
     uint32_t after = 0;     // where the evaluator would continue after it (a Test's when it does not jump)
     int32_t value = 0;
     int32_t highest = 0;    // StoreElement: the highest index
+    int32_t lowestSlot = 0;       // TableSize
+    uint32_t returnPosition = 0;  // Gosub
     uint32_t indexMicros = 0, indexCount = 0;  // StoreElement: the index expression
     uint32_t micros = 0, microCount = 0;       // the value expression
     uint32_t terms = 0, termCount = 0;         // AssignText and the text comparisons: the text expression

@@ -18,6 +18,9 @@ struct Modules;
 // Text registers hold at most this many characters; longer results are cut.
 inline constexpr size_t registerLength = 1024;
 
+// Slots of 5000 and above address the running procedure's locals.
+inline constexpr int32_t firstLocalSlot = 5000;
+
 // Three parallel tables of one scope: the globals, or a running procedure's locals.
 struct VariableTables {
     std::vector<int32_t> ints;

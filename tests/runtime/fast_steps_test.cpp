@@ -119,6 +119,19 @@ TEST(FastSteps, ProceduresWithLocalsAndRecursionAgree) {
         "EndProc t",
         "res = Fib[12] + Sum[20, 1.5]",
     }));
+    expectSameRuns(imageOf({
+        "Procedure Word$[n]",
+        "Dim w$(3)",
+        "w$(1) = \"one\"",
+        "If n = 1 Then ExitProc w$(1)",
+        "EndProc Str$(n) + \"!\"",
+        "Procedure Half#[x#]",
+        "EndProc x# / 2.0",
+        "For i = 1 To 30",
+        "t$ = Word$[i Mod 3] + t$",
+        "h# = h# + Half#[i]",
+        "Next",
+    }));
 }
 
 TEST(FastSteps, TextsAgreeUpToTheLengthOfARegister) {
