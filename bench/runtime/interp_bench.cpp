@@ -4,6 +4,8 @@
 // on the machine does not distort the figures.
 #include "headless_host.h"
 #include "interp.h"
+#include "run_modules.h"
+#include "silent_backend.h"
 #include "startup.h"
 #include "work_protocol.h"
 
@@ -11,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -29,9 +32,11 @@ std::string forLoop(int slot, int end, const std::string& body) {
            "~b0001\n~a0002\n";
 }
 
-std::string image(const std::string& code, const std::string& setup, int highestLabel = 3, int highestProcedure = 0) {
+std::string image(const std::string& code, const std::string& setup, int highestLabel = 3, int highestProcedure = 0,
+                  int highestTarget = 1) {
     return "w01VXB\n~c0000\n\n" + code + "1f\n~a0000\n" + setup + "1d\n" +
-           format("w10360w20640w30000w40001w50001w60000w7%.4dw80001w90001wA%.4dwx0011", highestLabel, highestProcedure);
+           format("w10360w20640w30000w40001w50001w60000w7%.4dw8%.4dw9%.4dwA%.4dwx0011", highestLabel, highestTarget,
+                  highestTarget, highestProcedure);
 }
 
 struct Case {
@@ -105,25 +110,52 @@ double yabasicSeconds() {
     return status == 0 ? t : -1.0;
 }
 
-// A straight program of many lines, as a big game's main program looks to the loader.
+// A straight program of many lines, as a big game's main program looks to
+// the loader, with an If every eleventh line; it runs through once.
 std::string longProgram(int lines) {
     std::string body;
-    for (int line = 1; line <= lines; ++line)
-        body += format("L%d:v40000v10000m+m0%dx\n", line, line % 100) +
-                (line % 10 == 0 ? format("q1\nv10000q<<m0%dxq70000\nq40000\nv40001m01x\nq50000\n", line) : "");
-    return image(body, "va0002_0000_0001\n");
+    int target = 0;
+    for (int line = 1; line <= lines; ++line) {
+        body += format("L%d:v40000v10000m+m0%dx\n", line, line % 100);
+        if (line % 11 == 0) {
+            body += format("q1\nv10000q<<m0%dxq7%.4d\nq4%.4d\n", line, target, target) +
+                    format("v40001m01x\nq5%.4d\n", target);
+            ++target;
+        }
+    }
+    return image(body, "va0002_0000_0001\n", 3, 0, target);
 }
 
-void printDecodedSize(const char* what, const std::string& text) {
+// Runs the image with the built-in modules, silent and without waits, for
+// at most maxSteps statements (0: to its end), from the folder, and prints what its decoded and compiled forms
+// hold then.
+void printDecodedSize(const char* what, const std::string& text, uint64_t maxSteps,
+                      const std::filesystem::path& folder = {}) {
     HeadlessHost host;
     Interp in(host);
     if (loadImageText(text, in.image)) {
         std::printf("%s: the image does not load\n", what);
         return;
     }
-    const size_t decoded = in.image.codes.capacity() * sizeof(DecodedCode);
-    std::printf("%-40s image %9zu bytes, decoded form %10zu bytes (%.1f x the image)\n", what, text.size(), decoded,
-                static_cast<double>(decoded) / static_cast<double>(text.size()));
+    settleScreen(in);
+    in.maxSteps = maxSteps;
+    SkippingClock clock;
+    RunModules modules(in, clock, silentBackend());
+    if (modules.startPhone(SOURCE_DIR "/data/", "") || !modules.startModules()) {
+        std::printf("%s: the phone does not start\n", what);
+        return;
+    }
+    // A program's files are named from its folder.
+    const std::filesystem::path started = std::filesystem::current_path();
+    if (!folder.empty()) std::filesystem::current_path(folder);
+    runLoadedProgram(in, 8 * 1024 * 1024);
+    std::filesystem::current_path(started);
+    const double image = static_cast<double>(text.size());
+    const size_t decoded = in.image.codes.bytes();
+    const size_t compiled = fastStepsBytes(in.fastSteps);
+    std::printf("%-26s image %9zu B, decoded %10zu B (%.1f x), fast steps %10zu B (%.1f x) after %llu statements\n",
+                what, text.size(), decoded, static_cast<double>(decoded) / image, compiled,
+                static_cast<double>(compiled) / image, static_cast<unsigned long long>(in.steps));
 }
 
 // The largest program of the tests and examples, compiled by this build's compiler.
@@ -154,10 +186,10 @@ int main() {
         std::printf("%-58s %10.3f %12llu %14.0f\n", c.name, run.seconds, static_cast<unsigned long long>(run.steps),
                     static_cast<double>(run.steps) / run.seconds);
     }
-    std::printf("\nMemory of the decoded form (one record per text position):\n");
+    std::printf("\nMemory of the decoded form (one record per text position) and of the fast steps:\n");
     const std::string game = largestTestImage();
-    if (!game.empty()) printDecodedSize("examples/game/game.orb", game);
-    printDecodedSize("a 100,000-line program", longProgram(100000));
+    if (!game.empty()) printDecodedSize("examples/game/game.orb", game, 2'000'000, SOURCE_DIR "/examples/game");
+    printDecodedSize("a 100,000-line program", longProgram(100000), 0);
 
     const double yabasic = yabasicSeconds();
     if (yabasic < 0) {

@@ -237,13 +237,10 @@ DecodedCode decodeCode(const Image& image, uint32_t pos, uint32_t& next) {
     return c;
 }
 
-CodeAt keepDecoded(Image& image, uint32_t pos) {
+CodeAt decodedAt(const Image& image, uint32_t pos) {
     uint32_t next = 0;
     DecodedCode c = decodeCode(image, pos, next);
     const uint32_t width = next - pos;
-    if (pos < image.codes.size() && next >= pos && width <= UINT16_MAX) {
-        c.width = static_cast<uint16_t>(width);
-        image.codes[pos] = c;
-    }
+    if (next >= pos && width <= UINT16_MAX) c.width = static_cast<uint16_t>(width);
     return {c, next};
 }

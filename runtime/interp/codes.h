@@ -90,9 +90,9 @@ struct CodeAt {
     uint32_t next;  // where the evaluator continues after it
 };
 
-// Decodes the code at pos and keeps it in the image's table, unless pos lies
-// past the text or the code is too long for a record's width.
-CodeAt keepDecoded(Image& image, uint32_t pos);
+// Decodes the code at pos, with the width the table's record would have
+// (0 for a code too long for a record's width).
+CodeAt decodedAt(const Image& image, uint32_t pos);
 
 // Where the loader's scan continues after the code at pos (the image's skip
 // rules, which differ from the evaluator's only in damaged images); nullopt

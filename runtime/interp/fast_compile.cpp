@@ -132,7 +132,8 @@ struct Compiler {
                     if (!levelEnded(level(pos, floatMode && !element, nesting + 1))) return std::nullopt;
                     MicroSource closing = floatMode ? MicroSource::CloseToFloat : MicroSource::CloseToInt;
                     if (element) closing = floatMode ? MicroSource::ElementToFloat : MicroSource::ElementToInt;
-                    const Micro close{microCode(closing, static_cast<char>(op)), c.aux, c.value, highest};
+                    Micro close{microCode(closing, static_cast<char>(op)), c.aux, c.value};
+                    close.highest = highest;
                     if (!emit(close)) return std::nullopt;
                     op = Operator::None;
                     continue;
@@ -202,7 +203,7 @@ struct Compiler {
 
     // A text expression from pos: text operands and calls joined by operators,
     // up to the code that ends it, which is returned with pos after it.
-    std::optional<DecodedCode> textExpression(uint32_t& pos, uint32_t& first, uint32_t& count) {
+    std::optional<DecodedCode> textExpression(uint32_t& pos, uint32_t& first, uint16_t& count) {
         first = static_cast<uint32_t>(fast.terms.size());
         Operator op = Operator::None;
         for (;;) {
@@ -228,7 +229,7 @@ struct Compiler {
                 }
                 case Op::EndMark: case Op::GroupClose: case Op::CompareWith:
                 case Op::TestLabel: case Op::TestFalse: case Op::TestTrue:
-                    count = static_cast<uint32_t>(fast.terms.size() - first);
+                    count = static_cast<uint16_t>(fast.terms.size() - first);
                     return c;
                 default: return std::nullopt;
             }
@@ -242,12 +243,13 @@ struct Compiler {
         return end && (end->op == Op::EndMark || end->op == Op::GroupClose || end->op == Op::Parameter);
     }
 
-    bool expression(uint32_t& pos, bool floatMode, uint32_t& first, uint32_t& count,
+    template <typename Count>
+    bool expression(uint32_t& pos, bool floatMode, uint32_t& first, Count& count,
                     std::optional<DecodedCode>* end = nullptr) {
         expressionStart = micros.size();
         first = static_cast<uint32_t>(expressionStart);
         std::optional<DecodedCode> ending = level(pos, floatMode, 0);
-        count = static_cast<uint32_t>(micros.size() - expressionStart);
+        count = static_cast<Count>(micros.size() - expressionStart);
         if (end) {
             *end = ending;
             return ending.has_value();
@@ -360,7 +362,8 @@ struct Compiler {
             if (c.op == Op::ElementStore) {
                 s.kind = FastKind::StoreElement;
                 s.highest = readField(image.text(), image.length, pos + 7);
-                if (!expression(next, false, s.indexMicros, s.indexCount)) return std::nullopt;
+                uint32_t indexMicros;
+                if (!expression(next, false, indexMicros, s.indexCount)) return std::nullopt;
             }
             if (!expression(next, c.aux == '2', s.micros, s.microCount)) return std::nullopt;
             return s;
@@ -389,12 +392,37 @@ struct Compiler {
     }
 };
 
+// Whether pos was reached before; it is from now on.
+bool reachedBefore(FastSteps& fast, uint32_t length, uint32_t pos) {
+    if (fast.reached.empty()) fast.reached.assign(length / 64 + 1, 0);
+    const size_t block = pos / 64;
+    if (block >= fast.reached.size()) return true;
+    const uint64_t bit = uint64_t{1} << (pos % 64);
+    const bool before = fast.reached[block] & bit;
+    fast.reached[block] |= bit;
+    return before;
+}
+
 }  // namespace
+
+size_t fastStepsBytes(const FastSteps& f) {
+    // A hash map entry holds its key, its value and the node's link; the buckets are pointers.
+    const auto mapBytes = [](const std::unordered_map<uint32_t, int32_t>& m) {
+        return m.size() * (sizeof(void*) + 2 * sizeof(uint32_t)) + m.bucket_count() * sizeof(void*);
+    };
+    return f.groups.capacity() * sizeof(FastGroup) + f.steps.capacity() * sizeof(FastStep) +
+           (f.micros.capacity() + f.argumentMicros.capacity()) * sizeof(Micro) +
+           f.arguments.capacity() * sizeof(FastArgument) + f.calls.capacity() * sizeof(FastCall) +
+           f.terms.capacity() * sizeof(TextTerm) + mapBytes(f.groupOf) + mapBytes(f.argumentOf) +
+           f.reached.capacity() * sizeof(uint64_t) + sizeof(FastSteps);
+}
 
 int32_t fastGroupAt(Interp& in, uint32_t pos) {
     FastSteps& fast = in.fastSteps;
-    const auto [known, added] = fast.groupOf.try_emplace(pos, static_cast<int32_t>(fast.groups.size()));
-    if (!added) return known->second;
+    if (const auto known = fast.groupOf.find(pos); known != fast.groupOf.end()) return known->second;
+    if (!reachedBefore(fast, in.image.length, pos)) return notCompiled;
+    const int32_t index = static_cast<int32_t>(fast.groups.size());
+    fast.groupOf.emplace(pos, index);
 
     Compiler compiler{in.image, CodeTable(in.image), fast, fast.micros, true};
     FastGroup group;
@@ -435,13 +463,15 @@ int32_t fastGroupAt(Interp& in, uint32_t pos) {
         }
     }
     fast.groups.push_back(group);
-    return known->second;
+    return index;
 }
 
 int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind) {
     FastSteps& fast = in.fastSteps;
-    const auto [known, added] = fast.argumentOf.try_emplace(pos, static_cast<int32_t>(fast.arguments.size()));
-    if (!added) return known->second;
+    if (const auto known = fast.argumentOf.find(pos); known != fast.argumentOf.end()) return known->second;
+    if (!reachedBefore(fast, in.image.length, pos)) return notCompiled;
+    const int32_t index = static_cast<int32_t>(fast.arguments.size());
+    fast.argumentOf.emplace(pos, index);
 
     Compiler compiler{in.image, CodeTable(in.image), fast, fast.argumentMicros, false};
     const Extent before(fast);
@@ -451,5 +481,5 @@ int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind) {
         argument = FastArgument{};
     }
     fast.arguments.push_back(argument);
-    return known->second;
+    return index;
 }

@@ -317,7 +317,7 @@ GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
             }
             case FastKind::StoreElement: {
                 Accumulator index, value;
-                if (!ORB_EVALUATE(s->indexMicros, s->indexCount, index) || index.i < 0 || index.i > s->highest ||
+                if (!ORB_EVALUATE(s->micros - s->indexCount, s->indexCount, index) || index.i < 0 || index.i > s->highest ||
                     !ORB_EVALUATE(s->micros, s->microCount, value) || !store(t, s->type, s->value + index.i, value))
                     goto stopped;
                 break;
@@ -451,16 +451,23 @@ stopped:
 
 #undef ORB_EVALUATE
 
+// The compiled form at pos through a cache of recent positions; what is not
+// compiled yet is not kept there, so that its second visit compiles it.
+template <typename Compile>
+int32_t recentAt(FastSteps::Recent& recent, uint32_t pos, Compile compile) {
+    if (recent.position == pos) return recent.group;
+    const int32_t compiled = compile();
+    if (compiled != notCompiled) recent = {pos, compiled};
+    return compiled;
+}
+
 int32_t argumentAt(Interp& in, uint32_t pos, char kind) {
-    FastSteps::Recent& recent = in.fastSteps.recentArguments[pos % FastSteps::recentSize];
-    if (recent.position != pos) recent = {pos, fastArgumentAt(in, pos, kind)};
-    return recent.group;
+    return recentAt(in.fastSteps.recentArguments[pos % FastSteps::recentSize], pos,
+                    [&] { return fastArgumentAt(in, pos, kind); });
 }
 
 int32_t groupAt(Interp& in, uint32_t pos) {
-    FastSteps::Recent& recent = in.fastSteps.recent[pos % FastSteps::recentSize];
-    if (recent.position != pos) recent = {pos, fastGroupAt(in, pos)};
-    return recent.group;
+    return recentAt(in.fastSteps.recent[pos % FastSteps::recentSize], pos, [&] { return fastGroupAt(in, pos); });
 }
 
 }  // namespace
@@ -475,18 +482,16 @@ bool roomForFastSteps(const Interp& in) {
 bool runFastSteps(Interp& in, VariableTables* locals) {
     const Tables t(in, locals);
     int32_t g = groupAt(in, in.position);
-    while (in.fastSteps.groups[static_cast<size_t>(g)].stepCount != 0) {
+    while (g != notCompiled && in.fastSteps.groups[static_cast<size_t>(g)].stepCount != 0) {
         const GroupEnd end = runGroups(in, t, g);
         if (end == GroupEnd::Ended) return false;
         if (end == GroupEnd::Stopped) return true;
-        if (end == GroupEnd::Returned) {
-            g = groupAt(in, in.position);
-            continue;
-        }
-        // The follower of group g, looked up once (the table may grow meanwhile).
         const int32_t following = groupAt(in, in.position);
-        FastGroup& ended = in.fastSteps.groups[static_cast<size_t>(g)];
-        (end == GroupEnd::Jumped ? ended.jump : ended.next) = following;
+        // The follower of group g, kept once compiled (the table may have grown meanwhile).
+        if (end != GroupEnd::Returned && following != notCompiled) {
+            FastGroup& ended = in.fastSteps.groups[static_cast<size_t>(g)];
+            (end == GroupEnd::Jumped ? ended.jump : ended.next) = following;
+        }
         g = following;
     }
     return true;
@@ -494,7 +499,9 @@ bool runFastSteps(Interp& in, VariableTables* locals) {
 
 bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& args, int k) {
     if (!roomForFastSteps(in)) return false;
-    const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(argumentAt(in, in.position, kind))];
+    const int32_t compiled = argumentAt(in, in.position, kind);
+    if (compiled == notCompiled) return false;
+    const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(compiled)];
     if (argument.kind != kind || !fillArgument(Tables(in, locals), argument, args, static_cast<size_t>(k))) return false;
     in.position = argument.end;
     return true;

@@ -47,12 +47,16 @@ inline constexpr uint8_t microCode(MicroSource source, char operation) {
 }
 
 struct Micro {
+    Micro(uint8_t code = 0, char elementType = 0, int32_t index = 0) : code(code), elementType(elementType), index(index) {}
+
     uint8_t code;         // microCode(source, operator)
     char elementType;     // elements: '1' integer, '2' float
     int32_t index = 0;    // variables: the table index; elements: the first slot; calls: the call
-    int32_t highest = 0;  // elements: the highest index
     int32_t integer = 0;  // constants, as an integer accumulator sees them
-    float real = 0.0f;    // constants, as a float accumulator sees them
+    union {
+        int32_t highest = 0;  // elements: the highest index
+        float real;           // constants, as a float accumulator sees them
+    };
 };
 
 // The deepest group nesting a compiled expression may have.
@@ -94,8 +98,8 @@ enum class FastKind : uint8_t {
 // What moves set: the line, and the kind of a comparison they open.
 struct MoveEffect {
     bool setsLine = false, opensComparison = false;
+    ValueKind kind : 8 = ValueKind::None;
     int32_t line = 0;
-    ValueKind kind = ValueKind::None;
 
     void then(const MoveEffect& later) {
         if (later.setsLine) {
@@ -112,25 +116,36 @@ struct MoveEffect {
 struct FastStep {
     explicit FastStep(FastKind kind) : kind(kind) {}
 
+    // Kept small: a big program's statements each have one.
     FastKind kind;
     char type = 0;    // Assign, StoreElement: the stored type digit
     char aux = 0;
-    ValueKind compared = ValueKind::None;  // CompareLeft, Test: the comparison kind the step was compiled for
+    ValueKind compared : 8 = ValueKind::None;  // CompareLeft, Test: the comparison kind the step was compiled for
     uint16_t run = 1;       // Move: the moves in a row from this one on, this one included
+    uint16_t indexCount = 0;  // StoreElement: the index expression's micros, which come just before the value's
     uint32_t position = 0;  // where the step starts
     uint32_t after = 0;     // where the evaluator would continue after it (a Test's when it does not jump)
     int32_t value = 0;
-    int32_t highest = 0;    // StoreElement: the highest index
-    int32_t lowestSlot = 0;       // TableSize
-    uint32_t returnPosition = 0;  // Gosub
-    uint32_t indexMicros = 0, indexCount = 0;  // StoreElement: the index expression
-    uint32_t micros = 0, microCount = 0;       // the value expression
-    uint32_t terms = 0, termCount = 0;         // AssignText and the text comparisons: the text expression
+    union {
+        int32_t highest = 0;      // StoreElement: the highest index
+        int32_t lowestSlot;       // TableSize
+        uint32_t returnPosition;  // Gosub
+    };
+    union {
+        uint32_t micros = 0;  // the value expression
+        uint32_t terms;       // AssignText, ReturnValue of a text and the text comparisons: the text expression
+    };
+    union {
+        uint16_t microCount = 0;
+        uint16_t termCount;
+    };
     MoveEffect effect;      // Move: what this step sets
     MoveEffect runEffect;   // Move: what the whole run from this one on sets
 };
 
 inline constexpr int32_t unresolvedGroup = -1;
+// What a position reached for the first time has: it is not compiled (yet).
+inline constexpr int32_t notCompiled = -2;
 
 // Statements compiled from one position on, up to the first one that is not
 // compilable, a test (which branches) or a length limit, then an End.
@@ -164,6 +179,9 @@ struct FastSteps {
     std::string text;  // the register of a fast text expression
     std::unordered_map<uint32_t, int32_t> groupOf;     // text position → group
     std::unordered_map<uint32_t, int32_t> argumentOf;  // text position → argument
+    // A bit per text position reached once: what runs only once (a long
+    // program's set-up) is left to the evaluator and costs no memory.
+    std::vector<uint64_t> reached;
 
     // The groups of recently looked-up positions, so that a program that
     // leaves the fast steps at almost every statement does not hash each time.
@@ -174,6 +192,9 @@ struct FastSteps {
     static constexpr size_t recentSize = 256;
     std::array<Recent, recentSize> recent, recentArguments;
 };
+
+// What the compiled form holds, in bytes.
+size_t fastStepsBytes(const FastSteps& fast);
 
 // Runs compiled statements from the interpreter's position for as long as it
 // can, counting each one as a step and running the checkpoints on the way as
@@ -190,9 +211,11 @@ bool roomForFastSteps(const Interp& in);
 // to the evaluator.
 bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& args, int k);
 
-// The argument compiled from pos (compiled now if it is the first visit).
+// The argument compiled from pos: notCompiled the first time pos is reached,
+// compiled the second time.
 int32_t fastArgumentAt(Interp& in, uint32_t pos, char kind);
 
-// The group compiled from pos (compiled now if it is the first visit); a
-// group without steps means the evaluator runs the statement at pos.
+// The group compiled from pos: notCompiled the first time pos is reached,
+// compiled the second time. A group without steps means the evaluator runs
+// the statement at pos.
 int32_t fastGroupAt(Interp& in, uint32_t pos);

@@ -115,12 +115,14 @@ std::optional<RunError> buildTables(Image& image) {
 // Decodes every code the scan meets, once the position tables give the jumps
 // their targets.
 void decodeCodes(Image& image) {
-    image.codes.assign(static_cast<size_t>(image.length) + 1, DecodedCode{});
+    image.codes.reset(image.length);
     const char* text = image.text();
     for (uint32_t pos = 0; pos < image.length && text[pos] != '\0';) {
-        keepDecoded(image, pos);
+        const CodeAt at = decodedAt(image, pos);
+        if (at.code.width != 0 || at.next == pos) image.codes.append(pos, at.code);
         pos = *skipCode(image, pos);
     }
+    image.codes.complete();
 }
 
 }  // namespace

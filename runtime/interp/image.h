@@ -3,6 +3,7 @@
 #pragma once
 
 #include "codes.h"
+#include "decoded_table.h"
 #include "errors.h"
 
 #include <cstdint>
@@ -50,10 +51,9 @@ struct Image {
     PositionTable labels, trueTargets, falseTargets, procedures;
     uint32_t dataPointer = noData;
     std::vector<NameEntry> names;  // image order; the last record for a slot wins
-    // The decoded codes, one record per text position up to the terminator;
-    // filled at load for every code the scan meets, and on first use for any
-    // other position a damaged image leads to.
-    std::vector<DecodedCode> codes;
+    // The decoded codes, filled at load for every code the scan meets; any
+    // other position a damaged image leads to is decoded where it is met.
+    DecodedTable codes;
 
     const char* text() const { return buffer.data(); }
 };
@@ -65,22 +65,16 @@ std::optional<RunError> loadImage(const std::string& path, Image& image);
 // Same, for an image already in memory (CR LF already folded).
 std::optional<RunError> loadImageText(std::string_view text, Image& image);
 
-// The decoded table as the evaluator's loops hold it: the records stay in
-// place for the whole run (only undecoded ones fill in), so a loop keeps the
-// pointer and the count in registers instead of reloading them per code.
+// The decoded table as the evaluator's loops read it.
 struct CodeTable {
-    explicit CodeTable(Image& image) : image(image), codes(image.codes.data()), count(image.codes.size()) {}
+    explicit CodeTable(const Image& image) : image(image), codes(image.codes.view()) {}
 
     // The code at pos, as the evaluator reads it: from the table, or decoded now.
     CodeAt at(uint32_t pos) const {
-        if (pos < count) {
-            const DecodedCode c = codes[pos];
-            if (c.op != Op::Undecoded) return {c, pos + c.width};
-        }
-        return keepDecoded(image, pos);
+        if (const DecodedCode* c = codes.find(pos)) return {*c, pos + c->width};
+        return decodedAt(image, pos);
     }
 
-    Image& image;
-    const DecodedCode* codes;
-    size_t count;
+    const Image& image;
+    const DecodedTable::View codes;
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -61,13 +62,40 @@ TEST(DecodedCodes, JumpsCarryTheirTargetAndAnOutOfTableNumberStaysAnError) {
     EXPECT_EQ(table.at(19).code.value, badTarget);
 }
 
-TEST(DecodedCodes, APositionInsideACodeIsDecodedOnFirstUseAndKept) {
-    Image image = loaded("v40012e\n");
-    EXPECT_EQ(image.codes[9].op, Op::Undecoded);
+TEST(DecodedCodes, OnlyTheCodesTheScanMetAreKeptAndAPositionInsideOneIsDecodedWhereMet) {
+    Image image = loaded("v40012e\nm+v10003\n");
+    EXPECT_NE(image.codes.find(7), nullptr);
+    EXPECT_EQ(image.codes.find(9), nullptr);
     const CodeTable table(image);
     const CodeAt inside = table.at(9);  // "0012e": a character that starts no code
     EXPECT_EQ(inside.code.op, Op::Invalid);
-    EXPECT_EQ(image.codes[9].op, Op::Invalid);
+    EXPECT_EQ(table.at(9).code.op, Op::Invalid);
+    // Records are found by position across the table: the end mark, the operator and its operand.
+    EXPECT_EQ(table.at(13).code.op, Op::EndMark);
+    EXPECT_EQ(table.at(15).code.op, Op::ArithmeticInteger);
+    EXPECT_EQ(table.at(17).code.op, Op::Read);
+    EXPECT_EQ(table.at(17).code.value, 3);
+}
+
+TEST(DecodedCodes, RecordsAreFoundPastManyBlocksOfPositions) {
+    std::string body;
+    char line[32];
+    for (int k = 0; k < 300; ++k) {
+        std::snprintf(line, sizeof line, "v4%.4dm0%dx\n", k, k);
+        body += line;
+    }
+    Image image = loaded(body);
+    const CodeTable table(image);
+    uint32_t pos = 7;
+    for (int k = 0; k < 300; ++k) {
+        const CodeAt assign = table.at(pos);
+        ASSERT_EQ(assign.code.op, Op::Assign) << k;
+        ASSERT_EQ(assign.code.value, k);
+        const CodeAt literal = table.at(assign.next);
+        ASSERT_EQ(literal.code.op, Op::IntegerLiteral);
+        ASSERT_EQ(literal.code.value, k);
+        pos = table.at(literal.next).next;  // past the newline
+    }
 }
 
 TEST(DecodedCodes, PositionsPastTheTextAreTheEnd) {

@@ -29,6 +29,8 @@ std::vector<FastKind> kindsOfGroupAt(Interp& in, const std::string& marker) {
     const std::string text(in.image.text(), in.image.length);
     const size_t pos = text.find(marker);
     EXPECT_NE(pos, std::string::npos);
+    // The first visit only notes the position; the second compiles it.
+    EXPECT_EQ(fastGroupAt(in, static_cast<uint32_t>(pos)), notCompiled);
     const FastGroup group = in.fastSteps.groups[static_cast<size_t>(fastGroupAt(in, static_cast<uint32_t>(pos)))];
     std::vector<FastKind> kinds;
     for (uint32_t i = 0; i < group.stepCount; ++i) kinds.push_back(in.fastSteps.steps[group.firstStep + i].kind);
