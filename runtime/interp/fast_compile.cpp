@@ -71,7 +71,7 @@ struct Compiler {
     }
 
     bool constant(Operator op, bool floatMode, int32_t integer, float real) {
-        Micro m{microCode(floatMode ? MicroSource::ConstantToFloat : MicroSource::ConstantToInt, static_cast<char>(op)), 0};
+        Micro m(microCode(floatMode ? MicroSource::ConstantToFloat : MicroSource::ConstantToInt, static_cast<char>(op)));
         m.integer = integer;
         m.real = real;
         return emit(m);
@@ -182,7 +182,8 @@ struct Compiler {
             compiled.push_back(argument);
             pos = argument.end;
         }
-        fast.calls.push_back({code, static_cast<uint32_t>(fast.arguments.size()), static_cast<uint32_t>(compiled.size())});
+        const auto firstArgument = static_cast<uint32_t>(fast.arguments.size());
+        fast.calls.push_back({code, firstArgument, static_cast<uint32_t>(compiled.size())});
         fast.arguments.insert(fast.arguments.end(), compiled.begin(), compiled.end());
         return static_cast<int32_t>(fast.calls.size() - 1);
     }
@@ -343,9 +344,14 @@ struct Compiler {
             case Op::ReturnValue:
                 s.kind = FastKind::ReturnValue;
                 s.type = c.aux;
-                if (c.aux == '3') return levelEnded(textExpression(next, s.terms, s.termCount)) ? std::optional(s) : std::nullopt;
-                if (c.aux != '1' && c.aux != '2') return std::nullopt;
-                return expression(next, c.aux == '2', s.micros, s.microCount) ? std::optional(s) : std::nullopt;
+                if (c.aux == '3') {
+                    if (!levelEnded(textExpression(next, s.terms, s.termCount))) return std::nullopt;
+                } else if (c.aux != '1' && c.aux != '2') {
+                    return std::nullopt;
+                } else if (!expression(next, c.aux == '2', s.micros, s.microCount)) {
+                    return std::nullopt;
+                }
+                return s;
             default: break;
         }
         if (c.op == Op::Assign && c.aux == '3') {

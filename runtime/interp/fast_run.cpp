@@ -94,7 +94,8 @@ struct Saved {
     const auto v = convert(*p)
 
 // Evaluates a compiled expression; false where the evaluator has to.
-__attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const Micro* m, const Micro* end, Accumulator& acc) {
+__attribute__((always_inline)) inline bool evaluateMicros(const Tables& t, const Micro* m, const Micro* end,
+                                                          Accumulator& acc) {
     Saved saved[maxMicroNesting];
     int depth = 0;
     for (; m != end; ++m) {
@@ -317,7 +318,8 @@ GroupEnd runGroups(Interp& in, const Tables& t, int32_t& g) {
             }
             case FastKind::StoreElement: {
                 Accumulator index, value;
-                if (!ORB_EVALUATE(s->micros - s->indexCount, s->indexCount, index) || index.i < 0 || index.i > s->highest ||
+                if (!ORB_EVALUATE(s->micros - s->indexCount, s->indexCount, index) || index.i < 0 ||
+                    index.i > s->highest ||
                     !ORB_EVALUATE(s->micros, s->microCount, value) || !store(t, s->type, s->value + index.i, value))
                     goto stopped;
                 break;
@@ -502,7 +504,8 @@ bool fastArgument(Interp& in, VariableTables* locals, char kind, CallArguments& 
     const int32_t compiled = argumentAt(in, in.position, kind);
     if (compiled == notCompiled) return false;
     const FastArgument& argument = in.fastSteps.arguments[static_cast<size_t>(compiled)];
-    if (argument.kind != kind || !fillArgument(Tables(in, locals), argument, args, static_cast<size_t>(k))) return false;
+    if (argument.kind != kind || !fillArgument(Tables(in, locals), argument, args, static_cast<size_t>(k)))
+        return false;
     in.position = argument.end;
     return true;
 }

@@ -47,7 +47,8 @@ inline constexpr uint8_t microCode(MicroSource source, char operation) {
 }
 
 struct Micro {
-    Micro(uint8_t code = 0, char elementType = 0, int32_t index = 0) : code(code), elementType(elementType), index(index) {}
+    Micro(uint8_t code = 0, char elementType = 0, int32_t index = 0)
+        : code(code), elementType(elementType), index(index) {}
 
     uint8_t code;         // microCode(source, operator)
     char elementType;     // elements: '1' integer, '2' float

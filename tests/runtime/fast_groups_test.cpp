@@ -42,7 +42,8 @@ TEST(FastGroups, ALoopsBodyIncrementAndTestAreOneGroup) {
     Interp in(host);
     ASSERT_FALSE(loadImageText(countingLoop, in.image));
     using enum FastKind;
-    EXPECT_EQ(kindsOfGroupAt(in, "L4:"), (std::vector<FastKind>{Move, Assign, Move, Move, Move, Move, CompareLeft, Test}));
+    EXPECT_EQ(kindsOfGroupAt(in, "L4:"),
+              (std::vector<FastKind>{Move, Assign, Move, Move, Move, Move, CompareLeft, Test}));
     EXPECT_EQ(kindsOfGroupAt(in, "q50000"), (std::vector<FastKind>{Move, Assign, Move, Move, Move, Assign, Move, Move,
                                                                    Move, Move, CompareLeft, Test}));
     EXPECT_EQ(in.fastSteps.groups.size(), 2u);
